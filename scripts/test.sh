@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Runs every test: the native (sanitized) tests first, then the Windows tests
+# under Wine and Xvfb. Installs what is missing and builds incrementally.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build_root="${BUILD_ROOT:-$root/build}"
+
+"$root/scripts/setup.sh"
+
+echo "== native build and tests"
+"$root/scripts/build.sh" native
+(cd "$build_root/native" && ctest --output-on-failure "$@")
+
+echo "== windows build and tests (Wine)"
+"$root/scripts/build.sh" windows
+WINDOWS_BUILD_DIR="$build_root/windows"
+source "$root/scripts/wine-env.sh"
+trap wine_env_stop EXIT
+wine_env_start
+(cd "$WINDOWS_BUILD_DIR" && ctest --output-on-failure "$@")

@@ -1,0 +1,140 @@
+#include "MemoryIniFiles.h"
+
+#include "StructuredValue.h"
+
+#include <strings.h>
+
+namespace {
+
+bool SameName(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+
+MemoryIniFiles::Section* FindSection(MemoryIniFiles::File& file, const char* name) {
+    for (auto& section : file)
+        if (SameName(section.name, name)) return &section;
+    return nullptr;
+}
+
+std::string* FindKey(MemoryIniFiles::Section& section, const char* key) {
+    for (auto& entry : section.keys)
+        if (SameName(entry.first, key)) return &entry.second;
+    return nullptr;
+}
+
+}  // namespace
+
+int32_t ParseProfileInt(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    unsigned base = 10;
+    if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    uint32_t value = 0;
+    for (; i < text.size(); ++i) {
+        char c = text[i];
+        unsigned digit;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else break;
+        if (digit >= base) break;
+        value = value * base + digit;
+    }
+    return static_cast<int32_t>(negative ? 0u - value : value);
+}
+
+class MemoryIniAccessor : public IniAccessor {
+public:
+    MemoryIniAccessor(MemoryIniFiles& files, std::string path) : m_files(files), m_path(std::move(path)) {}
+
+    std::string GetString(const char* section, const char* key, const char* defaultText) override {
+        std::string value;
+        if (!Lookup(section, key, value)) return defaultText ? defaultText : "";
+        if (value.size() > 2047) value.resize(2047);
+        return value;
+    }
+
+    bool PutString(const char* section, const char* key, const char* text) override {
+        m_files.SetValue(m_path, section, key, text ? text : "");
+        return true;
+    }
+
+    int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override {
+        std::string value;
+        if (!Lookup(section, key, value) || value.empty()) return defaultValue;
+        return ParseProfileInt(value);
+    }
+
+    bool GetStruct(const char* section, const char* key, void* buffer, size_t size) override {
+        std::string value;
+        return Lookup(section, key, value) && DecodeStructuredValue(value, buffer, size);
+    }
+
+    bool PutStruct(const char* section, const char* key, const void* buffer, size_t size) override {
+        m_files.SetValue(m_path, section, key, EncodeStructuredValue(buffer, size));
+        return true;
+    }
+
+private:
+    bool Lookup(const char* section, const char* key, std::string& value) {
+        return m_files.GetValue(m_path, section, key, value);
+    }
+
+    MemoryIniFiles& m_files;
+    std::string m_path;
+};
+
+std::unique_ptr<IniAccessor> MemoryIniFiles::Open(const std::string& path) {
+    return std::make_unique<MemoryIniAccessor>(*this, path);
+}
+
+bool MemoryIniFiles::FileExists(const std::string& path) { return m_files.count(path) != 0; }
+
+void MemoryIniFiles::SetValue(const std::string& path, const std::string& section, const std::string& key,
+                              const std::string& value) {
+    File& file = m_files[path];
+    Section* found = FindSection(file, section.c_str());
+    if (!found) {
+        file.push_back(Section{section, {}});
+        found = &file.back();
+    }
+    if (std::string* existing = FindKey(*found, key.c_str())) *existing = value;
+    else found->keys.emplace_back(key, value);
+}
+
+bool MemoryIniFiles::GetValue(const std::string& path, const std::string& section, const std::string& key,
+                              std::string& value) const {
+    auto file = m_files.find(path);
+    if (file == m_files.end()) return false;
+    auto& mutableFile = const_cast<File&>(file->second);
+    Section* found = FindSection(mutableFile, section.c_str());
+    if (!found) return false;
+    std::string* existing = FindKey(*found, key.c_str());
+    if (!existing) return false;
+    value = *existing;
+    return true;
+}
+
+std::string MemoryIniFiles::Text(const std::string& path) const {
+    auto file = m_files.find(path);
+    if (file == m_files.end()) return "";
+    std::string text;
+    for (const auto& section : file->second) {
+        text += "[" + section.name + "]\n";
+        for (const auto& entry : section.keys) text += entry.first + "=" + entry.second + "\n";
+    }
+    return text;
+}
+
+std::vector<std::string> MemoryIniFiles::KeyOrder(const std::string& path, const std::string& section) const {
+    std::vector<std::string> keys;
+    auto file = m_files.find(path);
+    if (file == m_files.end()) return keys;
+    for (const auto& candidate : file->second)
+        if (strcasecmp(candidate.name.c_str(), section.c_str()) == 0)
+            for (const auto& entry : candidate.keys) keys.push_back(entry.first);
+    return keys;
+}

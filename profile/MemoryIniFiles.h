@@ -1,0 +1,42 @@
+// INI files held in memory, with the semantics of the private-profile
+// functions that matter to callers: case-insensitive section and key names,
+// a new key appended at the end of its section, integer parsing with an
+// optional sign and 0x prefix, structured values with their checksum.
+#pragma once
+
+#include "IniAccessor.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+class MemoryIniFiles : public IniFileSystem {
+public:
+    struct Section {
+        std::string name;
+        std::vector<std::pair<std::string, std::string>> keys;  // in file order
+    };
+    using File = std::vector<Section>;
+
+    std::unique_ptr<IniAccessor> Open(const std::string& path) override;
+    bool FileExists(const std::string& path) override;
+
+    // The file as text ("[Section]" and "key=value" lines), empty when absent.
+    std::string Text(const std::string& path) const;
+    // Key names of a section in file order.
+    std::vector<std::string> KeyOrder(const std::string& path, const std::string& section) const;
+    // Direct access for tests that need to plant or damage a value.
+    void SetValue(const std::string& path, const std::string& section, const std::string& key,
+                  const std::string& value);
+    bool GetValue(const std::string& path, const std::string& section, const std::string& key,
+                  std::string& value) const;
+
+private:
+    friend class MemoryIniAccessor;
+    std::map<std::string, File> m_files;
+};
+
+// Integer parsing of GetPrivateProfileIntA: leading blanks, optional sign,
+// "0x" for hexadecimal, digits up to the first other character.
+int32_t ParseProfileInt(const std::string& text);

@@ -4,7 +4,7 @@
 # scripts/test.sh normally provides the display and a running wineserver; when
 # called alone it brings up its own.
 set -uo pipefail
-WINDOWS_BUILD_DIR="$1"
+WINDOWS_BUILD_DIR="$(cd "$1" && pwd)"
 shift
 source "$(dirname "$0")/wine-env.sh"
 own_display=0

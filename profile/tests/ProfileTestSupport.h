@@ -1,0 +1,53 @@
+// Records filled with varied values for round-trip tests.
+#pragma once
+
+#include "profile/ProfileFile.h"
+
+#include <cstring>
+#include <random>
+#include <string>
+
+// Every field of the profile file gets a value of its own (texts of printable
+// characters, integers over the full range, entries of arbitrary bytes).
+inline void FillWithVariedValues(ProfileRecord& record, unsigned seed) {
+    memset(&record, 0, sizeof record);
+    std::mt19937 random(seed);
+    auto* bytes = reinterpret_cast<uint8_t*>(&record);
+    for (const ProfileField& field : ProfileFieldsInWriteOrder()) {
+        uint8_t* at = bytes + field.offset;
+        switch (field.kind) {
+        case FieldKind::Text: {
+            size_t length = random() % (field.size - 1);
+            for (size_t i = 0; i < length; ++i) at[i] = static_cast<uint8_t>('a' + random() % 26);
+            at[length] = 0;
+            break;
+        }
+        case FieldKind::Integer: {
+            int32_t value = static_cast<int32_t>(random());
+            memcpy(at, &value, sizeof value);
+            break;
+        }
+        case FieldKind::Byte:
+        case FieldKind::Entry:
+            for (size_t i = 0; i < field.size; ++i) at[i] = static_cast<uint8_t>(random());
+            break;
+        }
+    }
+    // The byte fields share their keys with ColorOptions elements 1 and 2.
+    record.ColorOptions1 = static_cast<uint8_t>(record.ColorOptions[1]);
+    record.ColorOptions2 = static_cast<uint8_t>(record.ColorOptions[2]);
+}
+
+// Compares two records field by field; texts only up to their terminator.
+inline std::string FirstDifference(const ProfileRecord& a, const ProfileRecord& b) {
+    const auto* left = reinterpret_cast<const uint8_t*>(&a);
+    const auto* right = reinterpret_cast<const uint8_t*>(&b);
+    for (const ProfileField& field : ProfileFieldsInWriteOrder()) {
+        bool same = field.kind == FieldKind::Text
+                        ? strncmp(reinterpret_cast<const char*>(left + field.offset),
+                                  reinterpret_cast<const char*>(right + field.offset), field.size) == 0
+                        : memcmp(left + field.offset, right + field.offset, field.size) == 0;
+        if (!same) return field.key;
+    }
+    return "";
+}

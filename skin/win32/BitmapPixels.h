@@ -1,0 +1,35 @@
+// Pixel access and cropping of bitmaps.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/core/PixelImage.h"
+#include "skin/win32/GdiOwners.h"
+
+// A 32-bit top-down device-independent copy of a bitmap's pixels, the form
+// the core's scans read.
+class BitmapPixels {
+public:
+    BitmapPixels() = default;
+    // Empty when the bitmap is absent or no drawing surface can be made.
+    explicit BitmapPixels(HBITMAP bitmap);
+
+    PixelView View() const;
+    int32_t Width() const { return m_width; }
+    int32_t Height() const { return m_height; }
+    // 0x00BBGGRR, a COLORREF.
+    COLORREF At(int32_t x, int32_t y) const { return View().At(x, y); }
+
+private:
+    int32_t m_width = 0;
+    int32_t m_height = 0;
+    std::vector<uint8_t> m_bits;
+};
+
+// A new bitmap of the rectangle's size holding a 1:1 copy of that part of the
+// source, compatible with the given context (the screen when null). Empty for
+// an empty rectangle or source.
+Bitmap CropBitmap(const Bitmap& source, const RECT& rectangle, HDC compatibleWith = nullptr);

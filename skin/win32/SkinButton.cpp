@@ -1,0 +1,223 @@
+#include "skin/win32/SkinButton.h"
+
+#include <windowsx.h>
+
+#include "skin/core/CurrentHint.h"
+#include "skin/core/LookCrop.h"
+#include "skin/core/SkinMessages.h"
+#include "skin/core/SkinStyle.h"
+#include "skin/win32/BitmapPixels.h"
+#include "skin/win32/HoverHint.h"
+
+bool SkinButton::Create(HWND parent, const RECT& rectangle, UINT identifier, DWORD style) {
+    DWORD windowStyle = WS_CHILD | WS_VISIBLE | (style & ~static_cast<DWORD>(WS_TABSTOP));
+    if (!CreateControl("BUTTON", "", windowStyle, 0, rectangle, parent, identifier)) return false;
+    LONG_PTR current = GetWindowLongPtrA(Handle(), GWL_STYLE);
+    m_hovering = StartsHovering(static_cast<uint32_t>(current));
+    SetWindowLongPtrA(Handle(), GWL_STYLE, static_cast<LONG_PTR>(SkinButtonStyle(static_cast<uint32_t>(current))));
+    InvalidateRect(Handle(), nullptr, FALSE);
+    return true;
+}
+
+void SkinButton::SetLooks(const RECT& rectangle, const Bitmap& normal, const Bitmap& over, const Bitmap& down,
+                          const Bitmap& disabled) {
+    std::array<Bitmap, 4> looks;
+    const Bitmap* sources[] = {&normal, &over, &down, &disabled};
+    WindowDc dc(Handle());
+    for (size_t i = 0; i < looks.size(); ++i) looks[i] = CropBitmap(*sources[i], rectangle, dc.Get());
+    SetLooks(std::move(looks));
+}
+
+void SkinButton::SetLooks(std::array<Bitmap, 4> looks) {
+    for (Bitmap& look : m_looks) look.Reset();
+    m_looks = std::move(looks);
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SkinButton::SetSelected(bool selected) {
+    if (m_selected == selected) return;
+    m_selected = selected;
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SkinButton::SetCaption(const std::string& caption) {
+    m_caption = caption;
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SkinButton::Enable(bool enabled) {
+    if (Handle()) EnableWindow(Handle(), enabled);
+}
+
+void SkinButton::ClearHovering() {
+    if (m_hovering) SetHovering(false);
+    if (Handle() && GetCapture() == Handle()) ReleaseCapture();
+}
+
+ButtonLook SkinButton::CurrentLook() const {
+    ButtonLookInput input;
+    input.toggleMode = m_toggleMode;
+    input.selected = m_selected;
+    input.hovering = m_hovering;
+    input.pressed = Handle() && (SendMessageA(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED);
+    input.disabled = Handle() && !IsWindowEnabled(Handle());
+    return ChooseButtonLook(input);
+}
+
+bool SkinButton::OnReflected(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_DRAWITEM) return false;
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
+    return true;
+}
+
+void SkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    ButtonLookInput input;
+    input.toggleMode = m_toggleMode;
+    input.selected = m_selected;
+    input.hovering = m_hovering;
+    input.pressed = (item.itemState & ODS_SELECTED) != 0;
+    input.disabled = (item.itemState & ODS_DISABLED) != 0;
+    ButtonLook look = ChooseButtonLook(input);
+    if (!Look(look)) return;  // without looks the parent's background shows
+    RECT client = item.rcItem;
+    OffscreenSurface surface(item.hDC, client.right - client.left, client.bottom - client.top);
+    if (!surface) return;
+    Compose(surface.Dc(), client, look);
+    surface.CopyTo(item.hDC, client.left, client.top);
+}
+
+void SkinButton::Compose(HDC dc, const RECT& client, ButtonLook look) {
+    DrawBitmap(dc, Look(look));
+    if (m_caption.empty()) return;
+    Font font = CreateSkinFont(kCaptionFont);
+    SelectedObject selected(dc, font.Get());
+    SIZE textSize{};
+    GetTextExtentPoint32A(dc, m_caption.c_str(), static_cast<int>(m_caption.size()), &textSize);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, m_hovering ? kCaptionHoverColour : kCaptionColour);
+    TextOutA(dc, kCaptionLeft, CaptionTop(client.bottom - client.top, textSize.cy), m_caption.c_str(),
+             static_cast<int>(m_caption.size()));
+}
+
+void SkinButton::NotifyHover(bool hovering) {
+    HWND parent = Parent();
+    if (parent) PostMessageA(parent, MSG_CONTROL_HOVER, hovering ? 1 : 0, m_hoverTag);
+    SetCurrentHint(m_hint);
+    PostShowHint(Handle(), hovering);
+}
+
+void SkinButton::SetHovering(bool hovering) {
+    m_hovering = hovering;
+    NotifyHover(hovering);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+bool SkinButton::PointerOverButton() const {
+    POINT cursor{};
+    return GetCursorPos(&cursor) && WindowFromPoint(cursor) == Handle();
+}
+
+LRESULT SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE: return OnMouseMove(wParam, lParam);
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return OnLeftButtonDown(message, wParam, lParam);
+    case WM_LBUTTONUP: return OnLeftButtonUp(wParam, lParam);
+    case WM_CAPTURECHANGED: return OnCaptureChanged(wParam, lParam);
+    case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    default: return DefaultProcessing(message, wParam, lParam);
+    }
+}
+
+LRESULT SkinButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    if (GetCapture() != Handle()) {
+        if (GetActiveWindow() && Parent()) {
+            // A repeated enter (after a click gave the capture back) is not told twice.
+            if (!m_hovering) {
+                SetHovering(true);
+            } else {
+                InvalidateRect(Handle(), nullptr, FALSE);
+            }
+            SetCapture(Handle());
+        }
+    } else if (!PointerOverButton()) {
+        if (m_hovering) SetHovering(false);
+        if (!(wParam & MK_LBUTTON)) ReleaseCapture();
+    }
+    if (m_toggleMode) return 0;
+    return DefaultProcessing(WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT SkinButton::OnLeftButtonDown(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND root = GetAncestor(Handle(), GA_ROOT);
+    if (root && GetActiveWindow() != root) SetActiveWindow(root);
+    if (!m_toggleMode) return DefaultProcessing(message, wParam, lParam);
+    // Toggle mode reports its own clicks; the system button must not see the
+    // press or it would report the click a second time.
+    m_toggleArmed = true;
+    SetFocus(Handle());
+    if (GetCapture() != Handle()) SetCapture(Handle());
+    return 0;
+}
+
+LRESULT SkinButton::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
+    if (!m_toggleMode) return DefaultProcessing(WM_LBUTTONUP, wParam, lParam);
+    bool armed = m_toggleArmed;
+    m_toggleArmed = false;
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    bool inside = PtInRect(&client, point) != FALSE;
+    if (!inside && GetCapture() == Handle()) ReleaseCapture();
+    if (!armed || !inside) return 0;
+    m_selected = !m_selected;
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateWindow(Handle());
+    HWND parent = Parent();
+    if (parent) {
+        SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(Handle()));
+    }
+    return 0;
+}
+
+LRESULT SkinButton::OnCaptureChanged(WPARAM wParam, LPARAM lParam) {
+    LRESULT result = DefaultProcessing(WM_CAPTURECHANGED, wParam, lParam);
+    m_toggleArmed = false;
+    // Taken away while the pointer is elsewhere: no longer hovering. After a
+    // click the pointer is usually still here and the next move takes it back.
+    if (m_hovering && Handle() && !PointerOverButton()) {
+        SetHovering(false);
+    } else if (Handle()) {
+        InvalidateRect(Handle(), nullptr, FALSE);
+    }
+    return result;
+}
+
+LRESULT SkinButton::OnKillFocus(WPARAM wParam, LPARAM lParam) {
+    LRESULT result = DefaultProcessing(WM_KILLFOCUS, wParam, lParam);
+    m_hovering = false;
+    NotifyHover(false);
+    InvalidateRect(Handle(), nullptr, FALSE);
+    return result;
+}
+
+void ColourSwatchButton::SetColour(COLORREF colour) {
+    m_colour = colour;
+    if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void ColourSwatchButton::NotifyHover(bool hovering) {
+    HWND parent = Parent();
+    if (parent) PostMessageA(parent, MSG_CONTROL_HOVER, hovering ? 1 : 0, m_swatchTag);
+}
+
+void ColourSwatchButton::Compose(HDC dc, const RECT&, ButtonLook look) {
+    DrawBitmap(dc, Look(look));
+    Brush brush(CreateSolidBrush(m_colour));
+    for (const SkinRect& part : kSwatchRects) {
+        RECT rectangle{part.left, part.top, part.right, part.bottom};
+        FillRect(dc, &rectangle, brush.Get());
+    }
+}

@@ -1,0 +1,64 @@
+#include "skin/win32/SkinnedWindow.h"
+
+void SkinHost::LoadSkin(HWND window) {
+    m_skin.Load(window, SkinFileName());
+    CreateControls(m_skin);
+    m_skin.FinishLoading();
+    m_skin.ApplyRegion();
+}
+
+void SkinHost::Paint(HWND window) {
+    PaintDc paint(window);
+    RECT client{};
+    GetClientRect(window, &client);
+    OffscreenSurface surface(paint.Get(), client.right, client.bottom);
+    if (!surface) return;
+    m_skin.PaintBackground(surface.Dc());
+    PaintOverlay(surface.Dc());
+    surface.CopyTo(paint.Get());
+}
+
+bool SkinHost::HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (ReflectToControl(message, wParam, lParam, result)) return true;
+    switch (message) {
+    case WM_PAINT:
+        Paint(window);
+        result = 0;
+        return true;
+    case WM_ERASEBKGND:
+        result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        LRESULT created = DefaultProcessing(message, wParam, lParam);
+        if (created != -1) LoadSkin(Handle());
+        return created;
+    }
+    LRESULT result = 0;
+    if (HandleSkinMessage(Handle(), message, wParam, lParam, result)) return result;
+    return DefaultProcessing(message, wParam, lParam);
+}
+
+LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CREATE) {
+        LRESULT created = DefaultProcessing(message, wParam, lParam);
+        if (created != -1) LoadSkin(Handle());
+        return created;
+    }
+    LRESULT result = 0;
+    if (HandleSkinMessage(Handle(), message, wParam, lParam, result)) return result;
+    return Dialog::HandleMessage(message, wParam, lParam);
+}
+
+bool IsSwallowedDialogKey(HWND dialog, const MSG& message) {
+    if (message.message != WM_KEYDOWN) return false;
+    if (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE) return false;
+    return message.hwnd == dialog || IsChild(dialog, message.hwnd);
+}
+
+bool SkinnedDialog::PreTranslateMessage(MSG& message) { return IsSwallowedDialogKey(Handle(), message); }

@@ -1,0 +1,89 @@
+#include "skin/win32/WindowSkin.h"
+
+#include "skin/core/LookCrop.h"
+#include "skin/win32/BitmapPixels.h"
+#include "skin/win32/PictureLoader.h"
+#include "skin/win32/RegionBuilder.h"
+
+namespace {
+std::string g_skinFolder;
+
+std::string ProgramFolder() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length < MAX_PATH ? length : 0);
+    size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+}  // namespace
+
+void SetSkinFolder(const std::string& folder) { g_skinFolder = folder; }
+
+const std::string& SkinFolder() {
+    if (g_skinFolder.empty()) g_skinFolder = SkinFolderOf(ProgramFolder());
+    return g_skinFolder;
+}
+
+void WindowSkin::Load(HWND window, const std::string& fileName) {
+    m_window = window;
+    const std::string& folder = SkinFolder();
+    m_file = std::make_unique<SkinFile>(m_files);
+    m_file->Open(folder + fileName);
+    SkinScreenImages images = m_file->ReadScreenImages();
+    m_mask = LoadPicture(SkinImagePath(folder, images.mask));
+    for (size_t state = 0; state < kSkinStateCount; ++state) {
+        m_states[state] = LoadPicture(SkinImagePath(folder, images.states[state]));
+    }
+    m_background = LoadPicture(SkinImagePath(folder, images.State(SkinState::Normal)));
+    if (m_window) MoveWindow(m_window, 0, 0, m_background.Width(), m_background.Height(), TRUE);
+}
+
+ButtonEntry WindowSkin::Entry(int key) { return m_file ? m_file->ReadButtonEntry(key) : ButtonEntry(); }
+
+Bitmap WindowSkin::Crop(SkinState state, const SkinRect& rectangle) const {
+    LookCrop crop = CropOf(state, rectangle);
+    if (crop.IsEmpty()) return Bitmap();
+    RECT source{crop.sourceX, crop.sourceY, crop.sourceX + crop.width, crop.sourceY + crop.height};
+    WindowDc dc(m_window);
+    return CropBitmap(StateImage(state), source, dc.Get());
+}
+
+void WindowSkin::Dress(SkinButton& button, const ButtonEntry& entry) {
+    std::array<Bitmap, 4> looks;
+    for (size_t state = 0; state < kSkinStateCount; ++state) {
+        looks[state] = Crop(static_cast<SkinState>(state), entry.rect);
+    }
+    button.SetLooks(std::move(looks));
+    button.SetSelected(entry.initiallySelected == 1);
+    button.SetHint(entry.hint);
+}
+
+SkinButton* WindowSkin::AddButton(int key, DWORD style) {
+    ButtonEntry entry = Entry(key);
+    auto button = std::make_unique<SkinButton>();
+    if (!button->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
+    Dress(*button, entry);
+    m_buttons.push_back(std::move(button));
+    return m_buttons.back().get();
+}
+
+ColourSwatchButton* WindowSkin::AddSwatch(int key, DWORD style) {
+    ButtonEntry entry = Entry(key);
+    auto swatch = std::make_unique<ColourSwatchButton>();
+    if (!swatch->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
+    Dress(*swatch, entry);
+    ColourSwatchButton* raw = swatch.get();
+    m_buttons.push_back(std::move(swatch));
+    return raw;
+}
+
+void WindowSkin::FinishLoading() {
+    for (Bitmap& image : m_states) image.Reset();
+}
+
+bool WindowSkin::ApplyRegion() {
+    if (!m_window || !m_mask) return false;
+    return ApplyWindowRegion(m_window, RegionFromColourKey(m_mask.Get()), true);
+}
+
+void WindowSkin::PaintBackground(HDC dc) const { DrawBitmap(dc, m_background); }

@@ -1,0 +1,82 @@
+// The skin of one window: reading its skin description file, the state
+// images, the controls cut from them, the shape from the mask and the
+// background painting. Skinned windows and dialogs own one each.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "profile/win32/PrivateProfileAccessor.h"
+#include "skin/core/SkinFile.h"
+#include "skin/win32/GdiOwners.h"
+#include "skin/win32/SkinButton.h"
+
+// The folder all skin description files and images are read from: set once
+// at start-up; until then the program folder + "skins\".
+void SetSkinFolder(const std::string& folder);
+const std::string& SkinFolder();
+
+inline RECT ToRect(const SkinRect& rectangle) {
+    return RECT{rectangle.left, rectangle.top, rectangle.right, rectangle.bottom};
+}
+
+class WindowSkin {
+public:
+    WindowSkin() = default;
+    WindowSkin(const WindowSkin&) = delete;
+    WindowSkin& operator=(const WindowSkin&) = delete;
+
+    // Reads the file's images (mask, the four states, the background) and
+    // moves the window to (0, 0) at the Normal image's size. Missing files
+    // and images give empty bitmaps; the window is then 0 x 0.
+    void Load(HWND window, const std::string& fileName);
+    // The placement entry of a BUTTONPOS key.
+    ButtonEntry Entry(int key);
+
+    // A skin button at the key's rectangle with its looks and hint; owned by
+    // the skin and destroyed with it.
+    SkinButton* AddButton(int key, DWORD style = BS_PUSHBUTTON);
+    ColourSwatchButton* AddSwatch(int key, DWORD style = BS_PUSHBUTTON);
+    // Gives a button its looks cut at the entry's rectangle, its hint and
+    // its initially-selected state.
+    void Dress(SkinButton& button, const ButtonEntry& entry);
+    // One look cut out of a state image (valid while loading).
+    Bitmap Crop(SkinState state, const SkinRect& rectangle) const;
+    // Keeps any other control alive as long as the skin.
+    template <class Control>
+    Control* Keep(std::unique_ptr<Control> control) {
+        Control* raw = control.get();
+        m_kept.push_back(std::shared_ptr<void>(std::move(control)));
+        return raw;
+    }
+
+    // Frees the Over, Down and Disable images and the second Normal copy.
+    void FinishLoading();
+    // The shape from the mask (white cut away); false when none can be built
+    // and the window keeps its rectangle.
+    bool ApplyRegion();
+
+    // Copies the background 1:1 to the surface at (0, 0).
+    void PaintBackground(HDC dc) const;
+
+    HWND Window() const { return m_window; }
+    const Bitmap& Mask() const { return m_mask; }
+    const Bitmap& Background() const { return m_background; }
+    const Bitmap& StateImage(SkinState state) const { return m_states[static_cast<size_t>(state)]; }
+    const std::vector<std::unique_ptr<SkinButton>>& Buttons() const { return m_buttons; }
+    SIZE Size() const { return SIZE{m_background.Width(), m_background.Height()}; }
+
+private:
+    HWND m_window = nullptr;
+    PrivateProfileFiles m_files;
+    std::unique_ptr<SkinFile> m_file;
+    Bitmap m_mask;
+    Bitmap m_background;
+    std::array<Bitmap, kSkinStateCount> m_states;
+    std::vector<std::unique_ptr<SkinButton>> m_buttons;
+    std::vector<std::shared_ptr<void>> m_kept;
+};

@@ -1,0 +1,410 @@
+#include "profile/MemoryRegistry.h"
+#include "profile/PointerSettings.h"
+#include "profile/SettingsBlock.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::unique_ptr<ProfileRecord> DefaultRecord() {
+    auto record = std::make_unique<ProfileRecord>();
+    memset(record.get(), 0, sizeof *record);
+    FillDefaults(*record, 0);
+    return record;
+}
+
+std::string MouseValue(const MemoryRegistry& registry, const char* name) {
+    std::string text = "<missing>";
+    registry.GetText(kMouseKeyPath, name, text);
+    return text;
+}
+
+std::string DesktopValue(const MemoryRegistry& registry, const char* name) {
+    std::string text = "<missing>";
+    registry.GetText(kDesktopKeyPath, name, text);
+    return text;
+}
+
+void PlantAcceleration(MemoryRegistry& registry, const char* speed, const char* threshold1, const char* threshold2) {
+    registry.SetText(kMouseKeyPath, kMouseSpeedValue, speed);
+    registry.SetText(kMouseKeyPath, kMouseThreshold1Value, threshold1);
+    registry.SetText(kMouseKeyPath, kMouseThreshold2Value, threshold2);
+}
+
+TEST(AccelerationTable_Rows, FollowTheirPattern) {
+    EXPECT_EQ(kAccelerationTable[0].Speed, 0);
+    EXPECT_EQ(kAccelerationTable[0].Threshold1, 0);
+    EXPECT_EQ(kAccelerationTable[0].Threshold2, 0);
+    for (int row = 1; row <= 10; ++row) {
+        EXPECT_EQ(kAccelerationTable[row].Speed, 1) << row;
+        EXPECT_EQ(kAccelerationTable[row].Threshold1, 14 - row) << row;
+        EXPECT_EQ(kAccelerationTable[row].Threshold2, 0) << row;
+    }
+    for (int row = 11; row <= 19; ++row) {
+        EXPECT_EQ(kAccelerationTable[row].Speed, 2) << row;
+        EXPECT_EQ(kAccelerationTable[row].Threshold1, 4) << row;
+        EXPECT_EQ(kAccelerationTable[row].Threshold2, 24 - row) << row;
+    }
+}
+
+TEST(WritePointerSettings_Values, WritesEveryValueAsDecimalText) {
+    struct Case {
+        int32_t accelerationFlag, acceleration, scrollWheelFlag, scrollWheelSpeed;
+        const char *speed, *threshold1, *threshold2, *wheelLines;
+    };
+    const Case cases[] = {
+        {0, 15, 0, 3, "0", "0", "0", "3"},      // acceleration off writes row 0 whatever the row
+        {1, 25, 0, 3, "2", "4", "5", "3"},      // beyond the table: the last row
+        {1, 20, 0, 3, "2", "4", "5", "3"},      // first value beyond the table
+        {1, 19, 0, 3, "2", "4", "5", "3"},      // last row itself
+        {1, 1, 0, 3, "1", "13", "0", "3"},      // first accelerated row
+        {1, 10, 0, 3, "1", "4", "0", "3"},      // last speed-1 row
+        {1, 11, 0, 3, "2", "4", "13", "3"},     // first speed-2 row
+        {1, -3, 0, 3, "0", "0", "0", "3"},      // negative row: off
+        {1, 8, 1, 7, "1", "6", "0", "-1"},      // one screen per notch
+        {1, 8, 2, 7, "1", "6", "0", "7"},       // only 1 counts as one screen
+        {1, 8, 0, 0, "1", "6", "0", "0"},       // zero lines
+    };
+    for (const Case& c : cases) {
+        auto record = DefaultRecord();
+        record->AccelerationFlag = c.accelerationFlag;
+        record->Acceleration = c.acceleration;
+        record->ScrollWheelFlag = c.scrollWheelFlag;
+        record->ScrollWheelSpeed = c.scrollWheelSpeed;
+        record->DbleClickSpeed = 431;
+        record->Orientation = 1;
+        record->MouseSpeed = -7;
+        MemoryRegistry registry;
+        EXPECT_EQ(WritePointerSettings(*record, registry), 1);
+        std::string label = "flag " + std::to_string(c.accelerationFlag) + " row " + std::to_string(c.acceleration);
+        EXPECT_EQ(MouseValue(registry, kMouseSpeedValue), c.speed) << label;
+        EXPECT_EQ(MouseValue(registry, kMouseThreshold1Value), c.threshold1) << label;
+        EXPECT_EQ(MouseValue(registry, kMouseThreshold2Value), c.threshold2) << label;
+        EXPECT_EQ(DesktopValue(registry, kWheelScrollLinesValue), c.wheelLines) << label;
+        EXPECT_EQ(MouseValue(registry, kDoubleClickSpeedValue), "431");
+        EXPECT_EQ(MouseValue(registry, kSwapMouseButtonsValue), "1");
+        EXPECT_EQ(MouseValue(registry, kMouseSensitivityValue), "-7");
+    }
+}
+
+TEST(WritePointerSettings_Order, MouseKeyInListOrderThenDesktop) {
+    auto record = DefaultRecord();
+    MemoryRegistry registry;
+    WritePointerSettings(*record, registry);
+    const std::vector<std::string> expected = {
+        std::string("open ") + kMouseKeyPath,   "write DoubleClickSpeed=550", "write SwapMouseButtons=0",
+        "write MouseSensitivity=10",            "write MouseSpeed=0",         "write MouseThreshold1=0",
+        "write MouseThreshold2=0",              std::string("open ") + kDesktopKeyPath,
+        "write WheelScrollLines=3",
+    };
+    EXPECT_EQ(registry.Log(), expected);
+}
+
+TEST(WritePointerSettings_KeyRefused, ReturnsMinusOne) {
+    auto record = DefaultRecord();
+    MemoryRegistry mouseRefused;
+    mouseRefused.RefuseKey(kMouseKeyPath);
+    EXPECT_EQ(WritePointerSettings(*record, mouseRefused), -1);
+    std::string text;
+    EXPECT_FALSE(mouseRefused.GetText(kDesktopKeyPath, kWheelScrollLinesValue, text));
+
+    MemoryRegistry desktopRefused;
+    desktopRefused.RefuseKey(kDesktopKeyPath);
+    EXPECT_EQ(WritePointerSettings(*record, desktopRefused), -1);
+    EXPECT_EQ(MouseValue(desktopRefused, kDoubleClickSpeedValue), "550");
+}
+
+TEST(ReadPointerSettings_Acceleration, LastMatchingRowWins) {
+    struct Case {
+        const char *speed, *threshold1, *threshold2;
+        int32_t startRow;
+        int32_t acceleration, accelerationFlag;
+    };
+    const Case cases[] = {
+        {"1", "6", "0", 3, 8, 1},       // rows 1..8 match, 8 is the last
+        {"0", "0", "0", 10, 0, 0},      // row 0 only
+        {"2", "4", "5", 10, 19, 1},     // only the last row
+        {"2", "4", "13", 3, 11, 1},     // rows 11 only (threshold 2 of 13)
+        {"2", "0", "0", 3, 19, 1},      // every speed-2 row matches
+        {"1", "13", "0", 0, 1, 1},      // exactly row 1
+        {"1", "14", "0", 7, 7, 1},      // no row: the record keeps its row
+        {"1", "14", "0", 0, 0, 0},      // no row, record row 0: flag follows the row
+        {"3", "0", "0", 12, 12, 1},     // unknown speed: keeps its row
+        {" 1", "6abc", "+0", 3, 8, 1},  // read like atoi: blanks, trailing text, sign
+    };
+    for (const Case& c : cases) {
+        auto record = DefaultRecord();
+        record->Acceleration = c.startRow;
+        record->AccelerationFlag = 0;
+        MemoryRegistry registry;
+        PlantAcceleration(registry, c.speed, c.threshold1, c.threshold2);
+        registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "3");
+        EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
+        std::string label = std::string(c.speed) + "," + c.threshold1 + "," + c.threshold2;
+        EXPECT_EQ(record->Acceleration, c.acceleration) << label;
+        EXPECT_EQ(record->AccelerationFlag, c.accelerationFlag) << label;
+    }
+}
+
+TEST(ReadPointerSettings_Values, FillThePointerFields) {
+    auto record = DefaultRecord();
+    MemoryRegistry registry;
+    registry.SetText(kMouseKeyPath, kDoubleClickSpeedValue, "700");
+    registry.SetText(kMouseKeyPath, kSwapMouseButtonsValue, "1");
+    registry.SetText(kMouseKeyPath, kMouseSensitivityValue, "15");
+    PlantAcceleration(registry, "1", "6", "0");
+    registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "-1");
+    EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
+    EXPECT_EQ(record->DbleClickSpeed, 700);
+    EXPECT_EQ(record->Orientation, 1);
+    EXPECT_EQ(record->MouseSpeed, 15);
+    EXPECT_EQ(record->ScrollWheelSpeed, 0);
+    EXPECT_EQ(record->ScrollWheelFlag, 1);
+
+    registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "5");
+    EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
+    EXPECT_EQ(record->ScrollWheelSpeed, 5);
+    EXPECT_EQ(record->ScrollWheelFlag, 0);
+}
+
+TEST(ReadPointerSettings_MissingOrDamaged, LeavesFieldsUnchanged) {
+    auto record = DefaultRecord();
+    record->Acceleration = 6;
+    record->AccelerationFlag = 1;
+    record->ScrollWheelFlag = 1;
+    record->ScrollWheelSpeed = 0;
+    MemoryRegistry registry;
+    registry.SetText(kMouseKeyPath, kDoubleClickSpeedValue, "fast");  // not a number
+    registry.SetText(kMouseKeyPath, kSwapMouseButtonsValue, "");      // empty
+    // MouseSensitivity missing; acceleration incomplete (threshold 2 missing)
+    registry.SetText(kMouseKeyPath, kMouseSpeedValue, "0");
+    registry.SetText(kMouseKeyPath, kMouseThreshold1Value, "0");
+    registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "-");
+    EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
+    EXPECT_EQ(record->DbleClickSpeed, 550);
+    EXPECT_EQ(record->Orientation, 0);
+    EXPECT_EQ(record->MouseSpeed, 10);
+    EXPECT_EQ(record->Acceleration, 6);
+    EXPECT_EQ(record->AccelerationFlag, 1);
+    EXPECT_EQ(record->ScrollWheelFlag, 1);
+    EXPECT_EQ(record->ScrollWheelSpeed, 0);
+}
+
+TEST(ReadPointerSettings_LongValue, IsCutNotOverflowed) {
+    auto record = DefaultRecord();
+    MemoryRegistry registry;
+    // 300 digits: the 80-byte buffer takes the first 79, saturated to int32.
+    registry.SetText(kMouseKeyPath, kDoubleClickSpeedValue, std::string(300, '9'));
+    registry.SetText(kMouseKeyPath, kMouseSensitivityValue, "-" + std::string(100, '9'));
+    EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
+    EXPECT_EQ(record->DbleClickSpeed, INT32_MAX);
+    EXPECT_EQ(record->MouseSpeed, INT32_MIN);
+}
+
+TEST(ReadPointerSettings_KeyRefused, ReturnsItsResult) {
+    auto record = DefaultRecord();
+    auto before = DefaultRecord();
+    MemoryRegistry mouseRefused;
+    mouseRefused.RefuseKey(kMouseKeyPath);
+    mouseRefused.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "9");
+    EXPECT_EQ(ReadPointerSettings(*record, mouseRefused), 0);
+    EXPECT_EQ(memcmp(record.get(), before.get(), sizeof *record), 0);
+
+    MemoryRegistry desktopRefused;
+    desktopRefused.RefuseKey(kDesktopKeyPath);
+    desktopRefused.SetText(kMouseKeyPath, kDoubleClickSpeedValue, "333");
+    EXPECT_EQ(ReadPointerSettings(*record, desktopRefused), -1);
+    EXPECT_EQ(record->DbleClickSpeed, 333);
+    EXPECT_EQ(record->ScrollWheelSpeed, 3);
+}
+
+TEST(PointerSettings_RoundTrip, ReadGivesBackWhatWasWritten) {
+    struct Case {
+        int32_t accelerationFlag, acceleration, scrollWheelFlag, scrollWheelSpeed;
+    };
+    // Every row reads back as itself; flag 0 reads back as row 0.
+    std::vector<Case> cases;
+    for (int row = 1; row < kAccelerationRowCount; ++row) cases.push_back({1, row, 0, row});
+    cases.push_back({1, 0, 1, 0});
+    for (const Case& c : cases) {
+        auto written = DefaultRecord();
+        written->AccelerationFlag = c.accelerationFlag;
+        written->Acceleration = c.acceleration;
+        written->ScrollWheelFlag = c.scrollWheelFlag;
+        written->ScrollWheelSpeed = c.scrollWheelSpeed;
+        written->DbleClickSpeed = 200 + c.acceleration;
+        MemoryRegistry registry;
+        WritePointerSettings(*written, registry);
+        auto read = DefaultRecord();
+        EXPECT_EQ(ReadPointerSettings(*read, registry), 1);
+        EXPECT_EQ(read->Acceleration, c.acceleration);
+        EXPECT_EQ(read->AccelerationFlag, c.acceleration != 0 ? 1 : 0);
+        EXPECT_EQ(read->ScrollWheelFlag, c.scrollWheelFlag);
+        EXPECT_EQ(read->ScrollWheelSpeed, c.scrollWheelSpeed);
+        EXPECT_EQ(read->DbleClickSpeed, written->DbleClickSpeed);
+    }
+}
+
+// Records every call with the arguments it was given, in order.
+class RecordingPointerSystem : public PointerSystem {
+public:
+    struct Call {
+        Call(std::string what, uint32_t a, uint32_t b = 0, uintptr_t pointerValue = 0)
+            : what(std::move(what)), a(a), b(b), pointerValue(pointerValue) {}
+        std::string what;
+        uint32_t a, b;
+        uintptr_t pointerValue;
+        std::vector<int> mouse;  // the three integers SPI_SETMOUSE pointed at
+        std::string text;
+    };
+
+    void SetDoubleClickTime(uint32_t milliseconds) override { m_calls.emplace_back("doubleclick", milliseconds); }
+
+    void SetSystemParameter(uint32_t action, uint32_t uiParam, void* pvParam, uint32_t winIni) override {
+        Call call{"spi", action, uiParam, reinterpret_cast<uintptr_t>(pvParam)};
+        if (action == kSpiSetMouse) {
+            const int* values = static_cast<const int*>(pvParam);
+            call.mouse.assign(values, values + 3);
+        }
+        call.text = std::to_string(winIni);
+        m_calls.push_back(call);
+    }
+
+    void SendToOwnWindow(uint32_t message, uintptr_t wParam, const void* lParam) override {
+        Call call{"send", message, static_cast<uint32_t>(wParam), reinterpret_cast<uintptr_t>(lParam)};
+        if (lParam) {
+            const int* values = static_cast<const int*>(lParam);
+            call.mouse.assign(values, values + 3);
+        }
+        m_calls.push_back(call);
+    }
+
+    void Broadcast(uint32_t flags, uint32_t recipients, uint32_t message, uintptr_t wParam, const char* text) override {
+        Call call{"broadcast", flags, recipients, wParam};
+        call.text = std::to_string(message) + ":" + text;
+        m_calls.push_back(call);
+    }
+
+    std::vector<Call> m_calls;
+};
+
+TEST(ApplyPointerSettings_Order, CallsTheSystemInSequence) {
+    auto record = DefaultRecord();
+    record->DbleClickSpeed = 480;
+    record->MouseSpeed = 14;
+    record->AccelerationFlag = 1;
+    record->ScrollWheelSpeed = 6;
+    MemoryRegistry registry;
+    PlantAcceleration(registry, "2", "4", "9");
+    RecordingPointerSystem system;
+    ApplyPointerSettings(*record, registry, system);
+
+    const auto& calls = system.m_calls;
+    ASSERT_EQ(calls.size(), 7u);
+    EXPECT_EQ(calls[0].what, "doubleclick");
+    EXPECT_EQ(calls[0].a, 480u);
+    // SPI_SETMOUSE with t1, t2, s and SPIF_SENDCHANGE, then the own window told.
+    EXPECT_EQ(calls[1].what, "spi");
+    EXPECT_EQ(calls[1].a, 4u);
+    EXPECT_EQ(calls[1].b, 0u);
+    EXPECT_EQ(calls[1].mouse, (std::vector<int>{4, 9, 2}));
+    EXPECT_EQ(calls[1].text, "2");
+    EXPECT_EQ(calls[2].what, "send");
+    EXPECT_EQ(calls[2].a, 0x1Au);
+    EXPECT_EQ(calls[2].b, 4u);
+    EXPECT_EQ(calls[2].mouse, (std::vector<int>{4, 9, 2}));
+    // SPI_SETMOUSESPEED carries the speed as the pointer argument's value.
+    EXPECT_EQ(calls[3].what, "spi");
+    EXPECT_EQ(calls[3].a, 113u);
+    EXPECT_EQ(calls[3].pointerValue, 14u);
+    EXPECT_EQ(calls[4].what, "send");
+    EXPECT_EQ(calls[4].b, 113u);
+    EXPECT_EQ(calls[4].pointerValue, 0u);
+    EXPECT_EQ(calls[5].what, "spi");
+    EXPECT_EQ(calls[5].a, 105u);
+    EXPECT_EQ(calls[5].b, 6u);
+    EXPECT_EQ(calls[5].pointerValue, 0u);
+    EXPECT_EQ(calls[6].what, "broadcast");
+    EXPECT_EQ(calls[6].a, 8u);
+    EXPECT_EQ(calls[6].b, 8u);
+    EXPECT_EQ(calls[6].pointerValue, 105u);
+    EXPECT_EQ(calls[6].text, "26:WheelScrollLines");
+
+    // Acceleration on: the registry values stand.
+    EXPECT_EQ(MouseValue(registry, kMouseSpeedValue), "2");
+    EXPECT_EQ(record->Acceleration, 10);
+}
+
+TEST(ApplyPointerSettings_AccelerationOff, ResetsRegistryAndRecord) {
+    auto record = DefaultRecord();
+    record->AccelerationFlag = 0;
+    record->Acceleration = 8;
+    MemoryRegistry registry;
+    PlantAcceleration(registry, "1", "6", "0");
+    registry.ClearLog();
+    RecordingPointerSystem system;
+    ApplyPointerSettings(*record, registry, system);
+
+    EXPECT_EQ(record->Acceleration, 0);
+    const std::vector<std::string> expectedLog = {
+        std::string("open ") + kMouseKeyPath,
+        "read MouseSpeed", "read MouseThreshold2", "read MouseThreshold1",
+        "write MouseSpeed=0", "write MouseThreshold2=0", "write MouseThreshold1=0",
+    };
+    EXPECT_EQ(registry.Log(), expectedLog);
+    ASSERT_GE(system.m_calls.size(), 2u);
+    EXPECT_EQ(system.m_calls[1].mouse, (std::vector<int>{0, 0, 0}));
+}
+
+TEST(ApplyPointerSettings_Cases, ChooseTheValuesPassed) {
+    struct Case {
+        int32_t accelerationFlag;
+        const char *speed, *threshold1, *threshold2;  // nullptr: value missing
+        bool registryReset;
+        std::vector<int> mouse;  // t1, t2, s handed to the system
+        int32_t scrollWheelFlag;
+        uint32_t wheelLines;
+    };
+    const Case cases[] = {
+        {0, "0", "0", "0", false, {0, 0, 0}, 0, 3},                // already off: nothing written
+        {2, "1", "6", "0", true, {0, 0, 0}, 0, 3},                 // only 1 counts as on
+        {1, nullptr, nullptr, nullptr, false, {0, 0, 0}, 0, 3},    // missing values count as 0
+        {1, "1", "6", "0", false, {6, 0, 1}, 2, 0xFFFFFFFFu},      // any nonzero wheel flag: one screen
+        {0, "x", "0", "0", false, {0, 0, 0}, 1, 0xFFFFFFFFu},      // not a number counts as 0
+    };
+    for (const Case& c : cases) {
+        auto record = DefaultRecord();
+        record->AccelerationFlag = c.accelerationFlag;
+        record->ScrollWheelFlag = c.scrollWheelFlag;
+        MemoryRegistry registry;
+        if (c.speed) PlantAcceleration(registry, c.speed, c.threshold1, c.threshold2);
+        registry.ClearLog();
+        RecordingPointerSystem system;
+        ApplyPointerSettings(*record, registry, system);
+        bool wrote = false;
+        for (const std::string& entry : registry.Log()) wrote = wrote || entry.rfind("write", 0) == 0;
+        EXPECT_EQ(wrote, c.registryReset) << c.accelerationFlag;
+        ASSERT_EQ(system.m_calls.size(), 7u);
+        EXPECT_EQ(system.m_calls[1].mouse, c.mouse) << c.accelerationFlag;
+        EXPECT_EQ(system.m_calls[5].b, c.wheelLines) << c.accelerationFlag;
+    }
+}
+
+TEST(ApplyPointerSettings_MouseKeyRefused, StillAppliesWithZeros) {
+    auto record = DefaultRecord();
+    record->AccelerationFlag = 1;
+    MemoryRegistry registry;
+    registry.RefuseKey(kMouseKeyPath);
+    RecordingPointerSystem system;
+    ApplyPointerSettings(*record, registry, system);
+    ASSERT_EQ(system.m_calls.size(), 7u);
+    EXPECT_EQ(system.m_calls[1].mouse, (std::vector<int>{0, 0, 0}));
+}
+
+}  // namespace

@@ -270,7 +270,7 @@ bool KeyCodeFromVirtualKey(int32_t virtualKey, KeyboardLayout& layout, int32_t& 
     if (!row) return false;
     keyCode = row->KeyCode;
     if (DependsOnLayout(keyCode)) {
-        uint32_t scanCode = layout.MapVirtualKey(static_cast<uint32_t>(virtualKey), kMapVirtualKeyToScanCode);
+        uint32_t scanCode = layout.MapKey(static_cast<uint32_t>(virtualKey), kMapVirtualKeyToScanCode);
         if (const UsageRow* position = FindByScanCode(scanCode)) keyCode = position->KeyCode;
     }
     return true;
@@ -284,7 +284,7 @@ bool VirtualKeyFromKeyCode(int32_t keyCode, KeyboardLayout& layout, int32_t& vir
     if (DependsOnLayout(keyCode)) {
         // A layout without this key position keeps the US meaning rather than
         // handing out virtual-key code 0 as a found key.
-        uint32_t mapped = layout.MapVirtualKey(static_cast<uint32_t>(row->ScanCode), kMapScanCodeToVirtualKeyEx);
+        uint32_t mapped = layout.MapKey(static_cast<uint32_t>(row->ScanCode), kMapScanCodeToVirtualKeyEx);
         if (mapped != 0) virtualKey = static_cast<int32_t>(mapped);
     }
     return true;

@@ -30,8 +30,8 @@ constexpr uint32_t kMapScanCodeToVirtualKeyEx = 3;  // MAPVK_VSC_TO_VK_EX (left 
 class KeyboardLayout {
 public:
     virtual ~KeyboardLayout() = default;
-    // 0 when the code has no translation.
-    virtual uint32_t MapVirtualKey(uint32_t code, uint32_t mapType) = 0;
+    // MapVirtualKeyA(code, mapType): 0 when the code has no translation.
+    virtual uint32_t MapKey(uint32_t code, uint32_t mapType) = 0;
 };
 
 // Virtual-key code -> key code. False (key code 0) for a key the table lacks.

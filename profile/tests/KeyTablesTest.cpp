@@ -9,7 +9,7 @@
 namespace {
 
 // A layout built from the usage table (the US positions), with optional
-// positions moved: MapVirtualKey translates both ways like MapVirtualKeyA.
+// positions moved: MapKey translates both ways like MapVirtualKeyA.
 class TableLayout : public KeyboardLayout {
 public:
     TableLayout() {
@@ -28,7 +28,7 @@ public:
         m_scanOf.erase(virtualKey);
     }
 
-    uint32_t MapVirtualKey(uint32_t code, uint32_t mapType) override {
+    uint32_t MapKey(uint32_t code, uint32_t mapType) override {
         const std::map<uint32_t, uint32_t>& map = mapType == kMapVirtualKeyToScanCode ? m_scanOf : m_virtualKeyOf;
         if (mapType != kMapVirtualKeyToScanCode && mapType != kMapScanCodeToVirtualKeyEx) return 0;
         auto found = map.find(code);

@@ -34,6 +34,7 @@ void SkinFillBar::Enable(bool enabled) {
 LRESULT SkinFillBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: return OnPaint();
+    case WM_PRINTCLIENT: Draw(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: return OnLeftButtonDown();
     case WM_MOUSEMOVE: return OnMouseMove(lParam);
@@ -48,9 +49,13 @@ LRESULT SkinFillBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT SkinFillBar::OnPaint() {
     PaintDc paint(Handle());
-    DrawBitmap(paint.Get(), m_empty);
-    DrawBitmap(paint.Get(), m_full.Get(), 0, 0, m_model.FillWidth(m_full.Width()), m_full.Height());
+    Draw(paint.Get());
     return 0;
+}
+
+void SkinFillBar::Draw(HDC dc) const {
+    DrawBitmap(dc, m_empty);
+    DrawBitmap(dc, m_full.Get(), 0, 0, m_model.FillWidth(m_full.Width()), m_full.Height());
 }
 
 LRESULT SkinFillBar::OnLeftButtonDown() {

@@ -28,6 +28,7 @@ protected:
 
 private:
     LRESULT OnPaint();
+    void Draw(HDC dc) const;
     LRESULT OnLeftButtonDown();
     LRESULT OnMouseMove(LPARAM lParam);
     LRESULT OnLeftButtonUp(LPARAM lParam);

@@ -37,6 +37,7 @@ LRESULT SkinScrollBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CREATE: return OnSize();
     case WM_SIZE: return OnSize();
     case WM_PAINT: return OnPaint();
+    case WM_PRINTCLIENT: Draw(reinterpret_cast<HDC>(wParam)); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return OnLeftButtonDown(lParam);
@@ -192,16 +193,20 @@ void SkinScrollBar::DrawLook(HDC dc, ScrollLook part, ScrollPart code, const Scr
 
 LRESULT SkinScrollBar::OnPaint() {
     PaintDc paint(Handle());
+    Draw(paint.Get());
+    return 0;
+}
+
+void SkinScrollBar::Draw(HDC dc) const {
     RECT client{};
     GetClientRect(Handle(), &client);
-    OffscreenSurface surface(paint.Get(), client.right, client.bottom);
-    if (!surface) return 0;
+    OffscreenSurface surface(dc, client.right, client.bottom);
+    if (!surface) return;
     Brush track(CreateSolidBrush(kScrollTrackColour));
     FillRect(surface.Dc(), &client, track.Get());
     ScrollLayout layout = m_model.Layout();
     DrawLook(surface.Dc(), ScrollLook::LineUpArrow, ScrollPart::LineUp, layout.lineUp);
     DrawLook(surface.Dc(), ScrollLook::LineDownArrow, ScrollPart::LineDown, layout.lineDown);
     DrawLook(surface.Dc(), ScrollLook::Thumb, ScrollPart::ThumbTrack, layout.thumb);
-    surface.CopyTo(paint.Get());
-    return 0;
+    surface.CopyTo(dc);
 }

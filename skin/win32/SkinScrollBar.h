@@ -35,6 +35,7 @@ protected:
 
 private:
     LRESULT OnPaint();
+    void Draw(HDC dc) const;
     LRESULT OnSize();
     LRESULT OnLeftButtonDown(LPARAM lParam);
     LRESULT OnMouseMove(LPARAM lParam);

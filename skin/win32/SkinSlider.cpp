@@ -80,6 +80,7 @@ LRESULT SkinSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: return OnCreate();
     case WM_PAINT: return OnPaint();
+    case WM_PRINTCLIENT: DrawBitmap(reinterpret_cast<HDC>(wParam), m_face); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONUP: return OnLeftButtonUp(lParam);
     case WM_MOUSEMOVE: return OnMouseMove();
@@ -144,6 +145,7 @@ void SliderThumb::Place() {
 LRESULT SliderThumb::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: return OnPaint();
+    case WM_PRINTCLIENT: DrawBitmap(reinterpret_cast<HDC>(wParam), m_image); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_LBUTTONDOWN: return OnLeftButtonDown(lParam);
     case WM_MOUSEMOVE: return OnMouseMove(lParam);

@@ -29,7 +29,8 @@ RECT SkinValueBox::FieldRectangle() const { return RECT{0, 0, m_width - m_height
 
 LRESULT SkinValueBox::OnCreate() {
     if (!m_field.Create(Handle(), FieldRectangle(), kValueBoxFieldId, ES_AUTOHSCROLL)) return -1;
-    m_field.SetNumeric(true);
+    // Not numeric-only: a sign must be typeable, and Enter filters the text.
+    m_field.SetNumeric(false);
     if (!m_up.Create(Handle(), UpRectangle()) || !m_down.Create(Handle(), DownRectangle())) return -1;
     m_field.SetText(m_model.Text());
     m_field.SetLimit(m_model.FieldLength());

@@ -1,5 +1,7 @@
 #include "skin/win32/SkinnedWindow.h"
 
+#include "skin/win32/SkinPopupMenu.h"
+
 void SkinHost::LoadSkin(HWND window) {
     m_skin.Load(window, SkinFileName());
     CreateControls(m_skin);
@@ -7,22 +9,28 @@ void SkinHost::LoadSkin(HWND window) {
     m_skin.ApplyRegion();
 }
 
-void SkinHost::Paint(HWND window) {
-    PaintDc paint(window);
+void SkinHost::Paint(HWND window, HDC dc) {
     RECT client{};
     GetClientRect(window, &client);
-    OffscreenSurface surface(paint.Get(), client.right, client.bottom);
+    OffscreenSurface surface(dc, client.right, client.bottom);
     if (!surface) return;
     m_skin.PaintBackground(surface.Dc());
     PaintOverlay(surface.Dc());
-    surface.CopyTo(paint.Get());
+    surface.CopyTo(dc);
 }
 
 bool SkinHost::HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (HandleMenuOwnerDraw(message, wParam, lParam, result)) return true;
     if (ReflectToControl(message, wParam, lParam, result)) return true;
     switch (message) {
-    case WM_PAINT:
-        Paint(window);
+    case WM_PAINT: {
+        PaintDc paint(window);
+        Paint(window, paint.Get());
+        result = 0;
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        Paint(window, reinterpret_cast<HDC>(wParam));
         result = 0;
         return true;
     case WM_ERASEBKGND:

@@ -28,7 +28,7 @@ protected:
     virtual void PaintOverlay(HDC) {}
 
     void LoadSkin(HWND window);
-    void Paint(HWND window);
+    void Paint(HWND window, HDC dc);
     // Common messages; true when handled.
     bool HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

@@ -1,0 +1,158 @@
+// Picture loading, the mask region and the skinned-window protocol.
+#include <gtest/gtest.h>
+
+#include "TestSupport.h"
+#include "skin/win32/BitmapPixels.h"
+#include "skin/win32/PictureLoader.h"
+#include "skin/win32/RegionBuilder.h"
+#include "skin/win32/SkinnedWindow.h"
+
+namespace {
+using PixelRule = std::function<COLORREF(int, int)>;
+
+// Every pixel of the mask is inside the region exactly when it is not pure
+// white; a margin of two pixels around the mask is outside.
+void ExpectRegionMatchesMask(HRGN region, const PixelRule& mask, int width, int height) {
+    int mismatches = 0;
+    for (int y = -2; y < height + 2; ++y) {
+        for (int x = -2; x < width + 2; ++x) {
+            bool inImage = x >= 0 && y >= 0 && x < width && y < height;
+            bool opaque = inImage && mask(x, y) != RGB(255, 255, 255);
+            bool inside = region && PtInRegion(region, x, y);
+            if (opaque != inside && ++mismatches <= 5) ADD_FAILURE() << "pixel " << x << "," << y;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+class SkinFileWindow : public SkinnedWindow {
+public:
+    explicit SkinFileWindow(std::string file) : m_file(std::move(file)) {}
+    bool Open() {
+        return Create("SkinFileWindow", "", WS_POPUP | WS_VISIBLE, 0, 50, 50, 10, 10, nullptr, nullptr, 0, nullptr,
+                      LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    }
+    SkinButton* button = nullptr;
+
+protected:
+    std::string SkinFileName() const override { return m_file; }
+    void CreateControls(WindowSkin& skin) override { button = skin.AddButton(1); }
+
+private:
+    std::string m_file;
+};
+}  // namespace
+
+TEST(LoadPicture, MissingOrUndecodableFileGivesEmptyBitmap) {
+    TempFolder folder;
+    WriteText(folder.Path() + "broken.bmp", "not a picture");
+    for (const std::string& name : {std::string("absent.bmp"), std::string("broken.bmp"), std::string()}) {
+        Bitmap bitmap = LoadPicture(folder.Path() + name);
+        EXPECT_FALSE(bitmap) << name;
+        EXPECT_EQ(bitmap.Width(), 0) << name;
+        EXPECT_EQ(bitmap.Height(), 0) << name;
+    }
+}
+
+TEST(LoadPicture, BmpKeepsSizeAndPixels) {
+    TempFolder folder;
+    PixelRule rule = [](int x, int y) { return RGB(x * 20, y * 30, 200 - x); };
+    WriteBmp(folder.Path() + "picture.bmp", 7, 5, rule);
+    Bitmap bitmap = LoadPicture(folder.Path() + "picture.bmp");
+    ASSERT_TRUE(bitmap);
+    EXPECT_EQ(bitmap.Width(), 7);
+    EXPECT_EQ(bitmap.Height(), 5);
+    BitmapPixels pixels(bitmap.Get());
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y;
+}
+
+TEST(RegionFromColourKey, RegionEqualsMask) {
+    struct Case {
+        const char* name;
+        int width, height;
+        PixelRule mask;
+    };
+    const Case cases[] = {
+        // Entirely white: nothing is left.
+        {"white", 20, 10, [](int, int) { return RGB(255, 255, 255); }},
+        // No white at all: the full rectangle.
+        {"black", 20, 10, [](int, int) { return RGB(0, 0, 0); }},
+        // Near-white stays opaque, only pure white is cut.
+        {"near white", 16, 8, [](int x, int) { return x % 2 ? RGB(254, 255, 255) : RGB(255, 255, 255); }},
+        // A disc with white corners, the usual window outline.
+        {"disc", 41, 41,
+         [](int x, int y) { return (x - 20) * (x - 20) + (y - 20) * (y - 20) <= 400 ? RGB(9, 9, 9) : RGB(255, 255, 255); }},
+        // Over 2000 runs: several batches OR-ed into one region.
+        {"checker", 120, 60, [](int x, int y) { return (x + y) % 2 ? RGB(255, 255, 255) : RGB(40, 0, 0); }},
+    };
+    TempFolder folder;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = folder.Path() + "mask.bmp";
+        WriteBmp(path, c.width, c.height, c.mask);
+        Bitmap mask = LoadPicture(path);
+        ASSERT_TRUE(mask);
+        Region region = RegionFromColourKey(mask.Get());
+        ASSERT_TRUE(region);
+        ExpectRegionMatchesMask(region.Get(), c.mask, c.width, c.height);
+    }
+}
+
+TEST(RegionFromColourKey, NoBitmapGivesNoRegion) { EXPECT_FALSE(RegionFromColourKey(nullptr)); }
+
+TEST(SkinnedWindow, TakesSizeShapeAndControlsFromSkin) {
+    TempFolder folder;
+    SetSkinFolder(folder.Path());
+    PixelRule mask = [](int x, int y) { return x < 10 && y < 10 ? RGB(255, 255, 255) : RGB(0, 0, 0); };
+    WriteBmp(folder.Path() + "mask.bmp", 60, 40, mask);
+    WriteBmp(folder.Path() + "normal.bmp", 60, 40, [](int, int) { return RGB(10, 20, 30); });
+    WriteBmp(folder.Path() + "over.bmp", 60, 40, [](int, int) { return RGB(40, 50, 60); });
+    WriteBmp(folder.Path() + "down.bmp", 60, 40, [](int, int) { return RGB(70, 80, 90); });
+    WriteBmp(folder.Path() + "disable.bmp", 60, 40, [](int, int) { return RGB(100, 110, 120); });
+    WriteText(folder.Path() + "skin_test.ini",
+              "[SCREEN]\r\nMask=mask.bmp\r\nNormal=normal.bmp\r\nOver=over.bmp\r\nDown=down.bmp\r\n"
+              "Disable=disable.bmp\r\n[BUTTONPOS]\r\n1=ok,20,10,30,15, Press me \r\n");
+
+    SkinFileWindow window("skin_test.ini");
+    ASSERT_TRUE(window.Open());
+    RECT bounds{};
+    GetWindowRect(window.Handle(), &bounds);
+    EXPECT_EQ(bounds.left, 0);
+    EXPECT_EQ(bounds.top, 0);
+    EXPECT_EQ(bounds.right, 60);
+    EXPECT_EQ(bounds.bottom, 40);
+
+    Region shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window.Handle(), shape.Get()), ERROR);
+    ExpectRegionMatchesMask(shape.Get(), mask, 60, 40);
+
+    ASSERT_NE(window.button, nullptr);
+    RECT place{};
+    GetWindowRect(window.button->Handle(), &place);
+    EXPECT_EQ(place.left, 20);
+    EXPECT_EQ(place.top, 10);
+    EXPECT_EQ(place.right - place.left, 30);
+    EXPECT_EQ(place.bottom - place.top, 15);
+    EXPECT_EQ(window.button->Hint(), "Press me");
+    EXPECT_EQ(PrintedPixel(window.button->Handle(), 3, 3), RGB(10, 20, 30));
+    // The state images are freed once the controls have their looks.
+    EXPECT_FALSE(window.Skin().StateImage(SkinState::Over));
+    EXPECT_TRUE(window.Skin().Background());
+}
+
+TEST(SkinnedWindow, MissingSkinLeavesEmptyWindowWithoutRegion) {
+    TempFolder folder;
+    SetSkinFolder(folder.Path());
+    SkinFileWindow window("absent.ini");
+    ASSERT_TRUE(window.Open());
+    RECT bounds{};
+    GetWindowRect(window.Handle(), &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 0);
+    EXPECT_EQ(bounds.bottom - bounds.top, 0);
+    Region shape(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(window.Handle(), shape.Get()), ERROR);
+    ASSERT_NE(window.button, nullptr);
+    GetWindowRect(window.button->Handle(), &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 0);
+}

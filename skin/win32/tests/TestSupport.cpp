@@ -1,0 +1,141 @@
+#include "TestSupport.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+
+#include "skin/win32/GdiOwners.h"
+#include "skin/win32/SkinPopupMenu.h"
+#include "skin/win32/SubclassedControl.h"
+
+namespace {
+void DeleteTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                DeleteTree(folder + name + "\\");
+            } else {
+                DeleteFileA((folder + name).c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+void PutLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+}  // namespace
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, base);
+    static int counter = 0;
+    m_path = std::string(base) + "skinwin32_" + std::to_string(GetCurrentProcessId()) + "_" +
+             std::to_string(++counter) + "\\";
+    CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() { DeleteTree(m_path); }
+
+void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel) {
+    int stride = (width * 3 + 3) / 4 * 4;
+    uint32_t imageSize = static_cast<uint32_t>(stride * height);
+    std::vector<uint8_t> bytes;
+    bytes.push_back('B');
+    bytes.push_back('M');
+    PutLittleEndian(bytes, 54 + imageSize, 4);
+    PutLittleEndian(bytes, 0, 4);
+    PutLittleEndian(bytes, 54, 4);
+    PutLittleEndian(bytes, 40, 4);
+    PutLittleEndian(bytes, static_cast<uint32_t>(width), 4);
+    PutLittleEndian(bytes, static_cast<uint32_t>(height), 4);
+    PutLittleEndian(bytes, 1, 2);
+    PutLittleEndian(bytes, 24, 2);
+    PutLittleEndian(bytes, 0, 4);
+    PutLittleEndian(bytes, imageSize, 4);
+    PutLittleEndian(bytes, 2835, 4);
+    PutLittleEndian(bytes, 2835, 4);
+    PutLittleEndian(bytes, 0, 4);
+    PutLittleEndian(bytes, 0, 4);
+    for (int row = height - 1; row >= 0; --row) {
+        for (int x = 0; x < width; ++x) {
+            COLORREF colour = pixel(x, row);
+            bytes.push_back(GetBValue(colour));
+            bytes.push_back(GetGValue(colour));
+            bytes.push_back(GetRValue(colour));
+        }
+        for (int pad = width * 3; pad < stride; ++pad) bytes.push_back(0);
+    }
+    std::ofstream file(path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+}
+
+void PumpPending() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > timeoutMs) return false;
+        PumpPending();
+        if (condition()) return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+RecordingHost::RecordingHost(std::vector<UINT> recorded) : m_recorded(std::move(recorded)) {}
+
+bool RecordingHost::Create(int width, int height) {
+    if (!Window::Create("SkinTestHost", "Skin test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, width,
+                        height, nullptr, nullptr, 0, reinterpret_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)),
+                        LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)))) {
+        return false;
+    }
+    SetForegroundWindow(Handle());
+    SetActiveWindow(Handle());
+    PumpPending();
+    return true;
+}
+
+std::vector<RecordedMessage> RecordingHost::Messages(UINT message) const {
+    std::vector<RecordedMessage> found;
+    std::copy_if(m_messages.begin(), m_messages.end(), std::back_inserter(found),
+                 [message](const RecordedMessage& m) { return m.message == message; });
+    return found;
+}
+
+LRESULT RecordingHost::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (std::find(m_recorded.begin(), m_recorded.end(), message) != m_recorded.end()) {
+        m_messages.push_back(RecordedMessage{message, wParam, lParam});
+    }
+    LRESULT result = 0;
+    if (HandleMenuOwnerDraw(message, wParam, lParam, result)) return result;
+    if (ReflectToControl(message, wParam, lParam, result)) return result;
+    return DefaultProcessing(message, wParam, lParam);
+}
+
+COLORREF PrintedPixel(HWND window, int x, int y) {
+    RECT client{};
+    GetClientRect(window, &client);
+    WindowDc screen(window);
+    OffscreenSurface surface(screen.Get(), client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1);
+    SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(surface.Dc()), PRF_CLIENT | PRF_CHILDREN);
+    return GetPixel(surface.Dc(), x, y) & 0x00FFFFFF;
+}

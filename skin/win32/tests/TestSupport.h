@@ -1,0 +1,62 @@
+// Helpers of the skin toolkit's Windows tests: temporary folders with small
+// BMP images and skin files, a host window that records what its controls
+// post, and message pumping with generous deadlines.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frame/Window.h"
+
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    // With a trailing backslash.
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// A 24-bit bottom-up BMP file.
+void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel);
+void WriteText(const std::string& path, const std::string& text);
+
+// Dispatches messages until the condition holds or 10 s pass.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+// Dispatches every message already queued.
+void PumpPending();
+
+struct RecordedMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// A top-level host for controls: reflects owner-draw and notifications back
+// to them and records every message in the given set.
+class RecordingHost : public Window {
+public:
+    explicit RecordingHost(std::vector<UINT> recorded = {});
+    bool Create(int width = 400, int height = 300);
+
+    std::vector<RecordedMessage> Messages(UINT message) const;
+    const std::vector<RecordedMessage>& All() const { return m_messages; }
+    void Clear() { m_messages.clear(); }
+    void Record(UINT message) { m_recorded.push_back(message); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    std::vector<UINT> m_recorded;
+    std::vector<RecordedMessage> m_messages;
+};
+
+// The colour at a client point of a window, painted with WM_PRINTCLIENT into
+// a memory surface (no dependence on what is on the screen).
+COLORREF PrintedPixel(HWND window, int x, int y);

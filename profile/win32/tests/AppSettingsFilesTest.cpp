@@ -1,0 +1,166 @@
+// The application settings file and the profile set on real files through
+// the private-profile functions, with the pointer settings in a registry key
+// of the test's own.
+#include "TempFolder.h"
+#include "TestRegistry.h"
+
+#include "profile/AppSettings.h"
+#include "profile/PointerSettings.h"
+#include "profile/ProfileFile.h"
+#include "profile/ProfileSet.h"
+#include "profile/StructuredValue.h"
+#include "profile/win32/PrivateProfileAccessor.h"
+#include "../../tests/ProfileTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class FixedClock : public WallClock {
+public:
+    int64_t SecondsSince1970() const override { return 1700000000; }
+};
+
+// A program folder with its config\ subfolder.
+class ProgramFolder {
+public:
+    ProgramFolder() { CreateDirectoryA((m_folder.Path() + "config").c_str(), nullptr); }
+    const std::string& Path() const { return m_folder.Path(); }
+    std::string ConfigIni() const { return m_folder.Path() + "config.ini"; }
+
+    bool Exists(const std::string& path) const { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    // How many of config.ini and the five slot files exist.
+    int ExistingFiles() const {
+        int count = Exists(ConfigIni()) ? 1 : 0;
+        for (int slot = 0; slot < kSlotCount; ++slot) count += Exists(SlotProfilePath(Path(), slot)) ? 1 : 0;
+        return count;
+    }
+
+private:
+    TempFolder m_folder;
+};
+
+std::string RawValue(const std::string& file, const char* section, const char* key) {
+    char buffer[2048];
+    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, file.c_str());
+    return buffer;
+}
+
+std::unique_ptr<SettingsBlock> ClearedBlock() {
+    auto block = std::make_unique<SettingsBlock>();
+    ClearBlock(*block);
+    return block;
+}
+
+TEST(LoadProfileSet_WindowsNoConfigIni, MinusOneAndNoRegistryRead) {
+    ProgramFolder folder;
+    PrivateProfileFiles files;
+    TestRegistryKey base;
+    RedirectedRegistry registry(base);
+    auto block = ClearedBlock();
+    EXPECT_TRUE(LoadProfileSet(*block, files, registry, folder.Path()));
+    EXPECT_EQ(block->CurrentSlot, -1);
+    EXPECT_EQ(block->MouseType, -1);
+    EXPECT_TRUE(registry.Opened().empty());
+    EXPECT_STREQ(block->Profiles[0].ProFileName, "Default1");
+    EXPECT_STREQ(block->Profiles[4].ProFileName, "Default5");
+    EXPECT_EQ(folder.ExistingFiles(), 0);
+}
+
+TEST(SaveProfileSet_WindowsCurrentSlotTwo, RegistryBeforeAnyFile) {
+    ProgramFolder folder;
+    PrivateProfileFiles files;
+    TestRegistryKey base;
+    RedirectedRegistry registry(base);
+    std::vector<int> filesAtOpen;
+    registry.OnOpen([&] { filesAtOpen.push_back(folder.ExistingFiles()); });
+    auto block = ClearedBlock();
+    ResetProfileSet(*block);
+    block->CurrentSlot = 2;
+    block->MouseType = 3;
+    for (int slot = 0; slot < kSlotCount; ++slot) block->Profiles[slot].DbleClickSpeed = 400 + slot;
+
+    EXPECT_TRUE(SaveProfileSet(*block, files, registry, folder.Path()));
+    EXPECT_EQ(filesAtOpen, (std::vector<int>{0, 0}));
+    EXPECT_EQ(StoredRegistryText(HKEY_CURRENT_USER, registry.SubkeyOf(kMouseKeyPath), "DoubleClickSpeed"), "402");
+    EXPECT_EQ(folder.ExistingFiles(), 6);
+    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "CurrentProfile"), "2");
+    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "MouseType"), "3");
+}
+
+TEST(ProfileSet_WindowsSaveThenLoad, GivesTheSameSet) {
+    ProgramFolder folder;
+    PrivateProfileFiles files;
+    TestRegistryKey base;
+    RedirectedRegistry registry(base);
+    auto saved = ClearedBlock();
+    for (int slot = 0; slot < kSlotCount; ++slot) FillWithVariedValues(saved->Profiles[slot], 500 + slot);
+    saved->CurrentSlot = 1;
+    saved->MouseType = 12345;
+    ProfileRecord& current = saved->Profiles[1];
+    current.AccelerationFlag = 1;
+    current.Acceleration = 3;
+    current.ScrollWheelFlag = 0;
+    current.ScrollWheelSpeed = 2;
+    SaveProfileSet(*saved, files, registry, folder.Path());
+
+    auto loaded = ClearedBlock();
+    LoadProfileSet(*loaded, files, registry, folder.Path());
+    EXPECT_EQ(loaded->CurrentSlot, 1);
+    EXPECT_EQ(loaded->MouseType, 12345);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        EXPECT_EQ(FirstDifference(loaded->Profiles[slot], saved->Profiles[slot]), "") << slot;
+    // Loading read the registry: it was opened again after the save's two opens.
+    EXPECT_EQ(registry.Opened().size(), 4u);
+}
+
+TEST(AppSettingsFile_WindowsKeys, WrittenAsTextTheOthersRead) {
+    ProgramFolder folder;
+    PrivateProfileFiles files;
+    AppSettingsFile settings(files, folder.Path());
+    EXPECT_EQ(settings.ReadFirmwareVersion(), 100);
+    WritePrivateProfileStringA("Setting", "FWVersion", "104", folder.ConfigIni().c_str());
+    EXPECT_EQ(settings.ReadFirmwareVersion(), 104);
+    settings.WriteDevicePresence(1);
+    settings.WriteCurrentSlot(4);
+    settings.WriteAccessCode(FixedClock());
+    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "Device"), "1");
+    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "CurrentProfile"), "4");
+    // 1700000000 = 0x6553F100, little-endian, then twelve zero bytes and the checksum.
+    EXPECT_EQ(RawValue(folder.ConfigIni(), "HidAccessCode", "Code"), "00F15365000000000000000000000000A9");
+}
+
+TEST(AppSettingsFile_WindowsOsdSettings, RoundTripAndDamagedValueKept) {
+    ProgramFolder folder;
+    PrivateProfileFiles files;
+    AppSettingsFile settings(files, folder.Path());
+    OsdSettings written;
+    DefaultOsdSettings(written);
+    written.ProfileNotice = 1;
+    written.MessageHighValue = 640;
+    strcpy(written.SecondText, "Tahoma");
+    settings.WriteOsdSettings(written);
+
+    OsdSettings read;
+    memset(&read, 0, sizeof read);
+    ASSERT_TRUE(settings.ReadOsdSettings(read));
+    EXPECT_EQ(memcmp(&read, &written, sizeof read), 0);
+
+    // One digit changed: the platform's reader fails on the checksum, and
+    // the structure keeps what it held.
+    std::string damaged = RawValue(folder.ConfigIni(), "OSDSetting", "config");
+    ASSERT_EQ(damaged.size(), 698u);
+    damaged[0] = damaged[0] == 'F' ? 'E' : 'F';
+    WritePrivateProfileStringA("OSDSetting", "config", damaged.c_str(), folder.ConfigIni().c_str());
+    OsdSettings kept;
+    DefaultOsdSettings(kept);
+    const OsdSettings before = kept;
+    EXPECT_FALSE(settings.ReadOsdSettings(kept));
+    EXPECT_EQ(memcmp(&kept, &before, sizeof kept), 0);
+}
+
+}  // namespace

@@ -66,7 +66,7 @@ public:
 private:
     ValueBoxChange Changed(int32_t value, bool notify, const std::string& typed) const;
     void LookUpIndex();
-    int32_t SnapToStep(int64_t value) const;
+    int64_t SnapToStep(int64_t value) const;
 
     ValueRange m_range;
     int32_t m_value = 0;

@@ -1,0 +1,84 @@
+#include "skin/core/SkinFile.h"
+
+#include <string>
+
+namespace {
+
+// Stands in for a file that was never opened: every read gives the default.
+class UnopenedAccessor : public IniAccessor {
+public:
+    std::string GetString(const char*, const char*, const char* defaultText) override {
+        return defaultText ? defaultText : "";
+    }
+    bool PutString(const char*, const char*, const char*) override { return false; }
+    int32_t GetInt(const char*, const char*, int32_t defaultValue) override { return defaultValue; }
+    bool GetStruct(const char*, const char*, void*, size_t) override { return false; }
+    bool PutStruct(const char*, const char*, const void*, size_t) override { return false; }
+};
+
+}  // namespace
+
+SkinFile::SkinFile(IniFileSystem& files) : m_files(files) {}
+
+void SkinFile::Open(const std::string& path) {
+    m_path = path;
+    m_accessor.reset();
+}
+
+IniAccessor& SkinFile::Accessor() {
+    if (!m_accessor) {
+        if (m_path.empty())
+            m_accessor = std::make_unique<UnopenedAccessor>();
+        else
+            m_accessor = m_files.Open(m_path);
+        if (!m_accessor) m_accessor = std::make_unique<UnopenedAccessor>();
+    }
+    return *m_accessor;
+}
+
+std::string SkinFile::ReadString(const char* section, const char* key, const char* defaultText) {
+    return Accessor().GetString(section, key, defaultText ? defaultText : "");
+}
+
+int32_t SkinFile::ReadInt(const char* section, const char* key, int32_t defaultValue) {
+    return Accessor().GetInt(section, key, defaultValue);
+}
+
+bool SkinFile::WriteString(const char* section, const char* key, const char* value) {
+    return Accessor().PutString(section, key, value);
+}
+
+bool SkinFile::WriteInt(const char* section, const char* key, int32_t value) {
+    return Accessor().PutInt(section, key, value);
+}
+
+bool SkinFile::ReadStruct(const char* section, const char* key, void* bytes, size_t size) {
+    return Accessor().GetStruct(section, key, bytes, size);
+}
+
+bool SkinFile::WriteStruct(const char* section, const char* key, const void* bytes, size_t size) {
+    return Accessor().PutStruct(section, key, bytes, size);
+}
+
+SkinScreenImages SkinFile::ReadScreenImages() {
+    SkinScreenImages images;
+    images.mask = ReadString(kScreenSection, kMaskKey);
+    for (size_t i = 0; i < kSkinStateCount; ++i)
+        images.states[i] = ReadString(kScreenSection, kStateImageKeys[i]);
+    return images;
+}
+
+ButtonEntry SkinFile::ReadButtonEntry(int key) {
+    return ParseButtonEntry(ReadString(kButtonPositionSection, std::to_string(key).c_str()));
+}
+
+std::string SkinFolderOf(const std::string& programFolder) {
+    std::string folder = programFolder;
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    return folder + kSkinsFolderName;
+}
+
+std::string SkinImagePath(const std::string& skinFolder, const std::string& fileName) {
+    if (fileName.empty()) return std::string();
+    return skinFolder + fileName;
+}

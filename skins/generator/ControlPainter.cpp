@@ -1,0 +1,239 @@
+#include "skins/generator/ControlPainter.h"
+
+#include "skins/generator/SkinPainter.h"
+#include "skins/generator/VisualStyle.h"
+
+#include <algorithm>
+
+namespace {
+
+const style::ButtonColours& ButtonColoursFor(SkinState state) {
+    switch (state) {
+    case SkinState::Over: return style::kButtonOver;
+    case SkinState::Down: return style::kButtonDown;
+    case SkinState::Disabled: return style::kButtonDisabled;
+    case SkinState::Normal: break;
+    }
+    return style::kButtonNormal;
+}
+
+TextAlign AlignOf(const std::string& word, TextAlign fallback) {
+    if (word == "left") return TextAlign::Left;
+    if (word == "right") return TextAlign::Right;
+    if (word == "centre") return TextAlign::Centre;
+    return fallback;
+}
+
+void PaintText(Raster& picture, TextRasterizer& text, const Box& box, const std::string& words,
+               const style::FontSpec& font, TextAlign align, bool wrap, Colour colour) {
+    if (words.empty() || box.width <= 0 || box.height <= 0) return;
+    TextRequest request{words, font, box.width, box.height, align, wrap};
+    picture.DrawCoverage(box.x, box.y, text.Render(request), colour);
+}
+
+void FillRoundGradient(Raster& picture, const Box& box, int radius, Colour top, Colour bottom) {
+    for (int y = box.y; y < box.Bottom(); ++y) {
+        int amount = box.height > 1 ? (y - box.y) * 255 / (box.height - 1) : 0;
+        Colour row = Mix(top, bottom, amount);
+        for (int x = box.x; x < box.Right(); ++x) picture.Blend(x, y, row, RoundBoxCoverage(box, radius, x, y));
+    }
+}
+
+// A sunken well: border colour outside, face inside.
+void PaintWell(Raster& picture, const Box& box, int radius, Colour border, Colour face) {
+    picture.FillRoundBox(box, radius, border);
+    picture.FillRoundBox(box.Inset(1), std::max(0, radius - 1), face);
+}
+
+void PaintButtonFace(Raster& picture, const Box& box, int radius, const style::ButtonColours& colours,
+                     Colour border) {
+    FillRoundGradient(picture, box, radius, colours.faceTop, colours.faceBottom);
+    picture.FrameRoundBox(box, radius, border);
+}
+
+void PaintCross(Raster& picture, const Box& box, Colour colour) {
+    double cx = box.x + box.width / 2.0, cy = box.y + box.height / 2.0;
+    double arm = std::min(box.width, box.height) * 0.22, half = 0.85;
+    picture.FillPolygon({cx - arm - half, cy - arm + half, cx - arm + half, cy - arm - half, cx + arm + half,
+                         cy + arm - half, cx + arm - half, cy + arm + half},
+                        colour);
+    picture.FillPolygon({cx + arm - half, cy - arm - half, cx + arm + half, cy - arm + half, cx - arm + half,
+                         cy + arm + half, cx - arm - half, cy + arm - half},
+                        colour);
+}
+
+void PaintDash(Raster& picture, const Box& box, Colour colour) {
+    int length = std::min(box.width, box.height) / 2;
+    picture.FillBox(Box{box.x + (box.width - length) / 2, box.y + box.height / 2, length, 2}, colour);
+}
+
+void PaintChevron(Raster& picture, const Box& box, Colour colour) {
+    double cx = box.Right() - 12.0, cy = box.y + box.height / 2.0;
+    picture.FillPolygon({cx - 4, cy - 2, cx + 4, cy - 2, cx, cy + 3}, colour);
+}
+
+void PaintLamp(Raster& picture, const Box& box, bool round, SkinState state) {
+    Box lamp{box.x + 8, box.y + (box.height - style::kLampSize) / 2, style::kLampSize, style::kLampSize};
+    Colour face = state == SkinState::Down       ? style::kLampOn
+                  : state == SkinState::Disabled ? style::kButtonDisabled.border
+                                                 : style::kLampOff;
+    int radius = round ? style::kLampSize / 2 : 2;
+    picture.FillRoundBox(lamp, radius, style::kLampOffRim);
+    picture.FillRoundBox(lamp.Inset(1), std::max(0, radius - 1), face);
+}
+
+void PaintButton(Raster& picture, const LayoutElement& element, SkinState state, TextRasterizer& text) {
+    const Box& box = element.box;
+    const style::ButtonColours& colours = ButtonColoursFor(state);
+    const std::string& kind = element.style;
+    if (kind == "close" || kind == "minimise") {
+        Colour glyph = state == SkinState::Normal ? style::kTextDim : state == SkinState::Disabled ? style::kTextDisabled : style::kSelectedText;
+        if (state == SkinState::Over) picture.FillRoundBox(box, style::kButtonRadius, style::kAccent);
+        if (state == SkinState::Down) picture.FillRoundBox(box, style::kButtonRadius, style::kAccentDark);
+        if (kind == "close") PaintCross(picture, box, glyph);
+        else PaintDash(picture, box, glyph);
+        return;
+    }
+    if (kind == "tab") {
+        if (state != SkinState::Normal && state != SkinState::Disabled)
+            picture.FillBox(box, state == SkinState::Down ? style::kPanel : style::kButtonOver.faceBottom);
+        if (state == SkinState::Down) picture.FillBox(Box{box.x, box.Bottom() - 3, box.width, 3}, style::kAccent);
+        Colour label = state == SkinState::Normal ? style::kTextDim : colours.label;
+        PaintText(picture, text, box, element.label, style::kTitleFont, TextAlign::Centre, false, label);
+        return;
+    }
+    Colour border = kind == "primary" && state == SkinState::Normal ? style::kPrimaryBorder : colours.border;
+    bool arrow = kind == "up" || kind == "down" || kind == "left" || kind == "right";
+    PaintButtonFace(picture, box, arrow ? 2 : style::kButtonRadius, colours, border);
+    if (arrow) {
+        PaintArrowGlyph(picture, box, kind, colours.label);
+    } else if (kind == "toggle" || kind == "option") {
+        PaintLamp(picture, box, kind == "option", state);
+        int textLeft = 8 + style::kLampSize + 6;
+        Box label{box.x + textLeft, box.y, box.width - textLeft - 4, box.height};
+        PaintText(picture, text, label, element.label, style::kCaptionFont, TextAlign::Left, false, colours.label);
+    } else if (kind == "menu") {
+        // The caption is drawn at run time from x = 10; only the chevron is ours.
+        PaintChevron(picture, box, colours.label);
+    } else {
+        PaintText(picture, text, box, element.label, style::kCaptionFont, TextAlign::Centre, false, colours.label);
+    }
+}
+
+void PaintSwatch(Raster& picture, const Box& box, SkinState state) {
+    // Only the ring around the run-time colour square stays visible.
+    Colour ring = state == SkinState::Over       ? Rgb(190, 190, 190)
+                  : state == SkinState::Down     ? style::kAccent
+                  : state == SkinState::Disabled ? Rgb(48, 48, 48)
+                                                 : style::kWellBorder;
+    picture.FillRoundBox(box, 3, ring);
+    picture.FillBox(box.Inset(2), style::kWellFace);
+}
+
+void PaintTicks(Raster& picture, const Box& box, int ticks, bool vertical) {
+    if (ticks < 2) return;
+    int along = vertical ? box.height : box.width;
+    int usable = along - style::kThumbWidth;
+    for (int i = 0; i < ticks; ++i) {
+        // The thumb's centre at value i, as the slider places it.
+        int at = style::kThumbWidth / 2 + usable * i / (ticks - 1);
+        for (int d = 0; d < 3; ++d) {
+            if (vertical) {
+                picture.Set(box.x + d, box.y + at, style::kTick);
+                picture.Set(box.Right() - 1 - d, box.y + at, style::kTick);
+            } else {
+                picture.Set(box.x + at, box.y + d, style::kTick);
+                picture.Set(box.x + at, box.Bottom() - 1 - d, style::kTick);
+            }
+        }
+    }
+}
+
+void PaintSlider(Raster& picture, const LayoutElement& element, bool vertical) {
+    const Box& box = element.box;
+    const int half = style::kThumbWidth / 2, thickness = style::kGrooveThickness;
+    Box groove = vertical ? Box{box.x + (box.width - thickness) / 2, box.y + half, thickness, box.height - 2 * half}
+                          : Box{box.x + half, box.y + (box.height - thickness) / 2, box.width - 2 * half, thickness};
+    PaintWell(picture, groove, 2, style::kWellBorder, style::kGroove);
+    PaintTicks(picture, box, element.ticks, vertical);
+}
+
+void PaintFillBar(Raster& picture, const Box& box, SkinState state) {
+    if (state == SkinState::Down) {
+        picture.FillRoundBox(box, 3, style::kAccentDark);
+        FillRoundGradient(picture, box.Inset(1), 2, style::kFillTop, style::kFillBottom);
+    } else {
+        PaintWell(picture, box, 3, style::kWellBorder, state == SkinState::Disabled ? style::kBackground : style::kGroove);
+    }
+}
+
+void PaintValueBox(Raster& picture, const LayoutElement& element, SkinState state) {
+    const Box& box = element.box;
+    int arrowWidth = std::max(12, box.height * 3 / 4);
+    Box field{box.x, box.y, box.width - arrowWidth - 1, box.height};
+    PaintWell(picture, field, 2, style::kFieldBorder,
+              state == SkinState::Disabled ? style::kFieldFaceDisabled : style::kFieldFace);
+    const style::ButtonColours& colours = ButtonColoursFor(state);
+    int upHeight = box.height / 2;
+    Box up{box.Right() - arrowWidth, box.y, arrowWidth, upHeight};
+    Box down{box.Right() - arrowWidth, box.y + upHeight, arrowWidth, box.height - upHeight};
+    for (const Box& part : {up, down}) PaintButtonFace(picture, part, 2, colours, colours.border);
+    PaintArrowGlyph(picture, up, "up", colours.label);
+    PaintArrowGlyph(picture, down, "down", colours.label);
+}
+
+}  // namespace
+
+void PaintArrowGlyph(Raster& picture, const Box& box, const std::string& direction, Colour colour) {
+    double cx = box.x + box.width / 2.0, cy = box.y + box.height / 2.0;
+    double size = std::max(2.0, std::min(box.width, box.height) * 0.22);
+    if (direction == "up") picture.FillPolygon({cx - size * 1.3, cy + size * 0.6, cx + size * 1.3, cy + size * 0.6, cx, cy - size * 0.8}, colour);
+    else if (direction == "down") picture.FillPolygon({cx - size * 1.3, cy - size * 0.6, cx + size * 1.3, cy - size * 0.6, cx, cy + size * 0.8}, colour);
+    else if (direction == "left") picture.FillPolygon({cx + size * 0.6, cy - size * 1.3, cx + size * 0.6, cy + size * 1.3, cx - size * 0.8, cy}, colour);
+    else if (direction == "right") picture.FillPolygon({cx - size * 0.6, cy - size * 1.3, cx - size * 0.6, cy + size * 1.3, cx + size * 0.8, cy}, colour);
+}
+
+bool WindowCutsPixel(const Layout& layout, int x, int y) {
+    return RoundBoxCoverage(Box{0, 0, layout.width, layout.height}, style::kWindowRadius, x, y) < 128;
+}
+
+void PaintWindow(Raster& picture, const Layout& layout, TextRasterizer& text) {
+    Box window{0, 0, layout.width, layout.height};
+    picture.FillBox(window, style::kBackground);
+    if (!layout.title.empty()) {
+        picture.FillVerticalGradient(Box{0, 0, layout.width, style::kTitleHeight}, style::kTitleTop, style::kTitleBottom);
+        picture.FillBox(Box{0, style::kTitleHeight - 1, layout.width, 1}, style::kAccent);
+        picture.FillBox(Box{12, (style::kTitleHeight - 14) / 2, 3, 14}, style::kAccent);
+        PaintText(picture, text, Box{22, 0, layout.width - 60, style::kTitleHeight - 1}, layout.title, style::kTitleFont,
+                  TextAlign::Left, false, style::kText);
+    }
+    picture.FrameRoundBox(window, style::kWindowRadius, style::kWindowBorder);
+}
+
+void PaintElement(Raster& picture, const LayoutElement& element, SkinState state, TextRasterizer& text) {
+    const Box& box = element.box;
+    switch (element.kind) {
+    case ElementKind::Button: PaintButton(picture, element, state, text); break;
+    case ElementKind::Swatch: PaintSwatch(picture, box, state); break;
+    case ElementKind::Slider: PaintSlider(picture, element, false); break;
+    case ElementKind::VSlider: PaintSlider(picture, element, true); break;
+    case ElementKind::FillBar: PaintFillBar(picture, box, state); break;
+    case ElementKind::Field:
+        PaintWell(picture, box, 2, style::kFieldBorder,
+                  state == SkinState::Disabled ? style::kFieldFaceDisabled : style::kFieldFace);
+        break;
+    case ElementKind::ValueBox: PaintValueBox(picture, element, state); break;
+    case ElementKind::List: PaintWell(picture, box, 3, style::kWellBorder, style::kWellFace); break;
+    case ElementKind::ScrollBar: PaintWell(picture, box, 0, style::kWellBorder, style::kGroove); break;
+    case ElementKind::Panel:
+        PaintWell(picture, box, style::kPanelRadius, style::kPanelBorder, style::kPanel);
+        PaintText(picture, text, Box{box.x + 10, box.y + 4, box.width - 20, 16}, element.label, style::kLabelFont,
+                  TextAlign::Left, false, style::kTextDim);
+        break;
+    case ElementKind::Text:
+        PaintText(picture, text, box, element.label, style::kCaptionFont, AlignOf(element.align, TextAlign::Centre),
+                  element.wrap, style::kText);
+        break;
+    case ElementKind::Area: break;
+    }
+}

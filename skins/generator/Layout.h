@@ -1,0 +1,62 @@
+// Layout sources: one text file per skinned window that says where each
+// control is and what kind it is. The skin description file and all state
+// images are made from it, so rectangles and pictures always agree.
+//
+//   window <skin file name without .ini> <width> <height>
+//   title "<text>"
+//   <kind> <key or -> <x> <y> <width> <height> [attribute value]...
+//
+// Attributes: name <word> (label field of the entry), label "<text>",
+// hint "<text>", style <word>, ticks <count>, align left|centre|right,
+// wrap yes|no. Lines starting with # are comments.
+#pragma once
+
+#include "skins/generator/Raster.h"
+
+#include <string>
+#include <vector>
+
+enum class ElementKind {
+    Button,     // styles: plain, primary, tab, menu, toggle, option, close, minimise, up, down, left, right
+    Swatch,     // colour swatch button, at least 36 x 36
+    Slider,     // horizontal track
+    VSlider,    // vertical track
+    FillBar,    // empty look in Normal, full look in Down
+    Field,      // light text well
+    ValueBox,   // number well with up and down arrows on the right
+    List,       // dark well for a skin list
+    ScrollBar,  // dark groove for a skinned scroll bar
+    Area,       // a rectangle only; nothing drawn
+    Panel,      // decoration: a group frame with a heading
+    Text,       // decoration: text drawn into every state image
+};
+
+struct LayoutElement {
+    ElementKind kind = ElementKind::Area;
+    std::string key;  // empty: no placement entry
+    Box box;
+    std::string name;
+    std::string label;
+    std::string hint;
+    std::string style;
+    int ticks = 0;
+    std::string align;
+    bool wrap = false;
+    int line = 0;  // source line, for messages
+};
+
+struct Layout {
+    std::string skinName;  // e.g. skin_click_warn
+    int width = 0;
+    int height = 0;
+    std::string title;
+    std::vector<LayoutElement> elements;
+
+    std::string IniFileName() const { return skinName + ".ini"; }
+    // Image file names share the skin's name without its "skin_" prefix.
+    std::string ImageFileName(const std::string& state) const;
+};
+
+// Parses and checks a layout source. On failure returns false and a message
+// with the line number.
+bool ParseLayout(const std::string& source, Layout& layout, std::string& error);

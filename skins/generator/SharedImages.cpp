@@ -1,0 +1,54 @@
+#include "skins/generator/SharedImages.h"
+
+#include "skins/generator/BitmapFile.h"
+#include "skins/generator/VisualStyle.h"
+
+namespace {
+
+Raster FlipVertically(const Raster& source) {
+    Raster flipped(source.Width(), source.Height(), Colour{});
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x) flipped.Set(x, source.Height() - 1 - y, source.At(x, y));
+    return flipped;
+}
+
+// Turns a thumb pointing down into one pointing right.
+Raster Transpose(const Raster& source) {
+    Raster turned(source.Height(), source.Width(), Colour{});
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x) turned.Set(y, x, source.At(x, y));
+    return turned;
+}
+
+}  // namespace
+
+Raster PaintThumbPointingDown() {
+    const double w = style::kThumbWidth, h = style::kThumbHeight, body = h - 6;
+    // Chamfers of 2 pixels keep the corner pixels entirely outside the shape.
+    const std::vector<double> outline{2, 0, w - 2, 0, w, 2, w, body, w / 2, h, 0, body, 0, 2};
+    const std::vector<double> inside{2.5, 1, w - 2.5, 1, w - 1, 2.5, w - 1, body - 0.4, w / 2, h - 1.6, 1, body - 0.4, 1, 2.5};
+
+    Raster shape(style::kThumbWidth, style::kThumbHeight, Rgb(0, 0, 0));
+    shape.FillPolygon(outline, Rgb(255, 255, 255));
+
+    // Edges are smoothed against the dark window background, the colour the
+    // thumb usually sits on.
+    Raster thumb(style::kThumbWidth, style::kThumbHeight, style::kBackground);
+    thumb.FillPolygon(outline, style::kThumbRim);
+    thumb.FillPolygon(inside, style::kThumbFace);
+    thumb.FillBox(Box{style::kThumbWidth / 2, 3, 1, static_cast<int>(body) - 5}, style::kThumbHighlight);
+    thumb.FillBox(Box{2, 1, style::kThumbWidth - 4, 1}, style::kThumbHighlight);
+    for (int y = 0; y < thumb.Height(); ++y)
+        for (int x = 0; x < thumb.Width(); ++x)
+            if (shape.At(x, y).red == 0) thumb.Set(x, y, style::kThumbKey);
+    return thumb;
+}
+
+std::vector<GeneratedFile> BuildSharedImages() {
+    Raster down = PaintThumbPointingDown();
+    return {
+        {"scroll_arrow_down.bmp", EncodeBitmap24(down)},
+        {"scroll_arrow_up.bmp", EncodeBitmap24(FlipVertically(down))},
+        {"slider_thumb_vertical.bmp", EncodeBitmap24(Transpose(down))},
+    };
+}

@@ -1,0 +1,62 @@
+#include "skins/generator/BitmapFile.h"
+#include "skins/generator/SharedImages.h"
+#include "skins/generator/VisualStyle.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+std::map<std::string, Raster> DecodedSharedImages() {
+    std::map<std::string, Raster> images;
+    for (const GeneratedFile& file : BuildSharedImages()) {
+        Raster picture;
+        EXPECT_TRUE(DecodeBitmap(file.bytes, picture)) << file.name;
+        images[file.name] = picture;
+    }
+    return images;
+}
+
+// Pixels that the slider keeps: all whose colour differs from the top-left one.
+int KeptPixels(const Raster& thumb) {
+    int kept = 0;
+    for (int y = 0; y < thumb.Height(); ++y)
+        for (int x = 0; x < thumb.Width(); ++x) kept += thumb.At(x, y) != thumb.At(0, 0);
+    return kept;
+}
+
+TEST(SharedImages_Thumbs, HaveTheKeyColourInEveryCornerAndNowhereInside) {
+    std::map<std::string, Raster> images = DecodedSharedImages();
+    const char* names[] = {"scroll_arrow_down.bmp", "scroll_arrow_up.bmp", "slider_thumb_vertical.bmp"};
+    for (const char* name : names) {
+        ASSERT_EQ(images.count(name), 1u) << name;
+        const Raster& thumb = images[name];
+        EXPECT_EQ(thumb.At(0, 0), style::kThumbKey) << name;
+        EXPECT_EQ(thumb.At(thumb.Width() - 1, 0), style::kThumbKey) << name;
+        EXPECT_NE(thumb.At(thumb.Width() / 2, thumb.Height() / 2), style::kThumbKey) << name;
+        // Most of the thumb stays: a thumb that the key ate would be invisible.
+        EXPECT_GT(KeptPixels(thumb), thumb.Width() * thumb.Height() * 2 / 3) << name;
+    }
+}
+
+TEST(SharedImages_Thumbs, PointTheirOwnWays) {
+    std::map<std::string, Raster> images = DecodedSharedImages();
+    const Raster& down = images["scroll_arrow_down.bmp"];
+    const Raster& up = images["scroll_arrow_up.bmp"];
+    const Raster& vertical = images["slider_thumb_vertical.bmp"];
+    EXPECT_EQ(down.Width(), style::kThumbWidth);
+    EXPECT_EQ(down.Height(), style::kThumbHeight);
+    EXPECT_EQ(vertical.Width(), style::kThumbHeight);
+    EXPECT_EQ(vertical.Height(), style::kThumbWidth);
+    // The point of the down thumb is at the bottom: bottom corners are key.
+    EXPECT_EQ(down.At(0, down.Height() - 1), style::kThumbKey);
+    EXPECT_NE(down.At(0, down.Height() / 2 - 2), style::kThumbKey);
+    for (int y = 0; y < down.Height(); ++y)
+        for (int x = 0; x < down.Width(); ++x) {
+            EXPECT_EQ(up.At(x, down.Height() - 1 - y), down.At(x, y));
+            EXPECT_EQ(vertical.At(y, x), down.At(x, y));
+        }
+}
+
+}  // namespace

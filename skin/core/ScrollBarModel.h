@@ -70,7 +70,8 @@ public:
     int32_t ThumbOffset(int32_t position) const;
     ScrollLayout Layout() const;
 
-    // The part under a point along the bar.
+    // The part under a point along the bar; None outside the bar, so that a
+    // captured pointer dragged off the bar stops the repeat.
     ScrollPart HitTest(int32_t along) const;
 
     // Thumb dragging: press at a point, moves, release.

@@ -1,0 +1,121 @@
+// Every fixed number and name of the agent: window identity, messages between
+// the programs, commands, timers, tray icon, kernel object and file names.
+#pragma once
+
+#include <cstdint>
+
+namespace agent {
+
+// Window titles by which the programs find each other.
+constexpr char kAgentWindowTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
+constexpr char kAgentWindowClass[] = "TarvikMouseMonitorAgent";
+constexpr char kOptionWindowTitle[] = "TARVIK-Q7 Gaming Mouse Option";
+constexpr char kDisplayWindowTitle[] = "Zelkor_510-7716_Gaming_Mouse_Normal_OSD";
+
+// Outside windows closed at shutdown, in this order.
+constexpr const char* kOutsideWindowTitles[] = {
+    "Zelkor_510-7716_Gaming_Mouse_Normal_OSD",
+    "Zelkor_510-7716 Gaming Mouse Pop3",
+    "Zelkor_510-7716 Gaming Mouse CPU RAM OSD",
+    "Zelkor_510-7716 Gaming Mouse OSD SKYPE",
+    "Zelkor_510-7716 Gaming Mouse OSD MSN",
+};
+
+// Kernel objects.
+constexpr char kInstanceMutexName[] = "Gaming_Mouse_Normal_Monitor_Mutex";
+constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
+constexpr char kSharedBlockName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Share_Data";
+
+// Agent window geometry: a hidden pop-up, never shown.
+constexpr int kWindowLeft = 100;
+constexpr int kWindowTop = 100;
+constexpr int kWindowWidth = 100;
+constexpr int kWindowHeight = 100;
+
+// Messages received by the agent window.
+constexpr unsigned kMsgApplySettings = 1224;         // Option, SendMessage, after writing the block
+constexpr unsigned kMsgReadSettings = 1226;          // read block
+constexpr unsigned kMsgReadAndApplyPointer = 1227;   // read block, apply pointer settings
+constexpr unsigned kMsgIgnored = 1274;               // nothing
+constexpr unsigned kMsgTrayCallback = 1036;          // WM_USER + 12
+constexpr unsigned kMsgDeviceEvent = 1325;           // HID transport library: event
+constexpr unsigned kMsgDevicePresence = 1326;        // HID transport library: presence
+
+// Messages sent by the agent.
+constexpr unsigned kMsgClose = 0x0010;  // WM_CLOSE, to Option and the outside windows
+constexpr unsigned kMsgSlotChanged = 1255;           // to Option
+constexpr unsigned kMsgApplyFinished = 1256;         // to Option
+constexpr unsigned kMsgSettingsChangedByMouse = 1257;  // to Option
+constexpr unsigned kMsgDisplayNotice = 1324;         // to the on-screen display window
+constexpr unsigned kMsgDisplaySettings = 1326;       // to the on-screen display window, during an apply
+
+// Thread messages.
+constexpr unsigned kMsgPlayMacro = 1648;   // macro-player thread
+constexpr unsigned kMsgDeviceWrite = 1649; // device-writer thread
+
+// wParam of kMsgDeviceWrite.
+constexpr int kWriteChanged = 1;
+constexpr int kWriteEverything = 2;
+constexpr int kWriteSelectOnly = 3;
+
+// WM_COMMAND ids of the agent window.
+constexpr unsigned kCommandOpenOption = 6001;
+constexpr unsigned kCommandExit = 6002;
+
+// Timers of the agent window.
+constexpr unsigned kTimerForegroundCheck = 500;
+constexpr unsigned kTimerForegroundCheckPeriod = 2000;
+constexpr unsigned kTimerFirstWrite = 502;
+constexpr unsigned kTimerFirstWriteDelay = 200;
+constexpr unsigned kTimerMediaRepeat = 101;
+constexpr unsigned kTimerKeyRepeat = 102;
+
+// Pause before the channels are reopened on arrival.
+constexpr unsigned kArrivalPauseMilliseconds = 1000;
+
+// Tray icon.
+constexpr unsigned kTrayIconId = 102;
+constexpr unsigned kStringTrayOpen = 1002;  // first menu item
+constexpr unsigned kStringTrayExit = 1003;  // second menu item
+constexpr unsigned kStringTrayTip = 1004;
+
+// Stack of each worker thread.
+constexpr unsigned kWorkerStackSize = 4096;
+
+// Files of the program folder.
+constexpr char kLanguageLibraryFileName[] = "strtab.dll";
+constexpr char kSettingsFileName[] = "config.ini";
+constexpr char kOptionProgramFileName[] = "Option.exe";
+constexpr const char* kCompanionPrograms[] = {"Herald.exe", "Applets\\Vitals.exe", "Applets\\Inbox.EXE"};
+
+// The pointer settings registry key, opened at start with full access.
+constexpr char kPointerRegistryPath[] = "HKEY_CURRENT_USER\\Control Panel\\Mouse";
+
+// Debug strings.
+constexpr char kDebugOpenOption[] = "CMonitorWnd OnCustomizer\n";
+constexpr char kDebugOptionFound[] = "CMonitorWnd OnCustomizer hWnd!=NULL\n";
+constexpr char kDebugOptionNotFound[] = "CMonitorWnd OnCustomizer hWnd==NULL\n";
+constexpr char kDebugApplyNoOption[] = "OnApplyAllSetting Don't find Quil Option Dialog\n";
+constexpr char kDebugApplyEnableButtons[] = "OnApplyAllSetting  Send Enable OK/Apply Button\n";
+constexpr char kDebugThreadEnableButtons[] = "Thread Send Enable OK/Apply Button\n";
+
+}  // namespace agent
+
+namespace agent {
+
+// Agent-private window message: the device-writer thread told the mouse the
+// current slot (wParam) after a select-only write.
+constexpr unsigned kMsgSelectWritten = 0x8000 + 1;  // WM_APP + 1
+
+// The on-screen display settings of the application settings file.
+constexpr char kDisplaySettingsSection[] = "OSDSetting";
+constexpr char kDisplaySettingsKey[] = "config";
+constexpr unsigned kDisplaySettingsSize = 348;
+constexpr unsigned kDisplayFirstValueOffset = 32;
+constexpr unsigned kDisplaySecondValueOffset = 36;
+
+// Application settings keys the agent writes.
+constexpr char kSettingSection[] = "Setting";
+constexpr char kDeviceKey[] = "Device";
+
+}  // namespace agent

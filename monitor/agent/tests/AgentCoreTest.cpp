@@ -1,0 +1,290 @@
+#include "monitor/agent/AgentCore.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+using ::testing::_;
+using ::testing::InSequence;
+using ::testing::Invoke;
+using ::testing::NiceMock;
+using ::testing::Return;
+using ::testing::StrEq;
+
+class MockServices : public AgentServices {
+public:
+    MOCK_METHOD(void, Pause, (unsigned), (override));
+    MOCK_METHOD(void, OpenChannels, (), (override));
+    MOCK_METHOD(void, CloseChannels, (), (override));
+    MOCK_METHOD(bool, RequestDeviceWrite, (int, intptr_t, const SettingsBlock&), (override));
+    MOCK_METHOD(void, ShowTrayIcon, (), (override));
+    MOCK_METHOD(void, HideTrayIcon, (), (override));
+    MOCK_METHOD(void, StartForegroundTimer, (), (override));
+    MOCK_METHOD(void, StopForegroundTimer, (), (override));
+    MOCK_METHOD(void, LoadProfileSet, (SettingsBlock&), (override));
+    MOCK_METHOD(void, WriteDevicePresence, (int), (override));
+    MOCK_METHOD(DisplayMessageValues, ReloadDisplaySettings, (), (override));
+    MOCK_METHOD(bool, ReadSharedBlock, (SettingsBlock&), (override));
+    MOCK_METHOD(bool, WriteSharedBlock, (const SettingsBlock&), (override));
+    MOCK_METHOD(void, ApplyPointerSettings, (ProfileRecord&), (override));
+    MOCK_METHOD(bool, PostToWindow, (const char*, unsigned, uintptr_t, intptr_t), (override));
+    MOCK_METHOD(void, Debug, (const char*), (override));
+};
+
+bool AllFlagsSet(const SettingsBlock& block) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        for (int button = 0; button < kButtonCount; ++button) {
+            if (!IsFlagSet(block.ButtonChanged[slot][button])) return false;
+        }
+        if (!IsFlagSet(block.ChangedA[slot]) || !IsFlagSet(block.ChangedB[slot]) ||
+            !IsFlagSet(block.RateChanged[slot]) || !IsFlagSet(block.LevelChanged[slot]) ||
+            !IsFlagSet(block.ConfigChanged[slot])) {
+            return false;
+        }
+    }
+    return IsFlagSet(block.SlotChanged);
+}
+
+TEST(DisplaySettingsParameter_Values, PacksLowHalvesOfBoth) {
+    struct Row {
+        int32_t first, second;
+        intptr_t expected;
+    } rows[] = {
+        {0, 0, 0},                        // defaults
+        {3, 7, 0x00030007},               // plain values
+        {0x12345, 0x6789A, 0x2345789A},   // only the low 16 bits of each count
+        {-1, -1, static_cast<intptr_t>(0xFFFFFFFFu)},  // negative values do not spill
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(DisplaySettingsParameter({row.first, row.second}), row.expected) << row.first << "," << row.second;
+    }
+}
+
+TEST(LoadProfileSet_CurrentSlot, OutOfRangeBecomesSlotZero) {
+    struct Row {
+        int32_t stored, expected;
+    } rows[] = {
+        {-1, 0},  // no CurrentProfile key: first start
+        {5, 0},   // damaged value above the range
+        {-7, 0},  // damaged negative value
+        {3, 3},   // a valid slot is kept
+        {0, 0},
+        {4, 4},
+    };
+    for (const Row& row : rows) {
+        NiceMock<MockServices> services;
+        device::DeviceLinkState link;
+        AgentCore core(services, link);
+        EXPECT_CALL(services, LoadProfileSet(_)).WillOnce(Invoke([&](SettingsBlock& block) {
+            EXPECT_EQ(block.CurrentSlot, -1) << "loads into a cleared block";
+            ResetProfileSet(block);
+            block.CurrentSlot = row.stored;
+        }));
+        core.LoadProfileSet();
+        EXPECT_EQ(core.Copy().CurrentSlot, row.expected) << row.stored;
+    }
+}
+
+TEST(OnArrival_FromAbsent, RunsTheStepsInOrderWithEveryFlagSet) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    {
+        InSequence order;
+        EXPECT_CALL(services, Pause(1000u));
+        EXPECT_CALL(services, OpenChannels()).WillOnce(Invoke([&] {
+            EXPECT_EQ(core.State(), device::kDevicePresent) << "state is set before the channels open";
+        }));
+        EXPECT_CALL(services, RequestDeviceWrite(agent::kWriteEverything, 0, _))
+            .WillOnce(Invoke([](int, intptr_t, const SettingsBlock& snapshot) {
+                EXPECT_TRUE(AllFlagsSet(snapshot));
+                return true;
+            }));
+        EXPECT_CALL(services, ShowTrayIcon());
+        EXPECT_CALL(services, WriteDevicePresence(1));
+        EXPECT_CALL(services, StartForegroundTimer());
+    }
+    core.OnArrival();
+    EXPECT_TRUE(AllFlagsSet(core.Copy()));
+}
+
+TEST(OnArrival_Repeated, OnlyTheFirstActs) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    EXPECT_CALL(services, OpenChannels()).Times(1);
+    EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(1).WillOnce(Return(true));
+    core.OnArrival();
+    core.OnArrival();
+}
+
+TEST(OnRemoval_WhilePresent, RunsTheStepsInOrderAndClosesOption) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    core.OnOpenedAtStart(true);
+    link.Busy = true;  // a write is running
+    {
+        InSequence order;
+        EXPECT_CALL(services, CloseChannels()).WillOnce(Invoke([&] {
+            EXPECT_EQ(core.State(), device::kDeviceRemoved) << "writer sees removal before the channels close";
+            EXPECT_TRUE(link.Abort.load()) << "the running write is aborted before the channels close";
+        }));
+        EXPECT_CALL(services, HideTrayIcon());
+        EXPECT_CALL(services, StopForegroundTimer());
+        EXPECT_CALL(services, WriteDevicePresence(0));
+        EXPECT_CALL(services, PostToWindow(StrEq(agent::kOptionWindowTitle), agent::kMsgClose, 0u, 0));
+    }
+    core.OnRemoval();
+    // A second removal changes nothing.
+    core.OnRemoval();
+}
+
+TEST(OnRemoval_ThenArrival, WritesEverythingAgain) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    core.OnOpenedAtStart(true);
+    core.OnRemoval();
+    EXPECT_CALL(services, RequestDeviceWrite(agent::kWriteEverything, 0, _)).WillOnce(Return(true));
+    EXPECT_CALL(services, WriteDevicePresence(1));
+    core.OnArrival();
+    EXPECT_TRUE(core.IsPresent());
+}
+
+// Apply with the mouse present: the writer gets a changed-mode request whose
+// snapshot is the block Option wrote, and it (not the agent) answers Option.
+TEST(OnApply_MousePresent, HandsTheWriterTheNewBlock) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    core.OnOpenedAtStart(true);
+    {
+        InSequence order;
+        EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Invoke([](SettingsBlock& block) {
+            ClearBlock(block);
+            ResetProfileSet(block);
+            block.CurrentSlot = 2;
+            block.RateChanged[2] = 1;
+            return true;
+        }));
+        EXPECT_CALL(services, ApplyPointerSettings(_)).WillOnce(Invoke([&](ProfileRecord& record) {
+            EXPECT_EQ(&record, &core.Copy().Profiles[2]) << "the current slot's record";
+        }));
+        EXPECT_CALL(services, ReloadDisplaySettings()).WillOnce(Return(DisplayMessageValues{2, 9}));
+        EXPECT_CALL(services, PostToWindow(StrEq(agent::kDisplayWindowTitle), agent::kMsgDisplaySettings, 0u,
+                                           0x00020009));
+        EXPECT_CALL(services, RequestDeviceWrite(agent::kWriteChanged, 1, _))
+            .WillOnce(Invoke([](int, intptr_t, const SettingsBlock& snapshot) {
+                EXPECT_EQ(snapshot.CurrentSlot, 2);
+                EXPECT_EQ(snapshot.RateChanged[2], 1);
+                return true;
+            }));
+    }
+    EXPECT_CALL(services, PostToWindow(StrEq(agent::kOptionWindowTitle), _, _, _)).Times(0);
+    core.OnApply(1);
+}
+
+// Apply with no mouse, or a request that could not be posted: Option is
+// answered at once so that its buttons come back.
+TEST(OnApply_NoWriter, AnswersOptionAtOnce) {
+    struct Row {
+        bool present;
+        bool posted;
+        bool optionExists;
+    } rows[] = {
+        {false, false, true},   // mouse absent
+        {true, false, true},    // request could not be posted
+        {false, false, false},  // no Option window: only the debug strings
+    };
+    for (const Row& row : rows) {
+        NiceMock<MockServices> services;
+        device::DeviceLinkState link;
+        AgentCore core(services, link);
+        core.OnOpenedAtStart(row.present);
+        ON_CALL(services, RequestDeviceWrite(_, _, _)).WillByDefault(Return(row.posted));
+        EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(row.present ? 1 : 0);
+        EXPECT_CALL(services, PostToWindow(StrEq(agent::kDisplayWindowTitle), agent::kMsgDisplaySettings, _, _));
+        EXPECT_CALL(services, PostToWindow(StrEq(agent::kOptionWindowTitle), agent::kMsgApplyFinished, 0u, 0))
+            .WillOnce(Return(row.optionExists));
+        EXPECT_CALL(services, Debug(StrEq(agent::kDebugApplyEnableButtons)));
+        EXPECT_CALL(services, Debug(StrEq(agent::kDebugApplyNoOption))).Times(row.optionExists ? 0 : 1);
+        core.OnApply(0);
+    }
+}
+
+// A block whose current slot is damaged is never used to index a record.
+TEST(OnApply_DamagedSlotInBlock, UsesSlotZero) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Invoke([](SettingsBlock& block) {
+        ClearBlock(block);
+        return true;
+    }));
+    EXPECT_CALL(services, ApplyPointerSettings(_)).WillOnce(Invoke([&](ProfileRecord& record) {
+        EXPECT_EQ(&record, &core.Copy().Profiles[0]);
+    }));
+    core.OnApply(0);
+    EXPECT_EQ(core.Copy().CurrentSlot, 0);
+}
+
+// A failed read leaves the copy as it was.
+TEST(OnReadBlock_Failure, KeepsTheCopy) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    core.Copy().CurrentSlot = 3;
+    core.Copy().Profiles[3].MouseSpeed = 17;
+    EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Return(false));
+    core.OnReadBlock();
+    EXPECT_EQ(core.Copy().CurrentSlot, 3);
+    EXPECT_EQ(core.Copy().Profiles[3].MouseSpeed, 17);
+}
+
+TEST(OnReadBlockAndApplyPointer, AppliesTheNewCurrentRecord) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    InSequence order;
+    EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Invoke([](SettingsBlock& block) {
+        block.CurrentSlot = 4;
+        return true;
+    }));
+    EXPECT_CALL(services, ApplyPointerSettings(_)).WillOnce(Invoke([&](ProfileRecord& record) {
+        EXPECT_EQ(&record, &core.Copy().Profiles[4]);
+    }));
+    core.OnReadBlockAndApplyPointer();
+}
+
+TEST(OnFirstWriteTimer, RequestsAFullWriteOfTheCopy) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    core.Copy().CurrentSlot = 1;
+    EXPECT_CALL(services, RequestDeviceWrite(agent::kWriteEverything, 0, _))
+        .WillOnce(Invoke([](int, intptr_t, const SettingsBlock& snapshot) {
+            EXPECT_EQ(snapshot.CurrentSlot, 1);
+            return true;
+        }));
+    core.OnFirstWriteTimer();
+}
+
+TEST(SelectSlot_Range, WritesTheBlockOnlyForRealSlots) {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core(services, link);
+    EXPECT_CALL(services, WriteSharedBlock(_)).WillOnce(Invoke([](const SettingsBlock& block) {
+        EXPECT_EQ(block.CurrentSlot, 4);
+        return true;
+    }));
+    EXPECT_TRUE(core.SelectSlot(4));
+    EXPECT_FALSE(core.SelectSlot(5));
+    EXPECT_FALSE(core.SelectSlot(-1));
+    EXPECT_EQ(core.Copy().CurrentSlot, 4);
+}
+
+}  // namespace

@@ -1,0 +1,302 @@
+// Monitor.exe in a program folder of its own, driven as the other programs
+// and the HID transport library drive it.
+#include "ProgramFolder.h"
+
+#include "monitor/device/DeviceWritePlan.h"
+#include "profile/SettingsBlock.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+using agenttest::ProgramFolder;
+using agenttest::TransferLine;
+using agenttest::WaitFor;
+using agenttest::WaitForExit;
+
+constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
+constexpr char kSharedBlockName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Share_Data";
+constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
+constexpr UINT kMsgApply = 1224;
+constexpr UINT kMsgPresence = 1326;
+
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
+struct ExpectedTransfer {
+    std::string kind;
+    std::vector<uint8_t> bytes;
+};
+
+// What the agent must send for this block and mode, transfer by transfer.
+std::vector<ExpectedTransfer> ExpectedWrite(const SettingsBlock& block, device::DeviceWriteMode mode) {
+    device::MacroStore macros;
+    std::vector<ExpectedTransfer> expected;
+    for (const device::DeviceWriteStep& step : device::PlanDeviceWrite(block, mode, macros)) {
+        if (step.StepKind == device::DeviceWriteStep::Kind::Command) {
+            expected.push_back({"SetFeature", {step.Bytes.begin(), step.Bytes.begin() + device::kCommandSize}});
+        } else if (step.StepKind == device::DeviceWriteStep::Kind::Chunk) {
+            expected.push_back({"WriteUSB", {step.Bytes.begin(), step.Bytes.begin() + device::kChunkSize}});
+        }
+    }
+    return expected;
+}
+
+// The profile set of a first start: no settings file, no profile files.
+std::unique_ptr<SettingsBlock> DefaultProfileSet() {
+    auto block = std::make_unique<SettingsBlock>();
+    ClearBlock(*block);
+    ResetProfileSet(*block);
+    return block;
+}
+
+void ExpectTransfers(const std::vector<TransferLine>& actual, size_t first, const std::vector<ExpectedTransfer>& expected) {
+    ASSERT_GE(actual.size(), first + expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(actual[first + i].kind, expected[i].kind) << "transfer " << i;
+        EXPECT_EQ(actual[first + i].bytes, expected[i].bytes) << "transfer " << i;
+    }
+}
+
+size_t TransferCount(const ProgramFolder& folder) { return folder.Transfers().size(); }
+
+// Waits until the log has not grown for a while: the writer is idle.
+bool WaitForQuietLog(const ProgramFolder& folder) {
+    size_t last = TransferCount(folder);
+    ULONGLONG lastChange = GetTickCount64();
+    return WaitFor([&] {
+        const size_t now = TransferCount(folder);
+        if (now != last) {
+            last = now;
+            lastChange = GetTickCount64();
+        }
+        return GetTickCount64() - lastChange > 1500;
+    });
+}
+
+bool RecordHas(const ProgramFolder& folder, const std::string& line) {
+    const auto record = folder.OptionRecord();
+    return std::find(record.begin(), record.end(), line) != record.end();
+}
+
+void StartStandinOption(const ProgramFolder& folder) {
+    std::string commandLine = "\"" + folder.Path() + "Option.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
+                               &startup, &process));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
+}
+
+// Writes the block as Option does: whole, under the settings mutex.
+bool WriteSharedBlock(const SettingsBlock& block) {
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kSharedBlockName);
+    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSettingsMutexName);
+    bool written = false;
+    if (mapping && mutex) {
+        void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof block);
+        if (view && WaitForSingleObject(mutex, INFINITE) == WAIT_OBJECT_0) {
+            memcpy(view, &block, sizeof block);
+            ReleaseMutex(mutex);
+            written = true;
+        }
+        if (view) UnmapViewOfFile(view);
+    }
+    if (mapping) CloseHandle(mapping);
+    if (mutex) CloseHandle(mutex);
+    return written;
+}
+
+TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    ASSERT_NE(folder.WaitForAgentWindow(), nullptr);
+    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }))
+        << TransferCount(folder) << " of " << expected.size();
+    ASSERT_TRUE(WaitForQuietLog(folder));
+    const auto transfers = folder.Transfers();
+    EXPECT_EQ(transfers.size(), expected.size());
+    ExpectTransfers(transfers, 0, expected);
+    // A first start (no stored slot) selects profile 1.
+    EXPECT_EQ(transfers.back().bytes, (std::vector<uint8_t>{0x02, 0x01, 0, 0, 0, 0, 0, 0xFC}));
+    EXPECT_EQ(folder.SettingsValue("Setting", "Device"), "1");
+}
+
+TEST(AgentStart_SecondInstance, WithoutArgumentEndsAndLeavesTheFirst) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    HWND first = folder.WaitForAgentWindow();
+    ASSERT_NE(first, nullptr);
+    HANDLE second = folder.StartAgent();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(WaitForExit(second), 0);
+    CloseHandle(second);
+    EXPECT_EQ(FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor"), first);
+    EXPECT_EQ(WaitForSingleObject(folder.AgentProcess(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(folder.OptionRecord().empty()) << "Option was not asked for";
+}
+
+TEST(AgentStart_SecondInstance, WithOneOpensOptionThenRestoresIt) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    ASSERT_NE(folder.WaitForAgentWindow(), nullptr);
+
+    HANDLE second = folder.StartAgent("1");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(WaitForExit(second), 0);
+    CloseHandle(second);
+    HWND option = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (option = FindWindowA(nullptr, kOptionTitle)) != nullptr; }));
+
+    // Minimised, it is restored rather than started again.
+    ShowWindow(option, SW_MINIMIZE);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(option) != FALSE; }));
+    HANDLE third = folder.StartAgent("1");
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(WaitForExit(third), 0);
+    CloseHandle(third);
+    EXPECT_TRUE(WaitFor([&] { return IsIconic(option) == FALSE; }));
+    const auto record = folder.OptionRecord();
+    EXPECT_EQ(std::count(record.begin(), record.end(), "start"), 1);
+}
+
+TEST(AgentApply_AllFlagsZero, SendsOnlyOpeningAndSelectThenAnswersOption) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    StartStandinOption(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    HWND agentWindow = folder.WaitForAgentWindow();
+    ASSERT_NE(agentWindow, nullptr);
+    const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= full; }));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+
+    auto block = DefaultProfileSet();
+    block->CurrentSlot = 2;
+    ASSERT_TRUE(WriteSharedBlock(*block));
+    EXPECT_EQ(SendMessageA(agentWindow, kMsgApply, 0, 0), 0);
+    ASSERT_TRUE(WaitFor([&] { return RecordHas(folder, "message 1256 0 0"); }));
+
+    const std::vector<ExpectedTransfer> expected = {
+        {"SetFeature", {0x01, 0x88, 0x02, 0, 0, 0, 0, 0x74}},  // opening
+        {"SetFeature", {0x02, 0x03, 0, 0, 0, 0, 0, 0xFA}},     // select slot 2
+    };
+    const auto transfers = folder.Transfers();
+    EXPECT_EQ(transfers.size(), full + expected.size());
+    ExpectTransfers(transfers, full, expected);
+}
+
+TEST(AgentDevice_Removal, StopsARunningFullWriteAndClosesOption) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    StartStandinOption(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    HWND agentWindow = folder.WaitForAgentWindow();
+    ASSERT_NE(agentWindow, nullptr);
+    const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= 3; }));
+
+    const size_t beforeRemoval = TransferCount(folder);
+    PostMessageA(agentWindow, kMsgPresence, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
+    EXPECT_TRUE(WaitFor([&] { return RecordHas(folder, "close"); }));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+    const size_t after = TransferCount(folder);
+    EXPECT_LT(after, full) << "the write was not stopped";
+    // At most the transfer under way and the rest of its report.
+    EXPECT_LE(after, beforeRemoval + 3);
+}
+
+TEST(AgentDevice_Arrival, BringsAFullWriteAndDeviceOne) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    HWND agentWindow = folder.WaitForAgentWindow();
+    ASSERT_NE(agentWindow, nullptr);
+    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+
+    PostMessageA(agentWindow, kMsgPresence, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
+    const size_t base = TransferCount(folder);
+    // Two presence messages in a row: one arrival.
+    PostMessageA(agentWindow, kMsgPresence, 1, 0);
+    PostMessageA(agentWindow, kMsgPresence, 1, 0);
+    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= base + expected.size(); }));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+    const auto transfers = folder.Transfers();
+    EXPECT_EQ(transfers.size(), base + expected.size());
+    ExpectTransfers(transfers, base, expected);
+}
+
+TEST(AgentWithoutPortio, RunsAsWithNoMouse) {
+    ProgramFolder folder(ProgramFolder::Portio::Missing);
+    REQUIRE_READY(folder);
+    StartStandinOption(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    HWND agentWindow = folder.WaitForAgentWindow();
+    ASSERT_NE(agentWindow, nullptr);
+    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
+    // An apply is answered at once.
+    EXPECT_EQ(SendMessageA(agentWindow, kMsgApply, 0, 0), 0);
+    EXPECT_TRUE(WaitFor([&] { return RecordHas(folder, "message 1256 0 0"); }));
+    // Presence messages (as a library would send) do no harm.
+    PostMessageA(agentWindow, kMsgPresence, 1, 0);
+    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
+    EXPECT_EQ(WaitForSingleObject(folder.AgentProcess(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(folder.StopAgent());
+    EXPECT_EQ(WaitForExit(folder.AgentProcess()), 0);
+}
+
+std::string EntryPoint(const std::string& line) { return line.substr(0, line.find(' ')); }
+std::string ThreadOf(const std::string& line) { return line.substr(line.find(' ') + 1); }
+
+TEST(AgentShutdown_DuringFullWrite, EndsTheWriterBeforeClosingTheMouse) {
+    ProgramFolder folder(ProgramFolder::Portio::Recording);
+    REQUIRE_READY(folder);
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    ASSERT_NE(folder.WaitForAgentWindow(), nullptr);
+    auto transferCount = [&] {
+        const auto calls = folder.PortioCalls();
+        return std::count_if(calls.begin(), calls.end(), [](const std::string& line) {
+            return EntryPoint(line) == "SetFeature" || EntryPoint(line) == "WriteUSB";
+        });
+    };
+    ASSERT_TRUE(WaitFor([&] { return transferCount() >= 4; }));
+    ASSERT_TRUE(folder.StopAgent());
+    EXPECT_EQ(WaitForExit(folder.AgentProcess()), 0);
+
+    const auto calls = folder.PortioCalls();
+    ASSERT_GE(calls.size(), 7u);
+    // Start-up order, all on the agent window's thread.
+    const std::vector<std::string> opening = {"Set_VIDPID", "Open_DevMonitor", "Open_FeatureDevice",
+                                              "Open_ReportDevice"};
+    for (size_t i = 0; i < opening.size(); ++i) EXPECT_EQ(EntryPoint(calls[i]), opening[i]);
+    const std::string mainThread = ThreadOf(calls[0]);
+    // The close comes last, in order, and nothing is sent after it.
+    const std::vector<std::string> closing = {"Close_FeatureDevice", "Close_ReportDevice", "Close_DevMonitor"};
+    for (size_t i = 0; i < closing.size(); ++i) {
+        EXPECT_EQ(EntryPoint(calls[calls.size() - closing.size() + i]), closing[i]);
+    }
+    for (size_t i = opening.size(); i < calls.size() - closing.size(); ++i) {
+        const std::string entry = EntryPoint(calls[i]);
+        EXPECT_TRUE(entry == "SetFeature" || entry == "WriteUSB") << calls[i];
+        EXPECT_NE(ThreadOf(calls[i]), mainThread) << "transfers belong to the device-writer thread";
+    }
+    const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
+    EXPECT_LT(static_cast<size_t>(transferCount()), full) << "the write was not aborted";
+}
+
+}  // namespace

@@ -1,0 +1,179 @@
+#include "ProgramFolder.h"
+
+#include "portio/TransferLog.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace agenttest {
+
+namespace {
+
+constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
+constexpr UINT kCommandExit = 6002;
+constexpr char kTransferLogName[] = "transfers.log";
+
+std::string WithSlash(std::string folder) {
+    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    return folder;
+}
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = found.cFileName;
+            if (name == "." || name == "..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(folder + name + "\\");
+            } else {
+                DeleteFileA((folder + name).c_str());
+            }
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds) {
+    const ULONGLONG end = GetTickCount64() + deadlineMilliseconds;
+    while (!condition()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+std::string TestFolder() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+std::string DistFolder() {
+    const char* dist = getenv("TEST_DIST_DIR");
+    std::string folder = dist ? dist : TestFolder() + "..\\dist";
+    // A Unix path from ctest: Wine shows the Unix root as drive Z.
+    if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
+    return WithSlash(folder);
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+ProgramFolder::ProgramFolder(Portio portio, bool attached) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    char name[64];
+    snprintf(name, sizeof name, "agenttest-%lu-%llu", GetCurrentProcessId(),
+             static_cast<unsigned long long>(GetTickCount64()));
+    static int counter = 0;
+    m_path = WithSlash(temp) + name + "-" + std::to_string(++counter) + "\\";
+    CreateDirectoryA(m_path.c_str(), nullptr);
+    CreateDirectoryA((m_path + "config").c_str(), nullptr);
+
+    const std::string dist = DistFolder();
+    m_ready = Copy(dist + "Monitor.exe", "Monitor.exe") && Copy(TestFolder() + "standin-option\\Option.exe", "Option.exe");
+    // strtab.dll is optional to the agent: without it the tray texts are empty.
+    Copy(dist + "strtab.dll", "strtab.dll");
+    if (portio == Portio::Virtual) {
+        m_ready = m_ready && Copy(dist + "portio.dll", "portio.dll");
+        std::ofstream ini(m_path + "portio.ini");
+        ini << "[VirtualMouse]\r\nEnabled=1\r\nAttached=" << (attached ? 1 : 0) << "\r\nLog=" << kTransferLogName
+            << "\r\n";
+    } else if (portio == Portio::Recording) {
+        m_ready = m_ready && Copy(TestFolder() + "portio-recording\\portio.dll", "portio.dll");
+    }
+}
+
+ProgramFolder::~ProgramFolder() {
+    if (m_agent) {
+        StopAgent();
+        if (WaitForSingleObject(m_agent, 0) == WAIT_TIMEOUT) TerminateProcess(m_agent, 1);
+        CloseHandle(m_agent);
+    }
+    // The stand-in Option may still run.
+    HWND option = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option");
+    if (option) PostMessageA(option, WM_CLOSE, 0, 0);
+    WaitFor([] { return FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option") == nullptr; }, 10000);
+    RemoveTree(m_path);
+}
+
+bool ProgramFolder::Copy(const std::string& from, const std::string& name) {
+    if (CopyFileA(from.c_str(), (m_path + name).c_str(), FALSE)) return true;
+    if (m_missing.empty()) m_missing = "missing " + from;
+    return false;
+}
+
+HANDLE ProgramFolder::StartAgent(const std::string& arguments) {
+    std::string commandLine = "\"" + m_path + "Monitor.exe\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_path.c_str(), &startup,
+                        &process)) {
+        return nullptr;
+    }
+    CloseHandle(process.hThread);
+    if (!m_agent) m_agent = process.hProcess;
+    return process.hProcess;
+}
+
+HWND ProgramFolder::WaitForAgentWindow() const {
+    HWND window = nullptr;
+    WaitFor([&] { return (window = FindWindowA(nullptr, kAgentTitle)) != nullptr; });
+    return window;
+}
+
+bool ProgramFolder::StopAgent() {
+    if (!m_agent) return true;
+    if (WaitForSingleObject(m_agent, 0) == WAIT_OBJECT_0) return true;
+    HWND window = FindWindowA(nullptr, kAgentTitle);
+    if (window) PostMessageA(window, WM_COMMAND, kCommandExit, 0);
+    return WaitForExit(m_agent) != -1;
+}
+
+std::string ProgramFolder::SettingsValue(const char* section, const char* key) const {
+    char value[256] = {};
+    GetPrivateProfileStringA(section, key, "", value, sizeof value, (m_path + "config.ini").c_str());
+    return value;
+}
+
+std::vector<TransferLine> ProgramFolder::Transfers() const {
+    std::vector<TransferLine> transfers;
+    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
+        portio::TransferRecord record;
+        if (!portio::ParseTransferLine(line, record)) continue;
+        transfers.push_back({record.Kind, record.Microseconds, record.Bytes});
+    }
+    return transfers;
+}
+
+std::vector<std::string> ProgramFolder::OptionRecord() const { return ReadLines(m_path + "standin-option.log"); }
+
+std::vector<std::string> ProgramFolder::PortioCalls() const { return ReadLines(m_path + "portio-calls.log"); }
+
+long WaitForExit(HANDLE process, DWORD deadlineMilliseconds) {
+    if (WaitForSingleObject(process, deadlineMilliseconds) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return static_cast<long>(code);
+}
+
+}  // namespace agenttest

@@ -1,0 +1,78 @@
+// A temporary program folder for tests of Monitor.exe: the dist folder's
+// files, the stand-in Option.exe, a portio.ini choosing the virtual mouse.
+// Starts and ends the agent, reads its settings file, the transfer log and
+// the stand-in's record; every wait polls with a generous deadline.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace agenttest {
+
+// Generous: Wine starts a process in about a second, a full write takes
+// several seconds.
+constexpr DWORD kDeadlineMilliseconds = 60000;
+
+// Polls until the condition holds or the deadline passes.
+bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds = kDeadlineMilliseconds);
+
+// The test executable's folder, with a trailing backslash.
+std::string TestFolder();
+// TEST_DIST_DIR as a Windows path with a trailing backslash.
+std::string DistFolder();
+bool FileExists(const std::string& path);
+std::vector<std::string> ReadLines(const std::string& path);
+
+struct TransferLine {
+    std::string kind;  // "SetFeature" or "WriteUSB"
+    uint64_t microseconds = 0;
+    std::vector<uint8_t> bytes;
+};
+
+class ProgramFolder {
+public:
+    enum class Portio { Virtual, Missing, Recording };
+
+    // attached: the virtual mouse is plugged in when the agent starts.
+    explicit ProgramFolder(Portio portio = Portio::Virtual, bool attached = true);
+    ~ProgramFolder();
+    ProgramFolder(const ProgramFolder&) = delete;
+    ProgramFolder& operator=(const ProgramFolder&) = delete;
+
+    // False when the dist folder lacks what the test needs.
+    bool Ready() const { return m_ready; }
+    const std::string& MissingReason() const { return m_missing; }
+    const std::string& Path() const { return m_path; }
+
+    // Starts Monitor.exe with this command line (may be empty).
+    HANDLE StartAgent(const std::string& arguments = "");
+    // The agent window, polled for.
+    HWND WaitForAgentWindow() const;
+    // WM_COMMAND 6002 to the running agent and wait for the process to end.
+    bool StopAgent();
+    HANDLE AgentProcess() const { return m_agent; }
+
+    std::string SettingsValue(const char* section, const char* key) const;
+    std::vector<TransferLine> Transfers() const;
+    // Lines of the stand-in Option's record.
+    std::vector<std::string> OptionRecord() const;
+    // Lines of the recording portio.dll.
+    std::vector<std::string> PortioCalls() const;
+
+private:
+    bool Copy(const std::string& from, const std::string& name);
+
+    std::string m_path;
+    bool m_ready = true;
+    std::string m_missing;
+    HANDLE m_agent = nullptr;
+};
+
+// Waits for a process to end; its exit code, or -1 on time-out.
+long WaitForExit(HANDLE process, DWORD deadlineMilliseconds = kDeadlineMilliseconds);
+
+}  // namespace agenttest

@@ -1,0 +1,416 @@
+#include "AgentWindow.h"
+
+#include "monitor/agent/AgentConstants.h"
+#include "monitor/agent/NoticeRecord.h"
+#include "profile/win32/PrivateProfileAccessor.h"
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// The shell's dispatch object (Shell.Application) and its IShellDispatch interface.
+const CLSID kShellClassId = {0x13709620, 0xC279, 0x11CE, {0xA4, 0x9E, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+const IID kShellDispatchId = {0xD8F015C0, 0xC278, 0x11CE, {0xA4, 0x9E, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
+
+class MenuOwner {
+public:
+    MenuOwner() : m_menu(CreatePopupMenu()) {}
+    ~MenuOwner() {
+        if (m_menu) DestroyMenu(m_menu);
+    }
+    MenuOwner(const MenuOwner&) = delete;
+    MenuOwner& operator=(const MenuOwner&) = delete;
+    HMENU Get() const { return m_menu; }
+
+private:
+    HMENU m_menu;
+};
+
+std::string ModuleFolder() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    const size_t slash = folder.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset) {
+    int32_t value = 0;
+    if (offset + sizeof value <= bytes.size()) memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+}  // namespace
+
+AgentWindow::AgentWindow(bool openOptionAfterStart)
+    : m_openOptionAfterStart(openOptionAfterStart),
+      m_core(*this, m_link),
+      m_router(m_core, [this] { PostMessageA(Handle(), WM_COMMAND, agent::kCommandOpenOption, 0); }),
+      m_displaySettings(agent::kDisplaySettingsSize, 0),
+      m_transport(m_portio),
+      m_writer(m_transport, m_sleeper, m_link) {}
+
+AgentWindow::~AgentWindow() { Destroy(); }
+
+bool AgentWindow::Create() {
+    return Window::Create(agent::kAgentWindowClass, agent::kAgentWindowTitle, WS_POPUP, WS_EX_TOOLWINDOW,
+                          agent::kWindowLeft, agent::kWindowTop, agent::kWindowWidth, agent::kWindowHeight);
+}
+
+void AgentWindow::SetActionEngine(ActionEngine* engine) {
+    m_actions = engine;
+    m_router.SetActionEngine(engine);
+}
+
+LRESULT AgentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE: return OnCreate();
+        case WM_DESTROY: OnDestroy(); return 0;
+        case WM_COMMAND: return OnCommand(wParam);
+        case WM_TIMER: return OnTimer(wParam);
+        case WM_COPYDATA: return OnCopyData(lParam);
+        case agent::kMsgTrayCallback: return OnTrayCallback(lParam);
+        case agent::kMsgApplySettings: return OnApplySettings(wParam);
+        case agent::kMsgReadSettings: return OnReadSettings();
+        case agent::kMsgReadAndApplyPointer: return OnReadAndApplyPointer();
+        case agent::kMsgIgnored: return 0;
+        case agent::kMsgDeviceEvent: return OnDeviceEvent(wParam, lParam);
+        case agent::kMsgDevicePresence: return OnDevicePresence(wParam);
+        case agent::kMsgSelectWritten: return OnSelectWritten(wParam);
+        default: return DefaultProcessing(message, wParam, lParam);
+    }
+}
+
+LRESULT AgentWindow::OnCreate() {
+    // 1. COM, common controls, the shell's automation object.
+    m_comInitialised = SUCCEEDED(CoInitialize(nullptr));
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    CreateShellObject();
+    // 2-4. Program folder, language library, settings file.
+    m_programFolder = ModuleFolder();
+    m_language.Load(m_programFolder);
+    m_settingsPath = m_programFolder + agent::kSettingsFileName;
+    // 5. The pointer settings key, created when missing.
+    OpenPointerRegistryKey();
+    // 6. The HID transport library.
+    m_portio.Load(m_programFolder);
+    // 7-8. Profile set and on-screen display settings.
+    m_core.LoadProfileSet();
+    ReloadDisplaySettings();
+    // 9. A settings mutex that already exists means another agent owns the block.
+    if (m_shared.CreateLock(agent::kSettingsMutexName) != SharedSettingsBlock::MutexResult::Created) return -1;
+    m_started = true;
+    // 10. The shared block, filled from the agent copy.
+    if (m_shared.CreateMapping(agent::kSharedBlockName)) m_shared.Write(m_core.Copy());
+    // 11. Macro player, then device writer.
+    m_playerThread.Start([this](UINT message, WPARAM wParam, LPARAM lParam) { OnPlayerMessage(message, wParam, lParam); },
+                         agent::kWorkerStackSize);
+    m_writerThread.Start([this](UINT message, WPARAM wParam, LPARAM lParam) { OnWriterMessage(message, wParam, lParam); },
+                         agent::kWorkerStackSize);
+    // 12. No taskbar button.
+    SetWindowLongPtrA(Handle(), GWL_EXSTYLE, GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    // 13-14. The mouse.
+    m_tray.Prepare(Handle(), agent::kTrayIconId, agent::kMsgTrayCallback, ProgramPath(),
+                   m_language.Text(agent::kStringTrayTip));
+    OpenMouse();
+    // 15. Presence for outside readers.
+    WriteDevicePresence(m_core.IsPresent() ? 1 : 0);
+    // 16. Pointer settings of the current profile.
+    ApplyPointerSettings(CurrentProfile(m_core.Copy()));
+    // 17. Companions; a missing one is ignored.
+    StartCompanions();
+    return 0;
+}
+
+void AgentWindow::CreateShellObject() {
+    void* shell = nullptr;
+    if (SUCCEEDED(CoCreateInstance(kShellClassId, nullptr, CLSCTX_INPROC_SERVER, kShellDispatchId, &shell))) {
+        m_shell = static_cast<IUnknown*>(shell);
+    }
+}
+
+void AgentWindow::OpenPointerRegistryKey() {
+    // The path's root part is fixed: "HKEY_CURRENT_USER\".
+    const char* subkey = strchr(agent::kPointerRegistryPath, '\\') + 1;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, subkey, 0, KEY_ALL_ACCESS, &m_pointerKey) != ERROR_SUCCESS) {
+        m_pointerKey = nullptr;
+        if (RegCreateKeyA(HKEY_CURRENT_USER, subkey, &m_pointerKey) != ERROR_SUCCESS) m_pointerKey = nullptr;
+    }
+}
+
+void AgentWindow::OpenMouse() {
+    m_portio.Set_VIDPID(portio::kVendorId, portio::kProductId);
+    m_portio.Open_DevMonitor(Handle(), agent::kMsgDeviceEvent, agent::kMsgDevicePresence);
+    m_portio.Open_FeatureDevice();
+    const bool present = m_portio.Open_ReportDevice() != 0;
+    if (present) StartForegroundTimer();
+    m_core.OnOpenedAtStart(present);
+    if (!present) return;
+    SetTimer(Handle(), agent::kTimerFirstWrite, agent::kTimerFirstWriteDelay, nullptr);
+    m_tray.Add();
+    if (m_openOptionAfterStart) OpenOption();
+}
+
+void AgentWindow::StartCompanions() {
+    for (const char* program : agent::kCompanionPrograms) {
+        const std::string path = m_programFolder + program;
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) continue;
+        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, m_programFolder.c_str(), SW_SHOW);
+    }
+}
+
+std::string AgentWindow::ProgramPath() const {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+void AgentWindow::OnDestroy() {
+    // 1. Timers.
+    KillTimer(Handle(), agent::kTimerForegroundCheck);
+    KillTimer(Handle(), agent::kTimerFirstWrite);
+    // 2-3. Option and the outside windows; not when this agent never
+    // started, since they then belong to the agent that is running.
+    if (m_started) {
+        PostToWindow(agent::kOptionWindowTitle, agent::kMsgClose, 0, 0);
+        for (const char* title : agent::kOutsideWindowTitles) PostToWindow(title, agent::kMsgClose, 0, 0);
+    }
+    // 4-5. The device writer: pending requests are dropped, a running write
+    // stops at its next pause.
+    m_shuttingDown = true;
+    device::RequestAbort(m_link);
+    m_writerThread.Stop();
+    // 6. The mouse, after the writer has ended.
+    m_portio.Close_FeatureDevice();
+    m_portio.Close_ReportDevice();
+    m_portio.Close_DevMonitor();
+    m_portio.Unload();
+    // 7. Macro player.
+    m_playerThread.Stop();
+    // 8. Shell object and COM.
+    if (m_shell) {
+        m_shell->Release();
+        m_shell = nullptr;
+    }
+    if (m_comInitialised) {
+        CoUninitialize();
+        m_comInitialised = false;
+    }
+    // 9. Block and settings mutex.
+    m_shared.CloseMapping();
+    m_shared.CloseMutex();
+    // 10. Tray icon.
+    m_tray.Remove();
+    // 11. Language library.
+    m_language.Unload();
+    if (m_pointerKey) {
+        RegCloseKey(m_pointerKey);
+        m_pointerKey = nullptr;
+    }
+}
+
+void AgentWindow::OnFinalDestroy() { PostQuitMessage(0); }
+
+LRESULT AgentWindow::OnCommand(WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+        case agent::kCommandOpenOption: OpenOption(); return 0;
+        case agent::kCommandExit: PostMessageA(Handle(), WM_CLOSE, 0, 0); return 0;
+        default: return 0;
+    }
+}
+
+LRESULT AgentWindow::OnTimer(WPARAM timerId) {
+    switch (timerId) {
+        case agent::kTimerFirstWrite:
+            KillTimer(Handle(), agent::kTimerFirstWrite);
+            m_core.OnFirstWriteTimer();
+            return 0;
+        case agent::kTimerForegroundCheck:
+            if (m_actions) m_actions->ForegroundCheck();
+            return 0;
+        case agent::kTimerMediaRepeat:
+        case agent::kTimerKeyRepeat:
+            if (m_actions) m_actions->RepeatTimer(static_cast<unsigned>(timerId));
+            return 0;
+        default: return 0;
+    }
+}
+
+void AgentWindow::OpenOption() {
+    OutputDebugStringA(agent::kDebugOpenOption);
+    HWND option = FindWindowA(nullptr, agent::kOptionWindowTitle);
+    if (option) {
+        OutputDebugStringA(agent::kDebugOptionFound);
+        if (IsIconic(option)) ShowWindow(option, SW_SHOWNORMAL);
+        SetForegroundWindow(option);
+        return;
+    }
+    OutputDebugStringA(agent::kDebugOptionNotFound);
+    const std::string path = m_programFolder + agent::kOptionProgramFileName;
+    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, m_programFolder.c_str(), SW_SHOW);
+}
+
+void AgentWindow::BringLastPopupForward(bool restoreWhenMinimised) {
+    HWND popup = GetLastActivePopup(Handle());
+    if (!popup || popup == Handle()) return;
+    if (restoreWhenMinimised && IsIconic(popup)) ShowWindow(popup, SW_RESTORE);
+    SetForegroundWindow(popup);
+}
+
+LRESULT AgentWindow::OnTrayCallback(LPARAM mouseMessage) {
+    switch (static_cast<UINT>(mouseMessage)) {
+        case WM_LBUTTONDOWN: BringLastPopupForward(true); return 0;
+        case WM_LBUTTONDBLCLK: OpenOption(); return 0;
+        case WM_RBUTTONUP: ShowTrayMenu(); return 0;
+        default: return 0;
+    }
+}
+
+void AgentWindow::ShowTrayMenu() {
+    BringLastPopupForward(false);
+    // Without the agent window in front the menu would not close when the
+    // user clicks elsewhere.
+    SetForegroundWindow(Handle());
+    MenuOwner menu;
+    if (!menu.Get()) return;
+    const std::string open = m_language.Text(agent::kStringTrayOpen);
+    const std::string exit = m_language.Text(agent::kStringTrayExit);
+    AppendMenuA(menu.Get(), MF_STRING, agent::kCommandOpenOption, open.c_str());
+    AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu.Get(), MF_STRING, agent::kCommandExit, exit.c_str());
+    SetMenuDefaultItem(menu.Get(), agent::kCommandOpenOption, FALSE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    TrackPopupMenu(menu.Get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+}
+
+LRESULT AgentWindow::OnApplySettings(WPARAM applyMode) {
+    m_core.OnApply(applyMode);
+    return 0;
+}
+
+LRESULT AgentWindow::OnReadSettings() {
+    m_core.OnReadBlock();
+    return 0;
+}
+
+LRESULT AgentWindow::OnReadAndApplyPointer() {
+    m_core.OnReadBlockAndApplyPointer();
+    return 0;
+}
+
+LRESULT AgentWindow::OnDeviceEvent(WPARAM wParam, LPARAM lParam) {
+    device::DecodeDeviceEvent(device::EventWordFromEvent(wParam, lParam), m_core.State(), m_router);
+    return device::kDeviceMessageResult;
+}
+
+LRESULT AgentWindow::OnDevicePresence(WPARAM wParam) {
+    device::DecodeDeviceEvent(device::EventWordFromPresence(wParam), m_core.State(), m_router);
+    return device::kDeviceMessageResult;
+}
+
+LRESULT AgentWindow::OnCopyData(LPARAM lParam) {
+    const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    std::string text;
+    if (copy && ParseNoticeRecord(copy->lpData, copy->cbData, text) && m_actions) m_actions->TextNotice(text);
+    return 1;
+}
+
+LRESULT AgentWindow::OnSelectWritten(WPARAM slot) {
+    if (m_actions) m_actions->ProfileSelectWritten(static_cast<int>(slot));
+    return 0;
+}
+
+void AgentWindow::OnWriterMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message != agent::kMsgDeviceWrite) return;
+    WriteRequest request;
+    if (!m_requests.PopOldest(request)) return;
+    if (!m_shuttingDown) {
+        m_writer.Write(*request.snapshot, static_cast<device::DeviceWriteMode>(request.mode));
+    }
+    if (static_cast<int>(wParam) == agent::kWriteChanged) {
+        // Option waits for this to give its buttons back, also when the
+        // write was dropped because the mouse went away meanwhile.
+        OutputDebugStringA(agent::kDebugThreadEnableButtons);
+        PostToWindow(agent::kOptionWindowTitle, agent::kMsgApplyFinished, 0, 0);
+    } else if (static_cast<int>(wParam) == agent::kWriteSelectOnly && !m_shuttingDown) {
+        PostMessageA(Handle(), agent::kMsgSelectWritten, EffectiveSlot(request.snapshot->CurrentSlot), 0);
+    }
+}
+
+void AgentWindow::OnPlayerMessage(UINT message, WPARAM, LPARAM) {
+    if (message == agent::kMsgPlayMacro && m_actions) m_actions->PlayMacro();
+}
+
+// AgentServices.
+
+void AgentWindow::Pause(unsigned milliseconds) { Sleep(milliseconds); }
+
+void AgentWindow::OpenChannels() {
+    m_portio.Open_FeatureDevice();
+    m_portio.Open_ReportDevice();
+}
+
+void AgentWindow::CloseChannels() {
+    m_portio.Close_FeatureDevice();
+    m_portio.Close_ReportDevice();
+}
+
+bool AgentWindow::RequestDeviceWrite(int mode, intptr_t parameter, const SettingsBlock& snapshot) {
+    m_requests.Push(mode, parameter, snapshot);
+    if (m_writerThread.Post(agent::kMsgDeviceWrite, static_cast<WPARAM>(mode), static_cast<LPARAM>(parameter))) {
+        return true;
+    }
+    m_requests.DropNewest();
+    return false;
+}
+
+void AgentWindow::ShowTrayIcon() { m_tray.Add(); }
+void AgentWindow::HideTrayIcon() { m_tray.Remove(); }
+
+void AgentWindow::StartForegroundTimer() {
+    SetTimer(Handle(), agent::kTimerForegroundCheck, agent::kTimerForegroundCheckPeriod, nullptr);
+}
+void AgentWindow::StopForegroundTimer() { KillTimer(Handle(), agent::kTimerForegroundCheck); }
+
+void AgentWindow::LoadProfileSet(SettingsBlock& block) {
+    // SEAM: the profile set loader of the profile store replaces this.
+    ResetProfileSet(block);
+}
+
+void AgentWindow::WriteDevicePresence(int present) {
+    PrivateProfileAccessor settings(m_settingsPath);
+    settings.PutInt(agent::kSettingSection, agent::kDeviceKey, present);
+}
+
+DisplayMessageValues AgentWindow::ReloadDisplaySettings() {
+    PrivateProfileAccessor settings(m_settingsPath);
+    std::vector<uint8_t> bytes(agent::kDisplaySettingsSize, 0);
+    // A missing or damaged value leaves the settings as they were.
+    if (settings.GetStruct(agent::kDisplaySettingsSection, agent::kDisplaySettingsKey, bytes.data(), bytes.size())) {
+        m_displaySettings = bytes;
+    }
+    return {ReadInt32(m_displaySettings, agent::kDisplayFirstValueOffset),
+            ReadInt32(m_displaySettings, agent::kDisplaySecondValueOffset)};
+}
+
+bool AgentWindow::ReadSharedBlock(SettingsBlock& block) { return m_shared.Read(block); }
+bool AgentWindow::WriteSharedBlock(const SettingsBlock& block) { return m_shared.Write(block); }
+
+void AgentWindow::ApplyPointerSettings(ProfileRecord&) {
+    // SEAM: the pointer settings of the profile store are applied here.
+}
+
+bool AgentWindow::PostToWindow(const char* title, unsigned message, uintptr_t wParam, intptr_t lParam) {
+    HWND window = FindWindowA(nullptr, title);
+    return window && PostMessageA(window, message, wParam, lParam);
+}
+
+void AgentWindow::Debug(const char* text) { OutputDebugStringA(text); }

@@ -1,0 +1,111 @@
+// The hidden agent window: owns every timer, the tray icon, the two worker
+// threads, the shared settings block, the binding of portio.dll, and
+// receives the messages of Option, of the HID transport library and of the
+// shell. Created once at start; its destruction is the agent's shutdown.
+#pragma once
+
+#include "frame/Window.h"
+#include "monitor/agent/AgentCore.h"
+#include "monitor/agent/DeviceEventRouter.h"
+#include "monitor/agent/WriteRequestQueue.h"
+#include "monitor/agent/win32/LanguageLibrary.h"
+#include "monitor/agent/win32/SharedSettingsBlock.h"
+#include "monitor/agent/win32/TrayIcon.h"
+#include "monitor/agent/win32/WorkerThread.h"
+#include "monitor/device/DeviceWriter.h"
+#include "monitor/device/win32/PortioLibrary.h"
+#include "monitor/device/win32/PortioTransport.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class AgentWindow : public Window, private AgentServices {
+public:
+    explicit AgentWindow(bool openOptionAfterStart);
+    ~AgentWindow() override;
+
+    bool Create();
+    void SetActionEngine(ActionEngine* engine);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnFinalDestroy() override;
+
+private:
+    // Message table.
+    LRESULT OnCreate();
+    void OnDestroy();
+    LRESULT OnCommand(WPARAM wParam);
+    LRESULT OnTimer(WPARAM timerId);
+    LRESULT OnTrayCallback(LPARAM mouseMessage);
+    LRESULT OnApplySettings(WPARAM applyMode);
+    LRESULT OnReadSettings();
+    LRESULT OnReadAndApplyPointer();
+    LRESULT OnDeviceEvent(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDevicePresence(WPARAM wParam);
+    LRESULT OnCopyData(LPARAM lParam);
+    LRESULT OnSelectWritten(WPARAM slot);
+
+    // Start-up steps.
+    void CreateShellObject();
+    void OpenPointerRegistryKey();
+    void OpenMouse();
+    void StartCompanions();
+
+    void OpenOption();
+    void ShowTrayMenu();
+    void BringLastPopupForward(bool restoreWhenMinimised);
+    std::string ProgramPath() const;
+
+    // Thread messages of the two workers.
+    void OnWriterMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPlayerMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // AgentServices.
+    void Pause(unsigned milliseconds) override;
+    void OpenChannels() override;
+    void CloseChannels() override;
+    bool RequestDeviceWrite(int mode, intptr_t parameter, const SettingsBlock& snapshot) override;
+    void ShowTrayIcon() override;
+    void HideTrayIcon() override;
+    void StartForegroundTimer() override;
+    void StopForegroundTimer() override;
+    void LoadProfileSet(SettingsBlock& block) override;
+    void WriteDevicePresence(int present) override;
+    DisplayMessageValues ReloadDisplaySettings() override;
+    bool ReadSharedBlock(SettingsBlock& block) override;
+    bool WriteSharedBlock(const SettingsBlock& block) override;
+    void ApplyPointerSettings(ProfileRecord& record) override;
+    bool PostToWindow(const char* title, unsigned message, uintptr_t wParam, intptr_t lParam) override;
+    void Debug(const char* text) override;
+
+    const bool m_openOptionAfterStart;
+    bool m_started = false;                 // window creation got past the settings mutex
+    std::atomic<bool> m_shuttingDown{false};  // the writer drops queued requests
+
+    std::string m_programFolder;
+    std::string m_settingsPath;
+    LanguageLibrary m_language;
+    HKEY m_pointerKey = nullptr;
+    IUnknown* m_shell = nullptr;
+    bool m_comInitialised = false;
+
+    device::DeviceLinkState m_link;
+    AgentCore m_core;
+    DeviceEventRouter m_router;
+    ActionEngine* m_actions = nullptr;
+    std::vector<uint8_t> m_displaySettings;
+
+    PortioLibrary m_portio;
+    PortioTransport m_transport;
+    SystemSleeper m_sleeper;
+    device::DeviceWriter m_writer;  // used on the device-writer thread only
+    WriteRequestQueue m_requests;
+    SharedSettingsBlock m_shared;
+
+    WorkerThread m_playerThread;
+    WorkerThread m_writerThread;
+    TrayIcon m_tray;
+};

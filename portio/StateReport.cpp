@@ -24,8 +24,8 @@ const NamedCode kKeyNames[] = {
     {0x51, "Down"},         {0x52, "Up"},           {0x53, "Num Lock"},      {0x65, "Menu"},
     {0xE0, "Left Ctrl"},    {0xE1, "Left Shift"},   {0xE2, "Left Alt"},      {0xE3, "Left Windows"},
     {0xE4, "Right Ctrl"},   {0xE5, "Right Shift"},  {0xE6, "Right Alt"},     {0xE7, "Right Windows"},
-    {0xF0, "left button"},  {0xF1, "right button"}, {0xF2, "middle button"}, {0xF3, "side button 243"},
-    {0xF4, "side button 244"},
+    {0xF0, "left button"},  {0xF1, "right button"}, {0xF2, "middle button"}, {0xF3, "backward button"},
+    {0xF4, "forward button"},
 };
 
 // Consumer-control usages the mouse sends for media and internet buttons.

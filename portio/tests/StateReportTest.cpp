@@ -26,7 +26,7 @@ TEST(DescribeMapEntry_EntryTypes, NamedInWords) {
     };
     const Row rows[] = {
         {{0x01, 0x00, 0xF0, 0x00}, "mouse button: left button"},                  // code 1
-        {{0x01, 0x00, 0xF4, 0x00}, "mouse button: side button 244"},              // code 7
+        {{0x01, 0x00, 0xF4, 0x00}, "mouse button: forward button"},              // code 7
         {{0x00, 0x00, 0x00, 0x00}, "nothing"},                                    // codes 0, 5 unset, 6
         {{0x00, 0x03, 0x06, 0x00}, "key Ctrl+Shift+C"},                           // code 5, modifier byte 0x06
         {{0x00, 0x08, 0x00, 0x00}, "key Win"},                                    // code 23, Windows key alone

@@ -84,7 +84,6 @@ constexpr unsigned kWorkerStackSize = 4096;
 
 // Files of the program folder.
 constexpr char kLanguageLibraryFileName[] = "strtab.dll";
-constexpr char kSettingsFileName[] = "config.ini";
 constexpr char kOptionProgramFileName[] = "Option.exe";
 constexpr const char* kCompanionPrograms[] = {"Herald.exe", "Applets\\Vitals.exe", "Applets\\Inbox.EXE"};
 
@@ -106,16 +105,5 @@ namespace agent {
 // Agent-private window message: the device-writer thread told the mouse the
 // current slot (wParam) after a select-only write.
 constexpr unsigned kMsgSelectWritten = 0x8000 + 1;  // WM_APP + 1
-
-// The on-screen display settings of the application settings file.
-constexpr char kDisplaySettingsSection[] = "OSDSetting";
-constexpr char kDisplaySettingsKey[] = "config";
-constexpr unsigned kDisplaySettingsSize = 348;
-constexpr unsigned kDisplayFirstValueOffset = 32;
-constexpr unsigned kDisplaySecondValueOffset = 36;
-
-// Application settings keys the agent writes.
-constexpr char kSettingSection[] = "Setting";
-constexpr char kDeviceKey[] = "Device";
 
 }  // namespace agent

@@ -2,7 +2,12 @@
 
 #include "monitor/agent/AgentConstants.h"
 #include "monitor/agent/NoticeRecord.h"
+#include "profile/AppSettings.h"
+#include "profile/PointerSettings.h"
+#include "profile/ProfileSet.h"
 #include "profile/win32/PrivateProfileAccessor.h"
+#include "profile/win32/WindowsPointerSystem.h"
+#include "profile/win32/WindowsRegistry.h"
 
 #include <commctrl.h>
 #include <objbase.h>
@@ -39,19 +44,12 @@ std::string ModuleFolder() {
     return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
 }
 
-int32_t ReadInt32(const std::vector<uint8_t>& bytes, size_t offset) {
-    int32_t value = 0;
-    if (offset + sizeof value <= bytes.size()) memcpy(&value, bytes.data() + offset, sizeof value);
-    return value;
-}
-
 }  // namespace
 
 AgentWindow::AgentWindow(bool openOptionAfterStart)
     : m_openOptionAfterStart(openOptionAfterStart),
       m_core(*this, m_link),
       m_router(m_core, [this] { PostMessageA(Handle(), WM_COMMAND, agent::kCommandOpenOption, 0); }),
-      m_displaySettings(agent::kDisplaySettingsSize, 0),
       m_transport(m_portio),
       m_writer(m_transport, m_sleeper, m_link) {}
 
@@ -92,10 +90,10 @@ LRESULT AgentWindow::OnCreate() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CreateShellObject();
-    // 2-4. Program folder, language library, settings file.
+    // 2-4. Program folder and language library; the settings file is
+    // found in the program folder by the profile store.
     m_programFolder = ModuleFolder();
     m_language.Load(m_programFolder);
-    m_settingsPath = m_programFolder + agent::kSettingsFileName;
     // 5. The pointer settings key, created when missing.
     OpenPointerRegistryKey();
     // 6. The HID transport library.
@@ -381,31 +379,30 @@ void AgentWindow::StartForegroundTimer() {
 void AgentWindow::StopForegroundTimer() { KillTimer(Handle(), agent::kTimerForegroundCheck); }
 
 void AgentWindow::LoadProfileSet(SettingsBlock& block) {
-    // SEAM: the profile set loader of the profile store replaces this.
-    ResetProfileSet(block);
+    PrivateProfileFiles files;
+    WindowsRegistry registry;
+    ::LoadProfileSet(block, files, registry, m_programFolder);
 }
 
 void AgentWindow::WriteDevicePresence(int present) {
-    PrivateProfileAccessor settings(m_settingsPath);
-    settings.PutInt(agent::kSettingSection, agent::kDeviceKey, present);
+    PrivateProfileFiles files;
+    AppSettingsFile(files, m_programFolder).WriteDevicePresence(present);
 }
 
 DisplayMessageValues AgentWindow::ReloadDisplaySettings() {
-    PrivateProfileAccessor settings(m_settingsPath);
-    std::vector<uint8_t> bytes(agent::kDisplaySettingsSize, 0);
     // A missing or damaged value leaves the settings as they were.
-    if (settings.GetStruct(agent::kDisplaySettingsSection, agent::kDisplaySettingsKey, bytes.data(), bytes.size())) {
-        m_displaySettings = bytes;
-    }
-    return {ReadInt32(m_displaySettings, agent::kDisplayFirstValueOffset),
-            ReadInt32(m_displaySettings, agent::kDisplaySecondValueOffset)};
+    PrivateProfileFiles files;
+    AppSettingsFile(files, m_programFolder).ReadOsdSettings(m_displaySettings);
+    return {m_displaySettings.MessageHighValue, m_displaySettings.MessageLowValue};
 }
 
 bool AgentWindow::ReadSharedBlock(SettingsBlock& block) { return m_shared.Read(block); }
 bool AgentWindow::WriteSharedBlock(const SettingsBlock& block) { return m_shared.Write(block); }
 
-void AgentWindow::ApplyPointerSettings(ProfileRecord&) {
-    // SEAM: the pointer settings of the profile store are applied here.
+void AgentWindow::ApplyPointerSettings(ProfileRecord& record) {
+    WindowsRegistry registry;
+    WindowsPointerSystem system(Handle());
+    ::ApplyPointerSettings(record, registry, system);
 }
 
 bool AgentWindow::PostToWindow(const char* title, unsigned message, uintptr_t wParam, intptr_t lParam) {

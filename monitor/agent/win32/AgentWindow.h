@@ -15,11 +15,11 @@
 #include "monitor/device/DeviceWriter.h"
 #include "monitor/device/win32/PortioLibrary.h"
 #include "monitor/device/win32/PortioTransport.h"
+#include "profile/OsdSettings.h"
 
 #include <atomic>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 class AgentWindow : public Window, private AgentServices {
 public:
@@ -86,7 +86,6 @@ private:
     std::atomic<bool> m_shuttingDown{false};  // the writer drops queued requests
 
     std::string m_programFolder;
-    std::string m_settingsPath;
     LanguageLibrary m_language;
     HKEY m_pointerKey = nullptr;
     IUnknown* m_shell = nullptr;
@@ -96,7 +95,7 @@ private:
     AgentCore m_core;
     DeviceEventRouter m_router;
     ActionEngine* m_actions = nullptr;
-    std::vector<uint8_t> m_displaySettings;
+    OsdSettings m_displaySettings{};
 
     PortioLibrary m_portio;
     PortioTransport m_transport;

@@ -90,7 +90,7 @@ ProgramFolder::ProgramFolder(Portio portio, bool attached) {
     const std::string dist = DistFolder();
     m_ready = Copy(dist + "Monitor.exe", "Monitor.exe") && Copy(TestFolder() + "standin-option\\Option.exe", "Option.exe");
     // strtab.dll is optional to the agent: without it the tray texts are empty.
-    Copy(dist + "strtab.dll", "strtab.dll");
+    CopyFileA((dist + "strtab.dll").c_str(), (m_path + "strtab.dll").c_str(), FALSE);
     if (portio == Portio::Virtual) {
         m_ready = m_ready && Copy(dist + "portio.dll", "portio.dll");
         std::ofstream ini(m_path + "portio.ini");

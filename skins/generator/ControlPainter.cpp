@@ -7,12 +7,12 @@
 
 namespace {
 
-const style::ButtonColours& ButtonColoursFor(SkinState state) {
+const style::ButtonColours& ButtonColoursFor(ImageState state) {
     switch (state) {
-    case SkinState::Over: return style::kButtonOver;
-    case SkinState::Down: return style::kButtonDown;
-    case SkinState::Disabled: return style::kButtonDisabled;
-    case SkinState::Normal: break;
+    case ImageState::Over: return style::kButtonOver;
+    case ImageState::Down: return style::kButtonDown;
+    case ImageState::Disabled: return style::kButtonDisabled;
+    case ImageState::Normal: break;
     }
     return style::kButtonNormal;
 }
@@ -45,12 +45,6 @@ void PaintWell(Raster& picture, const Box& box, int radius, Colour border, Colou
     picture.FillRoundBox(box.Inset(1), std::max(0, radius - 1), face);
 }
 
-void PaintButtonFace(Raster& picture, const Box& box, int radius, const style::ButtonColours& colours,
-                     Colour border) {
-    FillRoundGradient(picture, box, radius, colours.faceTop, colours.faceBottom);
-    picture.FrameRoundBox(box, radius, border);
-}
-
 void PaintCross(Raster& picture, const Box& box, Colour colour) {
     double cx = box.x + box.width / 2.0, cy = box.y + box.height / 2.0;
     double arm = std::min(box.width, box.height) * 0.22, half = 0.85;
@@ -72,37 +66,37 @@ void PaintChevron(Raster& picture, const Box& box, Colour colour) {
     picture.FillPolygon({cx - 4, cy - 2, cx + 4, cy - 2, cx, cy + 3}, colour);
 }
 
-void PaintLamp(Raster& picture, const Box& box, bool round, SkinState state) {
+void PaintLamp(Raster& picture, const Box& box, bool round, ImageState state) {
     Box lamp{box.x + 8, box.y + (box.height - style::kLampSize) / 2, style::kLampSize, style::kLampSize};
-    Colour face = state == SkinState::Down       ? style::kLampOn
-                  : state == SkinState::Disabled ? style::kButtonDisabled.border
+    Colour face = state == ImageState::Down       ? style::kLampOn
+                  : state == ImageState::Disabled ? style::kButtonDisabled.border
                                                  : style::kLampOff;
     int radius = round ? style::kLampSize / 2 : 2;
     picture.FillRoundBox(lamp, radius, style::kLampOffRim);
     picture.FillRoundBox(lamp.Inset(1), std::max(0, radius - 1), face);
 }
 
-void PaintButton(Raster& picture, const LayoutElement& element, SkinState state, TextRasterizer& text) {
+void PaintButton(Raster& picture, const LayoutElement& element, ImageState state, TextRasterizer& text) {
     const Box& box = element.box;
     const style::ButtonColours& colours = ButtonColoursFor(state);
     const std::string& kind = element.style;
     if (kind == "close" || kind == "minimise") {
-        Colour glyph = state == SkinState::Normal ? style::kTextDim : state == SkinState::Disabled ? style::kTextDisabled : style::kSelectedText;
-        if (state == SkinState::Over) picture.FillRoundBox(box, style::kButtonRadius, style::kAccent);
-        if (state == SkinState::Down) picture.FillRoundBox(box, style::kButtonRadius, style::kAccentDark);
+        Colour glyph = state == ImageState::Normal ? style::kTextDim : state == ImageState::Disabled ? style::kTextDisabled : style::kSelectedText;
+        if (state == ImageState::Over) picture.FillRoundBox(box, style::kButtonRadius, style::kAccent);
+        if (state == ImageState::Down) picture.FillRoundBox(box, style::kButtonRadius, style::kAccentDark);
         if (kind == "close") PaintCross(picture, box, glyph);
         else PaintDash(picture, box, glyph);
         return;
     }
     if (kind == "tab") {
-        if (state != SkinState::Normal && state != SkinState::Disabled)
-            picture.FillBox(box, state == SkinState::Down ? style::kPanel : style::kButtonOver.faceBottom);
-        if (state == SkinState::Down) picture.FillBox(Box{box.x, box.Bottom() - 3, box.width, 3}, style::kAccent);
-        Colour label = state == SkinState::Normal ? style::kTextDim : colours.label;
+        if (state != ImageState::Normal && state != ImageState::Disabled)
+            picture.FillBox(box, state == ImageState::Down ? style::kPanel : style::kButtonOver.faceBottom);
+        if (state == ImageState::Down) picture.FillBox(Box{box.x, box.Bottom() - 3, box.width, 3}, style::kAccent);
+        Colour label = state == ImageState::Normal ? style::kTextDim : colours.label;
         PaintText(picture, text, box, element.label, style::kTitleFont, TextAlign::Centre, false, label);
         return;
     }
-    Colour border = kind == "primary" && state == SkinState::Normal ? style::kPrimaryBorder : colours.border;
+    Colour border = kind == "primary" && state == ImageState::Normal ? style::kPrimaryBorder : colours.border;
     bool arrow = kind == "up" || kind == "down" || kind == "left" || kind == "right";
     PaintButtonFace(picture, box, arrow ? 2 : style::kButtonRadius, colours, border);
     if (arrow) {
@@ -120,11 +114,11 @@ void PaintButton(Raster& picture, const LayoutElement& element, SkinState state,
     }
 }
 
-void PaintSwatch(Raster& picture, const Box& box, SkinState state) {
+void PaintSwatch(Raster& picture, const Box& box, ImageState state) {
     // Only the ring around the run-time colour square stays visible.
-    Colour ring = state == SkinState::Over       ? Rgb(190, 190, 190)
-                  : state == SkinState::Down     ? style::kAccent
-                  : state == SkinState::Disabled ? Rgb(48, 48, 48)
+    Colour ring = state == ImageState::Over       ? Rgb(190, 190, 190)
+                  : state == ImageState::Down     ? style::kAccent
+                  : state == ImageState::Disabled ? Rgb(48, 48, 48)
                                                  : style::kWellBorder;
     picture.FillRoundBox(box, 3, ring);
     picture.FillBox(box.Inset(2), style::kWellFace);
@@ -158,31 +152,39 @@ void PaintSlider(Raster& picture, const LayoutElement& element, bool vertical) {
     PaintTicks(picture, box, element.ticks, vertical);
 }
 
-void PaintFillBar(Raster& picture, const Box& box, SkinState state) {
-    if (state == SkinState::Down) {
+void PaintFillBar(Raster& picture, const Box& box, ImageState state) {
+    if (state == ImageState::Down) {
         picture.FillRoundBox(box, 3, style::kAccentDark);
         FillRoundGradient(picture, box.Inset(1), 2, style::kFillTop, style::kFillBottom);
     } else {
-        PaintWell(picture, box, 3, style::kWellBorder, state == SkinState::Disabled ? style::kBackground : style::kGroove);
+        PaintWell(picture, box, 3, style::kWellBorder, state == ImageState::Disabled ? style::kBackground : style::kGroove);
     }
 }
 
-void PaintValueBox(Raster& picture, const LayoutElement& element, SkinState state) {
+void PaintValueBox(Raster& picture, const LayoutElement& element, ImageState state) {
+    // The value box puts its up and down buttons in a column half as wide
+    // as the box is high at the right edge, up above down, and its number
+    // field in the rest; the looks are cut from these places.
     const Box& box = element.box;
-    int arrowWidth = std::max(12, box.height * 3 / 4);
-    Box field{box.x, box.y, box.width - arrowWidth - 1, box.height};
+    int column = box.height / 2;
+    Box field{box.x, box.y, box.width - column, box.height};
+    Box up{box.Right() - column, box.y, column, box.height / 2};
+    Box down{box.Right() - column, box.y + box.height / 2, column, box.height - box.height / 2};
     PaintWell(picture, field, 2, style::kFieldBorder,
-              state == SkinState::Disabled ? style::kFieldFaceDisabled : style::kFieldFace);
+              state == ImageState::Disabled ? style::kFieldFaceDisabled : style::kFieldFace);
     const style::ButtonColours& colours = ButtonColoursFor(state);
-    int upHeight = box.height / 2;
-    Box up{box.Right() - arrowWidth, box.y, arrowWidth, upHeight};
-    Box down{box.Right() - arrowWidth, box.y + upHeight, arrowWidth, box.height - upHeight};
     for (const Box& part : {up, down}) PaintButtonFace(picture, part, 2, colours, colours.border);
     PaintArrowGlyph(picture, up, "up", colours.label);
     PaintArrowGlyph(picture, down, "down", colours.label);
 }
 
 }  // namespace
+
+void PaintButtonFace(Raster& picture, const Box& box, int radius, const style::ButtonColours& colours,
+                     Colour border) {
+    FillRoundGradient(picture, box, radius, colours.faceTop, colours.faceBottom);
+    picture.FrameRoundBox(box, radius, border);
+}
 
 void PaintArrowGlyph(Raster& picture, const Box& box, const std::string& direction, Colour colour) {
     double cx = box.x + box.width / 2.0, cy = box.y + box.height / 2.0;
@@ -210,7 +212,7 @@ void PaintWindow(Raster& picture, const Layout& layout, TextRasterizer& text) {
     picture.FrameRoundBox(window, style::kWindowRadius, style::kWindowBorder);
 }
 
-void PaintElement(Raster& picture, const LayoutElement& element, SkinState state, TextRasterizer& text) {
+void PaintElement(Raster& picture, const LayoutElement& element, ImageState state, TextRasterizer& text) {
     const Box& box = element.box;
     switch (element.kind) {
     case ElementKind::Button: PaintButton(picture, element, state, text); break;
@@ -220,7 +222,7 @@ void PaintElement(Raster& picture, const LayoutElement& element, SkinState state
     case ElementKind::FillBar: PaintFillBar(picture, box, state); break;
     case ElementKind::Field:
         PaintWell(picture, box, 2, style::kFieldBorder,
-                  state == SkinState::Disabled ? style::kFieldFaceDisabled : style::kFieldFace);
+                  state == ImageState::Disabled ? style::kFieldFaceDisabled : style::kFieldFace);
         break;
     case ElementKind::ValueBox: PaintValueBox(picture, element, state); break;
     case ElementKind::List: PaintWell(picture, box, 3, style::kWellBorder, style::kWellFace); break;

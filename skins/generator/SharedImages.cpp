@@ -1,6 +1,7 @@
 #include "skins/generator/SharedImages.h"
 
 #include "skins/generator/BitmapFile.h"
+#include "skins/generator/ControlPainter.h"
 #include "skins/generator/VisualStyle.h"
 
 namespace {
@@ -44,11 +45,34 @@ Raster PaintThumbPointingDown() {
     return thumb;
 }
 
+Raster PaintScrollBarParts() {
+    const int side = kScrollPartSide;
+    Raster parts(side * 3, side * kScrollPartRows, style::kBackground);
+    const style::ButtonColours* states[] = {&style::kButtonNormal, &style::kButtonOver, &style::kButtonDown};
+    const char* arrows[] = {"up", "down", "left", "right"};
+    for (int column = 0; column < 3; ++column) {
+        const style::ButtonColours& colours = *states[column];
+        for (int row = 0; row < kScrollPartRows; ++row) {
+            Box square{column * side, row * side, side, side};
+            PaintButtonFace(parts, square, 3, colours, colours.border);
+            if (row < 4) {
+                PaintArrowGlyph(parts, square, arrows[row], colours.label);
+            } else {
+                // Grip lines keep their size when the thumb is stretched along.
+                for (int line = -2; line <= 2; line += 2)
+                    parts.FillBox(Box{square.x + 4, square.y + side / 2 + line, side - 8, 1}, colours.border);
+            }
+        }
+    }
+    return parts;
+}
+
 std::vector<GeneratedFile> BuildSharedImages() {
     Raster down = PaintThumbPointingDown();
     return {
         {"scroll_arrow_down.bmp", EncodeBitmap24(down)},
         {"scroll_arrow_up.bmp", EncodeBitmap24(FlipVertically(down))},
         {"slider_thumb_vertical.bmp", EncodeBitmap24(Transpose(down))},
+        {"scrollbar_parts.bmp", EncodeBitmap24(PaintScrollBarParts())},
     };
 }

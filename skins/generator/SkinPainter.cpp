@@ -6,7 +6,7 @@
 
 namespace {
 
-Raster PaintState(const Layout& layout, SkinState state, TextRasterizer& text) {
+Raster PaintState(const Layout& layout, ImageState state, TextRasterizer& text) {
     Raster picture(layout.width, layout.height, style::kBackground);
     PaintWindow(picture, layout, text);
     for (const LayoutElement& element : layout.elements) PaintElement(picture, element, state, text);
@@ -17,10 +17,10 @@ Raster PaintState(const Layout& layout, SkinState state, TextRasterizer& text) {
 
 SkinImages PaintSkin(const Layout& layout, TextRasterizer& text) {
     SkinImages images;
-    images.normal = PaintState(layout, SkinState::Normal, text);
-    images.over = PaintState(layout, SkinState::Over, text);
-    images.down = PaintState(layout, SkinState::Down, text);
-    images.disabled = PaintState(layout, SkinState::Disabled, text);
+    images.normal = PaintState(layout, ImageState::Normal, text);
+    images.over = PaintState(layout, ImageState::Over, text);
+    images.down = PaintState(layout, ImageState::Down, text);
+    images.disabled = PaintState(layout, ImageState::Disabled, text);
     images.cut.resize(static_cast<size_t>(layout.width) * layout.height);
     for (int y = 0; y < layout.height; ++y)
         for (int x = 0; x < layout.width; ++x)

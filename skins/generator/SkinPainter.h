@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-enum class SkinState { Normal, Over, Down, Disabled };
+enum class ImageState { Normal, Over, Down, Disabled };
 
 struct SkinImages {
     Raster normal;

@@ -60,3 +60,29 @@ TEST(SharedImages_Thumbs, PointTheirOwnWays) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SharedImages_ScrollBarParts, HaveThreeDistinctLooksPerPart) {
+    std::map<std::string, Raster> images = DecodedSharedImages();
+    const Raster& parts = images["scrollbar_parts.bmp"];
+    ASSERT_EQ(parts.Width(), 3 * kScrollPartSide);
+    ASSERT_EQ(parts.Height(), kScrollPartRows * kScrollPartSide);
+    auto same = [&](int row, int a, int b) {
+        for (int y = 0; y < kScrollPartSide; ++y)
+            for (int x = 0; x < kScrollPartSide; ++x)
+                if (parts.At(a * kScrollPartSide + x, row * kScrollPartSide + y) !=
+                    parts.At(b * kScrollPartSide + x, row * kScrollPartSide + y))
+                    return false;
+        return true;
+    };
+    for (int row = 0; row < kScrollPartRows; ++row) {
+        EXPECT_FALSE(same(row, 0, 1)) << row;
+        EXPECT_FALSE(same(row, 0, 2)) << row;
+        EXPECT_FALSE(same(row, 1, 2)) << row;
+    }
+    // The up arrow is not the down arrow.
+    EXPECT_NE(parts.At(8, 5), parts.At(8, kScrollPartSide + 5));
+}
+
+}  // namespace

@@ -1,0 +1,387 @@
+// The real portio.dll, loaded from a temporary program folder of its own,
+// bound by name as the agent binds it, driven through portioctl.exe and
+// through its control window.
+#include "portio/ControlProtocol.h"
+#include "portio/PortioApi.h"
+#include "portio/TransferLog.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace portio {
+namespace {
+
+constexpr UINT kEventMessage = 1325;
+constexpr UINT kPresenceMessage = 1326;
+constexpr DWORD kProcessDeadlineMs = 60000;
+constexpr DWORD kMessageDeadlineMs = 30000;
+constexpr char kLogName[] = "transfers.log";
+
+const uint8_t kSelectSlot0[] = {0x02, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFC};
+
+std::string DistFile(const char* name) {
+    const char* dist = std::getenv("TEST_DIST_DIR");
+    return std::string(dist ? dist : ".") + "\\" + name;
+}
+
+struct Library {
+    Set_VIDPIDFunction Set_VIDPID = nullptr;
+    Open_DevMonitorFunction Open_DevMonitor = nullptr;
+    Close_DevMonitorFunction Close_DevMonitor = nullptr;
+    Open_FeatureDeviceFunction Open_FeatureDevice = nullptr;
+    Close_FeatureDeviceFunction Close_FeatureDevice = nullptr;
+    Open_ReportDeviceFunction Open_ReportDevice = nullptr;
+    Close_ReportDeviceFunction Close_ReportDevice = nullptr;
+    SetFeatureFunction SetFeature = nullptr;
+    WriteUSBFunction WriteUSB = nullptr;
+    GetFeatureFunction GetFeature = nullptr;
+    ReadUSBFunction ReadUSB = nullptr;
+};
+
+template <typename Function>
+void Bind(HMODULE module, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+struct ToolResult {
+    DWORD ExitCode = 0xFFFFFFFF;
+    std::string Output;
+};
+
+// A program folder with portio.dll, portioctl.exe and the given portio.ini.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(const std::string& settings) {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        char unique[MAX_PATH];
+        GetTempFileNameA(temp, "pio", 0, unique);
+        DeleteFileA(unique);
+        CreateDirectoryA(unique, nullptr);
+        m_path = std::string(unique) + "\\";
+        CopyFileA(DistFile("portio.dll").c_str(), (m_path + "portio.dll").c_str(), FALSE);
+        CopyFileA(DistFile("portioctl.exe").c_str(), (m_path + "portioctl.exe").c_str(), FALSE);
+        if (!settings.empty()) std::ofstream(m_path + "portio.ini") << settings;
+    }
+    ~ProgramFolder() {
+        for (const char* name : {"portio.dll", "portioctl.exe", "portio.ini", kLogName})
+            DeleteFileA((m_path + name).c_str());
+        RemoveDirectoryA(m_path.c_str());
+    }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+class PortioLibrary : public ::testing::Test {
+protected:
+    void Load(const std::string& settings) {
+        m_folder = std::make_unique<ProgramFolder>(settings);
+        m_module = LoadLibraryA((m_folder->Path() + "portio.dll").c_str());
+        ASSERT_NE(m_module, nullptr);
+        Bind(m_module, kSet_VIDPIDName, m_library.Set_VIDPID);
+        Bind(m_module, kOpen_DevMonitorName, m_library.Open_DevMonitor);
+        Bind(m_module, kClose_DevMonitorName, m_library.Close_DevMonitor);
+        Bind(m_module, kOpen_FeatureDeviceName, m_library.Open_FeatureDevice);
+        Bind(m_module, kClose_FeatureDeviceName, m_library.Close_FeatureDevice);
+        Bind(m_module, kOpen_ReportDeviceName, m_library.Open_ReportDevice);
+        Bind(m_module, kClose_ReportDeviceName, m_library.Close_ReportDevice);
+        Bind(m_module, kSetFeatureName, m_library.SetFeature);
+        Bind(m_module, kWriteUSBName, m_library.WriteUSB);
+        Bind(m_module, kGetFeatureName, m_library.GetFeature);
+        Bind(m_module, kReadUSBName, m_library.ReadUSB);
+        const void* bound[] = {
+            reinterpret_cast<void*>(m_library.Set_VIDPID),         reinterpret_cast<void*>(m_library.Open_DevMonitor),
+            reinterpret_cast<void*>(m_library.Close_DevMonitor),   reinterpret_cast<void*>(m_library.Open_FeatureDevice),
+            reinterpret_cast<void*>(m_library.Close_FeatureDevice), reinterpret_cast<void*>(m_library.Open_ReportDevice),
+            reinterpret_cast<void*>(m_library.Close_ReportDevice), reinterpret_cast<void*>(m_library.SetFeature),
+            reinterpret_cast<void*>(m_library.WriteUSB),           reinterpret_cast<void*>(m_library.GetFeature),
+            reinterpret_cast<void*>(m_library.ReadUSB)};
+        for (const void* function : bound) ASSERT_NE(function, nullptr);
+        m_window = CreateWindowExA(0, "STATIC", "portio test", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        ASSERT_NE(m_window, nullptr);
+    }
+
+    // The agent's start-up order.
+    void StartLikeTheAgent() {
+        m_library.Set_VIDPID(kVendorId, kProductId);
+        ASSERT_EQ(m_library.Open_DevMonitor(m_window, kEventMessage, kPresenceMessage), 1);
+        m_library.Open_FeatureDevice();
+        m_presentAtStart = m_library.Open_ReportDevice();
+    }
+
+    void TearDown() override {
+        if (m_module) {
+            m_library.Close_FeatureDevice();
+            m_library.Close_ReportDevice();
+            m_library.Close_DevMonitor();
+            FreeLibrary(m_module);
+        }
+        if (m_window) DestroyWindow(m_window);
+        m_folder.reset();
+    }
+
+    ToolResult RunTool(const std::string& arguments) {
+        ToolResult result;
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        HANDLE readEnd = nullptr, writeEnd = nullptr;
+        if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
+        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = writeEnd;
+        startup.hStdError = writeEnd;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        std::string commandLine = "\"" + m_folder->Path() + "portioctl.exe\" " + arguments;
+        PROCESS_INFORMATION process{};
+        const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                                            nullptr, m_folder->Path().c_str(), &startup, &process);
+        CloseHandle(writeEnd);
+        if (started) {
+            char buffer[4096];
+            DWORD got = 0;
+            while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got) result.Output.append(buffer, got);
+            // A console program's text output ends its lines with CR LF.
+            result.Output.erase(std::remove(result.Output.begin(), result.Output.end(), '\r'), result.Output.end());
+            WaitForSingleObject(process.hProcess, kProcessDeadlineMs);
+            GetExitCodeProcess(process.hProcess, &result.ExitCode);
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+        CloseHandle(readEnd);
+        return result;
+    }
+
+    // Waits (generously) for the next message of the two numbers.
+    bool NextMessage(MSG& message) {
+        const ULONGLONG deadline = GetTickCount64() + kMessageDeadlineMs;
+        while (GetTickCount64() < deadline) {
+            if (PeekMessageA(&message, m_window, kEventMessage, kPresenceMessage, PM_REMOVE)) return true;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_POSTMESSAGE);
+        }
+        return false;
+    }
+
+    // Messages already queued; nothing waits.
+    int QueuedMessages() {
+        MSG message;
+        int count = 0;
+        while (PeekMessageA(&message, m_window, kEventMessage, kPresenceMessage, PM_REMOVE)) ++count;
+        return count;
+    }
+
+    std::vector<TransferRecord> LogRecords(bool& wellFormed) {
+        std::ifstream file(m_folder->Path() + kLogName);
+        std::vector<TransferRecord> records;
+        std::string line;
+        wellFormed = true;
+        while (std::getline(file, line)) {
+            TransferRecord record;
+            if (!ParseTransferLine(line, record)) wellFormed = false;
+            records.push_back(record);
+        }
+        return records;
+    }
+
+    std::unique_ptr<ProgramFolder> m_folder;
+    HMODULE m_module = nullptr;
+    Library m_library;
+    HWND m_window = nullptr;
+    int m_presentAtStart = -1;
+};
+
+const char kVirtualAttached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=1\r\nLog=transfers.log\r\n";
+const char kVirtualDetached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=0\r\nLog=transfers.log\r\n";
+
+TEST_F(PortioLibrary, Transfers_LoggedOneLineEach) {
+    Load(kVirtualAttached);
+    StartLikeTheAgent();
+    EXPECT_EQ(m_presentAtStart, 1);
+    uint8_t command[8];
+    std::memcpy(command, kSelectSlot0, sizeof command);
+    uint8_t chunk[64];
+    for (int i = 0; i < 64; ++i) chunk[i] = static_cast<uint8_t>(i * 3);
+    EXPECT_EQ(m_library.SetFeature(command, 8), 1);
+    EXPECT_EQ(m_library.WriteUSB(chunk, 64), 1);
+    EXPECT_EQ(m_library.SetFeature(command, 8), 1);
+
+    bool wellFormed = false;
+    const std::vector<TransferRecord> records = LogRecords(wellFormed);
+    EXPECT_TRUE(wellFormed);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0].Kind, "SetFeature");
+    EXPECT_EQ(records[0].Bytes, std::vector<uint8_t>(kSelectSlot0, kSelectSlot0 + 8));
+    EXPECT_EQ(records[1].Kind, "WriteUSB");
+    EXPECT_EQ(records[1].Bytes, std::vector<uint8_t>(chunk, chunk + 64));
+    EXPECT_LE(records[0].Microseconds, records[1].Microseconds);
+    EXPECT_LE(records[1].Microseconds, records[2].Microseconds);
+    std::ifstream file(m_folder->Path() + kLogName);
+    std::string first;
+    std::getline(file, first);
+    EXPECT_NE(first.find(" SetFeature 8 02010000000000FC"), std::string::npos) << first;
+}
+
+TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
+    Load(kVirtualAttached);
+    StartLikeTheAgent();
+    uint8_t bytes[64] = {};
+    EXPECT_EQ(m_library.SetFeature(bytes, 7), 0);
+    EXPECT_EQ(m_library.WriteUSB(bytes, 32), 0);
+    EXPECT_EQ(m_library.SetFeature(nullptr, 8), 0);
+    bool wellFormed = false;
+    EXPECT_EQ(LogRecords(wellFormed).size(), 2u);
+    const ToolResult state = RunTool("state");
+    EXPECT_EQ(state.ExitCode, 0u);
+    EXPECT_NE(state.Output.find("0 unexpected chunks, 2 bad lengths"), std::string::npos) << state.Output;
+}
+
+TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
+    Load(kVirtualDetached);
+    StartLikeTheAgent();
+    EXPECT_EQ(m_presentAtStart, 0);
+    uint8_t command[8];
+    std::memcpy(command, kSelectSlot0, sizeof command);
+    EXPECT_EQ(m_library.SetFeature(command, 8), 0);
+    uint8_t chunk[64] = {};
+    EXPECT_EQ(m_library.WriteUSB(chunk, 64), 0);
+    EXPECT_EQ(m_library.GetFeature(command, 8), 0);
+    bool wellFormed = false;
+    EXPECT_TRUE(LogRecords(wellFormed).empty());
+}
+
+TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
+    Load(kVirtualDetached);
+    StartLikeTheAgent();
+    ASSERT_EQ(RunTool("--wait 30 attach").ExitCode, 0u);
+    MSG message;
+    ASSERT_TRUE(NextMessage(message));
+    EXPECT_EQ(message.message, kPresenceMessage);
+    EXPECT_EQ(message.wParam, 1u);
+    // The agent's arrival: open both channels again, then write.
+    EXPECT_EQ(m_library.Open_FeatureDevice(), 1);
+    EXPECT_EQ(m_library.Open_ReportDevice(), 1);
+    uint8_t command[8];
+    std::memcpy(command, kSelectSlot0, sizeof command);
+    EXPECT_EQ(m_library.SetFeature(command, 8), 1);
+    uint8_t readBack[8] = {};
+    EXPECT_EQ(m_library.GetFeature(readBack, 8), 1);
+    EXPECT_EQ(std::vector<uint8_t>(readBack, readBack + 8), std::vector<uint8_t>(kSelectSlot0, kSelectSlot0 + 8));
+
+    ASSERT_EQ(RunTool("detach").ExitCode, 0u);
+    ASSERT_TRUE(NextMessage(message));
+    EXPECT_EQ(message.message, kPresenceMessage);
+    EXPECT_EQ(message.wParam, 0u);
+    EXPECT_EQ(m_library.SetFeature(command, 8), 0);
+    // Unplugging closed the channels: a reattached mouse needs them reopened.
+    ASSERT_EQ(RunTool("attach").ExitCode, 0u);
+    ASSERT_TRUE(NextMessage(message));
+    EXPECT_EQ(message.wParam, 1u);
+    EXPECT_EQ(m_library.SetFeature(command, 8), 0);
+    bool wellFormed = false;
+    EXPECT_EQ(LogRecords(wellFormed).size(), 1u);
+}
+
+TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
+    Load(kVirtualAttached);
+    StartLikeTheAgent();
+    struct Row {
+        const char* Arguments;
+        WPARAM Type;
+        LPARAM Data;
+    };
+    const Row rows[] = {
+        {"event 0x4000 0x0103", 0x4000, 0x0103},  // button 3 release
+        {"event 0x7F00 1", 0x7F00, 1},            // any type passes through unchanged
+        {"event 0xF000 0xFFFF", 0xF000, 0xFFFF},  // data fills all 16 bits
+    };
+    for (const Row& row : rows) {
+        ASSERT_EQ(RunTool(row.Arguments).ExitCode, 0u) << row.Arguments;
+        MSG message;
+        ASSERT_TRUE(NextMessage(message)) << row.Arguments;
+        EXPECT_EQ(message.message, kEventMessage);
+        EXPECT_EQ(message.wParam, row.Type);
+        EXPECT_EQ(message.lParam, row.Data);
+    }
+}
+
+TEST_F(PortioLibrary, EventWhileDetached_Refused) {
+    Load(kVirtualAttached);
+    StartLikeTheAgent();
+    ASSERT_EQ(RunTool("detach").ExitCode, 0u);
+    MSG message;
+    ASSERT_TRUE(NextMessage(message));
+    EXPECT_EQ(RunTool("event 0x4000 1").ExitCode, 3u);
+    EXPECT_EQ(QueuedMessages(), 0);
+}
+
+TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
+    Load(kVirtualAttached);
+    StartLikeTheAgent();
+    HWND control = FindWindowA(kControlWindowClass, kControlWindowTitle);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(SendMessageA(control, kSendEventMessage, 0x000A, 0x12345), 1);
+    MSG message;
+    ASSERT_TRUE(NextMessage(message));
+    EXPECT_EQ(message.wParam, 0x000Au);
+    EXPECT_EQ(message.lParam, 0x2345);  // only the low 16 bits travel
+    // Closing the monitor removes the window and stops the posting.
+    EXPECT_EQ(m_library.Close_DevMonitor(), 1);
+    EXPECT_EQ(FindWindowA(kControlWindowClass, kControlWindowTitle), nullptr);
+    EXPECT_EQ(RunTool("attach").ExitCode, 2u);
+}
+
+TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
+    Load(kVirtualAttached);
+    StartLikeTheAgent();
+    const uint8_t rate[8] = {0x03, 0x02, 0x01, 0, 0, 0, 0, 0xF9};
+    uint8_t bytes[8];
+    std::memcpy(bytes, rate, 8);
+    EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
+    bytes[7] = 0;  // a damaged check byte
+    EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
+    std::memcpy(bytes, kSelectSlot0, 8);
+    bytes[1] = 3;
+    bytes[7] = 0xFA;
+    EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
+    const ToolResult state = RunTool("state");
+    EXPECT_EQ(state.ExitCode, 0u);
+    const char* expected[] = {
+        "Virtual mouse: attached, feature channel open, report channel open",
+        "Current profile: 3",
+        "Slot 2:\n  Report rate: 1000 Hz (interval 1 ms)",
+        "Rejected: 1 bad check bytes",
+    };
+    for (const char* part : expected) EXPECT_NE(state.Output.find(part), std::string::npos) << part << "\n" << state.Output;
+    const ToolResult dump = RunTool("dump");
+    EXPECT_EQ(dump.ExitCode, 0u);
+    EXPECT_NE(dump.Output.find("rate 2 01"), std::string::npos) << dump.Output;
+}
+
+TEST_F(PortioLibrary, NoSettings_HardwareBackendWithoutMouse) {
+    Load("");
+    StartLikeTheAgent();
+    EXPECT_EQ(m_presentAtStart, 0);
+    uint8_t bytes[64] = {};
+    EXPECT_EQ(m_library.Open_FeatureDevice(), 0);
+    EXPECT_EQ(m_library.SetFeature(bytes, 8), 0);
+    EXPECT_EQ(m_library.WriteUSB(bytes, 64), 0);
+    EXPECT_EQ(m_library.GetFeature(bytes, 8), 0);
+    EXPECT_EQ(m_library.ReadUSB(bytes, 64), 0);
+    EXPECT_EQ(FindWindowA(kControlWindowClass, kControlWindowTitle), nullptr);
+    EXPECT_EQ(m_library.Close_DevMonitor(), 1);
+    EXPECT_EQ(QueuedMessages(), 0);
+}
+
+}  // namespace
+}  // namespace portio

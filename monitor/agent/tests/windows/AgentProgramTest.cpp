@@ -130,6 +130,35 @@ TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {
     EXPECT_EQ(folder.SettingsValue("Setting", "Device"), "1");
 }
 
+// The stored current slot decides the select command that ends the first
+// write; a damaged one selects profile 1.
+TEST(AgentStart_StoredSlot, DecidesTheSelectCommand) {
+    struct Row {
+        const char* stored;
+        std::vector<uint8_t> select;
+    } rows[] = {
+        {"3", {0x02, 0x04, 0, 0, 0, 0, 0, 0xF9}},  // a valid slot
+        {"9", {0x02, 0x01, 0, 0, 0, 0, 0, 0xFC}},  // outside 0..4: slot 0
+    };
+    for (const Row& row : rows) {
+        ProgramFolder folder;
+        REQUIRE_READY(folder);
+        WritePrivateProfileStringA("Setting", "CurrentProfile", row.stored, (folder.Path() + "config.ini").c_str());
+        ASSERT_NE(folder.StartAgent(), nullptr);
+        const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
+        ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= full; })) << row.stored;
+        EXPECT_EQ(folder.Transfers()[full - 1].bytes, row.select) << row.stored;
+    }
+}
+
+TEST(AgentStart_WithOne, OpensOptionOnceTheMouseIsFound) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_NE(folder.StartAgent("1"), nullptr);
+    EXPECT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
+    EXPECT_TRUE(WaitFor([&] { return RecordHas(folder, "start"); }));
+}
+
 TEST(AgentStart_SecondInstance, WithoutArgumentEndsAndLeavesTheFirst) {
     ProgramFolder folder;
     REQUIRE_READY(folder);

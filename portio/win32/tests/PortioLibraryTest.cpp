@@ -368,6 +368,15 @@ TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
     EXPECT_NE(dump.Output.find("rate 2 01"), std::string::npos) << dump.Output;
 }
 
+TEST_F(PortioLibrary, OtherIds_VirtualMouseDoesNotAnswer) {
+    Load(kVirtualAttached);
+    EXPECT_EQ(m_library.Set_VIDPID(0x046D, 0xC077), 1);
+    EXPECT_EQ(m_library.Open_ReportDevice(), 0);
+    EXPECT_EQ(m_library.Open_FeatureDevice(), 0);
+    EXPECT_EQ(m_library.Set_VIDPID(kVendorId, kProductId), 1);
+    EXPECT_EQ(m_library.Open_ReportDevice(), 1);
+}
+
 TEST_F(PortioLibrary, NoSettings_HardwareBackendWithoutMouse) {
     Load("");
     StartLikeTheAgent();

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 // A font made by face name; width 0 lets the font mapper choose.
-struct SkinFontSpec {
+struct SkinFont {
     const char* face;
     int32_t height;  // character cell height in pixels
     int32_t width;
@@ -16,15 +16,15 @@ struct SkinFontSpec {
 };
 
 // Button captions, warning texts, popup menus.
-constexpr SkinFontSpec kCaptionFont{"Arial", 14, 0, 400, true, false};
+constexpr SkinFont kCaptionFont{"Arial", 14, 0, 400, true, false};
 // Resolution label of the performance page.
-constexpr SkinFontSpec kResolutionLabelFont{"Arial", 14, 5, 700, true, false};
+constexpr SkinFont kResolutionLabelFont{"Arial", 14, 5, 700, true, false};
 // Text labels: single line, vertically centred.
-constexpr SkinFontSpec kTextLabelFont{"Arial", 12, 5, 700, true, false};
+constexpr SkinFont kTextLabelFont{"Arial", 12, 5, 700, true, false};
 // Bitmap edit fields.
-constexpr SkinFontSpec kBitmapEditFont{"Eurostile", 13, 0, 400, false, true};
+constexpr SkinFont kBitmapEditFont{"Eurostile", 13, 0, 400, false, true};
 // Skin list rows and their in-place edit.
-constexpr SkinFontSpec kSkinListFont{"Eurostile", 12, 0, 300, true, true};
+constexpr SkinFont kSkinListFont{"Eurostile", 12, 0, 300, true, true};
 
 // Skin button captions.
 constexpr int32_t kCaptionLeft = 10;

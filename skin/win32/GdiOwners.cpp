@@ -42,9 +42,9 @@ void DrawBitmap(HDC target, const Bitmap& bitmap, int x, int y) {
     DrawBitmap(target, bitmap.Get(), x, y, bitmap.Width(), bitmap.Height());
 }
 
-Font CreateSkinFont(const SkinFontSpec& spec) {
-    BYTE charset = spec.defaultCharset ? DEFAULT_CHARSET : ANSI_CHARSET;
-    BYTE family = spec.swissFamily ? FF_SWISS : FF_DONTCARE;
-    return Font(CreateFontA(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE, charset,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, family, spec.face));
+Font CreateSkinFont(const SkinFont& font) {
+    BYTE charset = font.defaultCharset ? DEFAULT_CHARSET : ANSI_CHARSET;
+    BYTE family = font.swissFamily ? FF_SWISS : FF_DONTCARE;
+    return Font(CreateFontA(font.height, font.width, 0, 0, font.weight, FALSE, FALSE, FALSE, charset,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, family, font.face));
 }

@@ -145,4 +145,4 @@ private:
 // Copies a bitmap 1:1 to (x, y) of the target.
 void DrawBitmap(HDC target, const Bitmap& bitmap, int x = 0, int y = 0);
 void DrawBitmap(HDC target, HBITMAP bitmap, int x, int y, int width, int height);
-Font CreateSkinFont(const SkinFontSpec& spec);
+Font CreateSkinFont(const SkinFont& font);

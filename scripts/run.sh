@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# The main job: builds the Windows programs and runs them under Wine.
+# The main job: builds the Windows programs and runs the agent (Monitor.exe)
+# under Wine against the virtual mouse; after the agent's first full write it
+# prints the five profiles as the virtual mouse decoded them.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build_root="${BUILD_ROOT:-$root/build}"
@@ -11,9 +13,14 @@ source "$root/scripts/wine-env.sh"
 trap wine_env_stop EXIT
 wine_env_start
 
-# A program folder laid out as installed, with the default profile set.
-program="$WINDOWS_BUILD_DIR/run"
-rm -rf "$program"
-cp -r "$WINDOWS_BUILD_DIR/dist" "$program"
-wine "$program/ProfileTool.exe" defaults "Z:${program//\//\\}"
-wine "$program/ProfileTool.exe" print "Z:${program//\//\\}\\config\\Default0.gmp"
+program="$WINDOWS_BUILD_DIR/run-virtual"
+"$root/monitor/agent/run-virtual.sh" "$WINDOWS_BUILD_DIR" "$program"
+echo "run: config.ini of the program folder:"
+tr -d '\r' < "$program/config.ini" | sed 's/^/    /'
+
+# Interactive runs keep the agent alive for portioctl (attach, detach, event,
+# state) until Enter; scripted runs end here.
+if [ -t 0 ]; then
+    echo "run: the agent is running; try: wine \"$program/portioctl.exe\" detach"
+    read -r -p "run: press Enter to stop the agent " _
+fi

@@ -205,8 +205,8 @@ const char kVirtualAttached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=1\r\nLo
 const char kVirtualDetached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=0\r\nLog=transfers.log\r\n";
 
 TEST_F(PortioLibrary, Transfers_LoggedOneLineEach) {
-    Load(kVirtualAttached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     EXPECT_EQ(m_presentAtStart, 1);
     uint8_t command[8];
     std::memcpy(command, kSelectSlot0, sizeof command);
@@ -233,8 +233,8 @@ TEST_F(PortioLibrary, Transfers_LoggedOneLineEach) {
 }
 
 TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
-    Load(kVirtualAttached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     uint8_t bytes[64] = {};
     EXPECT_EQ(m_library.SetFeature(bytes, 7), 0);
     EXPECT_EQ(m_library.WriteUSB(bytes, 32), 0);
@@ -247,8 +247,8 @@ TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
 }
 
 TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
-    Load(kVirtualDetached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualDetached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     EXPECT_EQ(m_presentAtStart, 0);
     uint8_t command[8];
     std::memcpy(command, kSelectSlot0, sizeof command);
@@ -261,8 +261,8 @@ TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
 }
 
 TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
-    Load(kVirtualDetached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualDetached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     ASSERT_EQ(RunTool("--wait 30 attach").ExitCode, 0u);
     MSG message;
     ASSERT_TRUE(NextMessage(message));
@@ -293,8 +293,8 @@ TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
 }
 
 TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
-    Load(kVirtualAttached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     struct Row {
         const char* Arguments;
         WPARAM Type;
@@ -316,8 +316,8 @@ TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
 }
 
 TEST_F(PortioLibrary, EventWhileDetached_Refused) {
-    Load(kVirtualAttached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     ASSERT_EQ(RunTool("detach").ExitCode, 0u);
     MSG message;
     ASSERT_TRUE(NextMessage(message));
@@ -326,8 +326,8 @@ TEST_F(PortioLibrary, EventWhileDetached_Refused) {
 }
 
 TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
-    Load(kVirtualAttached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     HWND control = FindWindowA(kControlWindowClass, kControlWindowTitle);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(SendMessageA(control, kSendEventMessage, 0x000A, 0x12345), 1);
@@ -342,8 +342,8 @@ TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
 }
 
 TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
-    Load(kVirtualAttached);
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     const uint8_t rate[8] = {0x03, 0x02, 0x01, 0, 0, 0, 0, 0xF9};
     uint8_t bytes[8];
     std::memcpy(bytes, rate, 8);
@@ -369,7 +369,7 @@ TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
 }
 
 TEST_F(PortioLibrary, OtherIds_VirtualMouseDoesNotAnswer) {
-    Load(kVirtualAttached);
+    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
     EXPECT_EQ(m_library.Set_VIDPID(0x046D, 0xC077), 1);
     EXPECT_EQ(m_library.Open_ReportDevice(), 0);
     EXPECT_EQ(m_library.Open_FeatureDevice(), 0);
@@ -378,8 +378,8 @@ TEST_F(PortioLibrary, OtherIds_VirtualMouseDoesNotAnswer) {
 }
 
 TEST_F(PortioLibrary, NoSettings_HardwareBackendWithoutMouse) {
-    Load("");
-    StartLikeTheAgent();
+    ASSERT_NO_FATAL_FAILURE(Load(""));
+    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     EXPECT_EQ(m_presentAtStart, 0);
     uint8_t bytes[64] = {};
     EXPECT_EQ(m_library.Open_FeatureDevice(), 0);

@@ -37,6 +37,13 @@ void PaintWindowFrame(HWND window, HDC dc) {
     MenuFrameHook::PaintFrame(dc, bounds.right - bounds.left, bounds.bottom - bounds.top);
 }
 
+void PaintFrameOnScreen(HWND window) {
+    HDC dc = GetWindowDC(window);
+    if (!dc) return;
+    PaintWindowFrame(window, dc);
+    ReleaseDC(window, dc);
+}
+
 LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     WNDPROC old = OldProcedureOf(window);
     if (!old) return DefWindowProcA(window, message, wParam, lParam);
@@ -54,13 +61,16 @@ LRESULT CALLBACK FrameProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
             InflateRect(client, -kMenuFrameInset, -kMenuFrameInset);
             return result;
         }
-        case WM_NCPAINT: {
-            HDC dc = GetWindowDC(window);
-            if (dc) {
-                PaintWindowFrame(window, dc);
-                ReleaseDC(window, dc);
-            }
+        case WM_NCPAINT:
+            PaintFrameOnScreen(window);
             return 0;
+        case WM_PAINT: {
+            // Where the system draws the menu's edge inside the client area
+            // (Wine does), the non-client paint alone leaves its own edge on
+            // screen; the frame goes over it once the items are drawn.
+            LRESULT result = CallWindowProcA(old, window, message, wParam, lParam);
+            PaintFrameOnScreen(window);
+            return result;
         }
         case WM_PRINT: {
             LRESULT result = CallWindowProcA(old, window, message, wParam, lParam);

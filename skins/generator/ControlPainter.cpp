@@ -25,7 +25,7 @@ TextAlign AlignOf(const std::string& word, TextAlign fallback) {
 }
 
 void PaintText(Raster& picture, TextRasterizer& text, const Box& box, const std::string& words,
-               const style::FontSpec& font, TextAlign align, bool wrap, Colour colour) {
+               const style::FontStyle& font, TextAlign align, bool wrap, Colour colour) {
     if (words.empty() || box.width <= 0 || box.height <= 0) return;
     TextRequest request{words, font, box.width, box.height, align, wrap};
     picture.DrawCoverage(box.x, box.y, text.Render(request), colour);

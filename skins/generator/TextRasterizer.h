@@ -12,7 +12,7 @@ enum class TextAlign { Left, Centre, Right };
 
 struct TextRequest {
     std::string text;
-    style::FontSpec font;
+    style::FontStyle font;
     int width = 0;
     int height = 0;
     TextAlign align = TextAlign::Centre;

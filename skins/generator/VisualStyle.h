@@ -68,15 +68,15 @@ constexpr int kPanelRadius = 5;
 constexpr int kLampSize = 8;
 
 // Fonts (face, cell height, weight) as the toolkit uses them.
-struct FontSpec {
+struct FontStyle {
     const char* face;
     int height;
     int weight;
 };
-constexpr FontSpec kCaptionFont{"Arial", 14, 400};
-constexpr FontSpec kTitleFont{"Arial", 14, 700};
-constexpr FontSpec kLabelFont{"Arial", 12, 700};
-constexpr FontSpec kGlyphFont{"Arial", 16, 700};
+constexpr FontStyle kCaptionFont{"Arial", 14, 400};
+constexpr FontStyle kTitleFont{"Arial", 14, 700};
+constexpr FontStyle kLabelFont{"Arial", 12, 700};
+constexpr FontStyle kGlyphFont{"Arial", 16, 700};
 
 }  // namespace style
 

@@ -46,9 +46,9 @@ private:
 
 class FontOwner {
 public:
-    explicit FontOwner(const style::FontSpec& spec)
-        : m_font(CreateFontA(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, spec.face)) {}
+    explicit FontOwner(const style::FontStyle& font)
+        : m_font(CreateFontA(font.height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, VARIABLE_PITCH | FF_SWISS, font.face)) {}
     ~FontOwner() {
         if (m_font) DeleteObject(m_font);
     }

@@ -2,7 +2,7 @@
 //   ProfileTool defaults <program folder>   write config\Default0..4.gmp
 //   ProfileTool print <file.gmp>            list the profile decoded
 //   ProfileTool check <file.gmp>...         report problems; exit code 1 if any
-#include "ProfileInspection.h"
+#include "ProfileReview.h"
 
 #include "profile/ProfileFile.h"
 #include "profile/SettingsBlock.h"

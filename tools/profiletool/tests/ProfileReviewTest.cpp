@@ -1,4 +1,4 @@
-#include "tools/profiletool/ProfileInspection.h"
+#include "tools/profiletool/ProfileReview.h"
 
 #include "profile/MemoryIniFiles.h"
 #include "profile/ProfileFile.h"

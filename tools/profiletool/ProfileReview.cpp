@@ -1,4 +1,4 @@
-#include "ProfileInspection.h"
+#include "ProfileReview.h"
 
 #include "profile/FunctionCodes.h"
 #include "profile/ProfileFile.h"

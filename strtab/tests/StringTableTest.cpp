@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "testing/DistFolder.h"
 
 namespace {
 
@@ -23,10 +24,7 @@ std::vector<UINT> UsedNumbers() {
     return numbers;
 }
 
-std::string DistPath(const char* file) {
-    const char* dist = std::getenv("TEST_DIST_DIR");
-    return std::string(dist ? dist : ".") + "\\" + file;
-}
+std::string DistPath(const char* file) { return testsupport::DistFolder() + file; }
 
 std::string Text(HMODULE library, UINT number) {
     char buffer[256] = "unchanged";

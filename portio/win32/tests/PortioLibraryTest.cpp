@@ -4,13 +4,14 @@
 #include "portio/ControlProtocol.h"
 #include "portio/PortioApi.h"
 #include "portio/TransferLog.h"
+#include "testing/DistFolder.h"
+#include "testing/ProgramRun.h"
+#include "testing/TempFolder.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <memory>
@@ -28,10 +29,7 @@ constexpr char kLogName[] = "transfers.log";
 
 const uint8_t kSelectSlot0[] = {0x02, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFC};
 
-std::string DistFile(const char* name) {
-    const char* dist = std::getenv("TEST_DIST_DIR");
-    return std::string(dist ? dist : ".") + "\\" + name;
-}
+std::string DistFile(const char* name) { return testsupport::DistFolder() + name; }
 
 struct Library {
     Set_VIDPIDFunction Set_VIDPID = nullptr;
@@ -52,35 +50,20 @@ void Bind(HMODULE module, const char* name, Function& function) {
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
 }
 
-struct ToolResult {
-    DWORD ExitCode = 0xFFFFFFFF;
-    std::string Output;
-};
+using testsupport::ProgramResult;
 
 // A program folder with portio.dll, portioctl.exe and the given portio.ini.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(const std::string& settings) {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        char unique[MAX_PATH];
-        GetTempFileNameA(temp, "pio", 0, unique);
-        DeleteFileA(unique);
-        CreateDirectoryA(unique, nullptr);
-        m_path = std::string(unique) + "\\";
-        CopyFileA(DistFile("portio.dll").c_str(), (m_path + "portio.dll").c_str(), FALSE);
-        CopyFileA(DistFile("portioctl.exe").c_str(), (m_path + "portioctl.exe").c_str(), FALSE);
-        if (!settings.empty()) std::ofstream(m_path + "portio.ini") << settings;
+    explicit ProgramFolder(const std::string& settings) : m_folder("pio") {
+        CopyFileA(DistFile("portio.dll").c_str(), (Path() + "portio.dll").c_str(), FALSE);
+        CopyFileA(DistFile("portioctl.exe").c_str(), (Path() + "portioctl.exe").c_str(), FALSE);
+        if (!settings.empty()) std::ofstream(Path() + "portio.ini") << settings;
     }
-    ~ProgramFolder() {
-        for (const char* name : {"portio.dll", "portioctl.exe", "portio.ini", kLogName})
-            DeleteFileA((m_path + name).c_str());
-        RemoveDirectoryA(m_path.c_str());
-    }
-    const std::string& Path() const { return m_path; }
+    const std::string& Path() const { return m_folder.Path(); }
 
 private:
-    std::string m_path;
+    testsupport::TempFolder m_folder;
 };
 
 class PortioLibrary : public ::testing::Test {
@@ -131,36 +114,9 @@ protected:
         m_folder.reset();
     }
 
-    ToolResult RunTool(const std::string& arguments) {
-        ToolResult result;
-        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-        HANDLE readEnd = nullptr, writeEnd = nullptr;
-        if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
-        SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdOutput = writeEnd;
-        startup.hStdError = writeEnd;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-        std::string commandLine = "\"" + m_folder->Path() + "portioctl.exe\" " + arguments;
-        PROCESS_INFORMATION process{};
-        const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                            nullptr, m_folder->Path().c_str(), &startup, &process);
-        CloseHandle(writeEnd);
-        if (started) {
-            char buffer[4096];
-            DWORD got = 0;
-            while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got) result.Output.append(buffer, got);
-            // A console program's text output ends its lines with CR LF.
-            result.Output.erase(std::remove(result.Output.begin(), result.Output.end(), '\r'), result.Output.end());
-            WaitForSingleObject(process.hProcess, kProcessDeadlineMs);
-            GetExitCodeProcess(process.hProcess, &result.ExitCode);
-            CloseHandle(process.hProcess);
-            CloseHandle(process.hThread);
-        }
-        CloseHandle(readEnd);
-        return result;
+    ProgramResult RunTool(const std::string& arguments) {
+        return testsupport::RunProgram("\"" + m_folder->Path() + "portioctl.exe\" " + arguments, m_folder->Path(),
+                                       kProcessDeadlineMs);
     }
 
     // Waits (generously) for the next message of the two numbers.
@@ -241,9 +197,9 @@ TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
     EXPECT_EQ(m_library.SetFeature(nullptr, 8), 0);
     bool wellFormed = false;
     EXPECT_EQ(LogRecords(wellFormed).size(), 2u);
-    const ToolResult state = RunTool("state");
-    EXPECT_EQ(state.ExitCode, 0u);
-    EXPECT_NE(state.Output.find("0 unexpected chunks, 2 bad lengths"), std::string::npos) << state.Output;
+    const ProgramResult state = RunTool("state");
+    EXPECT_EQ(state.exitCode, 0u);
+    EXPECT_NE(state.output.find("0 unexpected chunks, 2 bad lengths"), std::string::npos) << state.output;
 }
 
 TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
@@ -263,7 +219,7 @@ TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
 TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
     ASSERT_NO_FATAL_FAILURE(Load(kVirtualDetached));
     ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
-    ASSERT_EQ(RunTool("--wait 30 attach").ExitCode, 0u);
+    ASSERT_EQ(RunTool("--wait 30 attach").exitCode, 0u);
     MSG message;
     ASSERT_TRUE(NextMessage(message));
     EXPECT_EQ(message.message, kPresenceMessage);
@@ -278,13 +234,13 @@ TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
     EXPECT_EQ(m_library.GetFeature(readBack, 8), 1);
     EXPECT_EQ(std::vector<uint8_t>(readBack, readBack + 8), std::vector<uint8_t>(kSelectSlot0, kSelectSlot0 + 8));
 
-    ASSERT_EQ(RunTool("detach").ExitCode, 0u);
+    ASSERT_EQ(RunTool("detach").exitCode, 0u);
     ASSERT_TRUE(NextMessage(message));
     EXPECT_EQ(message.message, kPresenceMessage);
     EXPECT_EQ(message.wParam, 0u);
     EXPECT_EQ(m_library.SetFeature(command, 8), 0);
     // Unplugging closed the channels: a reattached mouse needs them reopened.
-    ASSERT_EQ(RunTool("attach").ExitCode, 0u);
+    ASSERT_EQ(RunTool("attach").exitCode, 0u);
     ASSERT_TRUE(NextMessage(message));
     EXPECT_EQ(message.wParam, 1u);
     EXPECT_EQ(m_library.SetFeature(command, 8), 0);
@@ -306,7 +262,7 @@ TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
         {"event 0xF000 0xFFFF", 0xF000, 0xFFFF},  // data fills all 16 bits
     };
     for (const Row& row : rows) {
-        ASSERT_EQ(RunTool(row.Arguments).ExitCode, 0u) << row.Arguments;
+        ASSERT_EQ(RunTool(row.Arguments).exitCode, 0u) << row.Arguments;
         MSG message;
         ASSERT_TRUE(NextMessage(message)) << row.Arguments;
         EXPECT_EQ(message.message, kEventMessage);
@@ -318,10 +274,10 @@ TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
 TEST_F(PortioLibrary, EventWhileDetached_Refused) {
     ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
     ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
-    ASSERT_EQ(RunTool("detach").ExitCode, 0u);
+    ASSERT_EQ(RunTool("detach").exitCode, 0u);
     MSG message;
     ASSERT_TRUE(NextMessage(message));
-    EXPECT_EQ(RunTool("event 0x4000 1").ExitCode, 3u);
+    EXPECT_EQ(RunTool("event 0x4000 1").exitCode, 3u);
     EXPECT_EQ(QueuedMessages(), 0);
 }
 
@@ -338,7 +294,7 @@ TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
     // Closing the monitor removes the window and stops the posting.
     EXPECT_EQ(m_library.Close_DevMonitor(), 1);
     EXPECT_EQ(FindWindowA(kControlWindowClass, kControlWindowTitle), nullptr);
-    EXPECT_EQ(RunTool("attach").ExitCode, 2u);
+    EXPECT_EQ(RunTool("attach").exitCode, 2u);
 }
 
 TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
@@ -354,18 +310,18 @@ TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
     bytes[1] = 3;
     bytes[7] = 0xFA;
     EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
-    const ToolResult state = RunTool("state");
-    EXPECT_EQ(state.ExitCode, 0u);
+    const ProgramResult state = RunTool("state");
+    EXPECT_EQ(state.exitCode, 0u);
     const char* expected[] = {
         "Virtual mouse: attached, feature channel open, report channel open",
         "Current profile: 3",
         "Slot 2:\n  Report rate: 1000 Hz (interval 1 ms)",
         "Rejected: 1 bad check bytes",
     };
-    for (const char* part : expected) EXPECT_NE(state.Output.find(part), std::string::npos) << part << "\n" << state.Output;
-    const ToolResult dump = RunTool("dump");
-    EXPECT_EQ(dump.ExitCode, 0u);
-    EXPECT_NE(dump.Output.find("rate 2 01"), std::string::npos) << dump.Output;
+    for (const char* part : expected) EXPECT_NE(state.output.find(part), std::string::npos) << part << "\n" << state.output;
+    const ProgramResult dump = RunTool("dump");
+    EXPECT_EQ(dump.exitCode, 0u);
+    EXPECT_NE(dump.output.find("rate 2 01"), std::string::npos) << dump.output;
 }
 
 TEST_F(PortioLibrary, OtherIds_VirtualMouseDoesNotAnswer) {

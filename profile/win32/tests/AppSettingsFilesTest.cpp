@@ -1,7 +1,6 @@
 // The application settings file and the profile set on real files through
 // the private-profile functions, with the pointer settings in a registry key
 // of the test's own.
-#include "TempFolder.h"
 #include "TestRegistry.h"
 
 #include "profile/AppSettings.h"
@@ -11,6 +10,7 @@
 #include "profile/StructuredValue.h"
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "../../tests/ProfileTestSupport.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ public:
     }
 
 private:
-    TempFolder m_folder;
+    testsupport::TempFolder m_folder{"profiletest"};
 };
 
 std::string RawValue(const std::string& file, const char* section, const char* key) {

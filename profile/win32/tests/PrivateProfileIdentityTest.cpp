@@ -1,12 +1,13 @@
 // The portable structured-value codec and in-memory INI files must agree with
 // the platform's private-profile functions byte for byte.
-#include "TempFolder.h"
-
 #include "profile/MemoryIniFiles.h"
 #include "profile/ProfileFile.h"
 #include "profile/StructuredValue.h"
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "../../tests/ProfileTestSupport.h"
+#include "testing/TempFolder.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,8 @@
 #include <vector>
 
 namespace {
+
+using testsupport::TempFolder;
 
 std::string RawValue(const std::string& file, const char* key) {
     char buffer[4096];

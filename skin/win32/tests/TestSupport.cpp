@@ -9,39 +9,10 @@
 #include "skin/win32/SubclassedControl.h"
 
 namespace {
-void DeleteTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                DeleteTree(folder + name + "\\");
-            } else {
-                DeleteFileA((folder + name).c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 void PutLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size) {
     for (int i = 0; i < size; ++i) bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
 }
 }  // namespace
-
-TempFolder::TempFolder() {
-    char base[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, base);
-    static int counter = 0;
-    m_path = std::string(base) + "skinwin32_" + std::to_string(GetCurrentProcessId()) + "_" +
-             std::to_string(++counter) + "\\";
-    CreateDirectoryA(m_path.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder() { DeleteTree(m_path); }
 
 void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel) {
     int stride = (width * 3 + 3) / 4 * 4;
@@ -79,25 +50,6 @@ void WriteBmp(const std::string& path, int width, int height, const std::functio
 void WriteText(const std::string& path, const std::string& text) {
     std::ofstream file(path, std::ios::binary);
     file << text;
-}
-
-void PumpPending() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        PumpPending();
-        if (condition()) return true;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
 }
 
 RecordingHost::RecordingHost(std::vector<UINT> recorded) : m_recorded(std::move(recorded)) {}

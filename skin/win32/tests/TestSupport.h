@@ -10,26 +10,16 @@
 #include <vector>
 
 #include "frame/Window.h"
+#include "testing/MessagePump.h"
+#include "testing/TempFolder.h"
 
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    // With a trailing backslash.
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+using testsupport::PumpPending;
+using testsupport::PumpUntil;
+using testsupport::TempFolder;
 
 // A 24-bit bottom-up BMP file.
 void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel);
 void WriteText(const std::string& path, const std::string& text);
-
-// Dispatches messages until the condition holds or 10 s pass.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
-// Dispatches every message already queued.
-void PumpPending();
 
 struct RecordedMessage {
     UINT message;

@@ -3,7 +3,9 @@
 #include "profile/ProfileFile.h"
 #include "profile/SettingsBlock.h"
 #include "profile/win32/PrivateProfileAccessor.h"
-#include "profile/win32/tests/TempFolder.h"
+#include "testing/DistFolder.h"
+#include "testing/ProgramRun.h"
+#include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -16,50 +18,11 @@
 
 namespace {
 
-// TEST_DIST_DIR is a host path; Wine sees the host file system as drive Z:.
-std::string DistPath(const char* name) {
-    const char* dist = getenv("TEST_DIST_DIR");
-    std::string path = dist ? dist : ".";
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path + "\\" + name;
-}
+using testsupport::ProgramResult;
+using testsupport::TempFolder;
 
-struct RunResult {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::string output;
-};
-
-RunResult RunTool(const std::string& arguments) {
-    RunResult result;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return result;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + DistPath("ProfileTool.exe") + "\" " + arguments;
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back(0);
-    BOOL started = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                                  &process);
-    CloseHandle(writeEnd);
-    if (started) {
-        char chunk[4096];
-        DWORD count = 0;
-        while (ReadFile(readEnd, chunk, sizeof chunk, &count, nullptr) && count > 0) result.output.append(chunk, count);
-        WaitForSingleObject(process.hProcess, INFINITE);
-        GetExitCodeProcess(process.hProcess, &result.exitCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    return result;
+ProgramResult RunTool(const std::string& arguments) {
+    return testsupport::RunProgram("\"" + testsupport::DistFolder() + "ProfileTool.exe\" " + arguments);
 }
 
 std::vector<std::string> KeysOfFile(const std::string& path) {
@@ -75,7 +38,7 @@ std::vector<std::string> KeysOfFile(const std::string& path) {
 
 TEST(ProfileTool_Defaults, WritesFiveFilesThatReadBackAsDefaults) {
     TempFolder folder;
-    RunResult run = RunTool("defaults \"" + folder.Path() + "Mouse\"");
+    ProgramResult run = RunTool("defaults \"" + folder.Path() + "Mouse\"");
     ASSERT_EQ(run.exitCode, 0u) << run.output;
 
     auto defaults = std::make_unique<SettingsBlock>();
@@ -110,7 +73,7 @@ TEST(ProfileTool_CheckAndPrint, ReportSoundAndDamagedFiles) {
     std::string good = SlotProfilePath(folder.Path() + "Mouse\\", 1);
     std::string bad = SlotProfilePath(folder.Path() + "Mouse\\", 2);
 
-    RunResult check = RunTool("check \"" + good + "\"");
+    ProgramResult check = RunTool("check \"" + good + "\"");
     EXPECT_EQ(check.exitCode, 0u) << check.output;
 
     PrivateProfileAccessor(bad).PutString("Setting", "PollingRate", "9");
@@ -118,7 +81,7 @@ TEST(ProfileTool_CheckAndPrint, ReportSoundAndDamagedFiles) {
     EXPECT_EQ(check.exitCode, 1u);
     EXPECT_NE(check.output.find("PollingRate: 9 is outside 0..3"), std::string::npos) << check.output;
 
-    RunResult print = RunTool("print \"" + good + "\"");
+    ProgramResult print = RunTool("print \"" + good + "\"");
     EXPECT_EQ(print.exitCode, 0u);
     EXPECT_NE(print.output.find("ProFileName = \"Default2\""), std::string::npos) << print.output;
     EXPECT_NE(print.output.find("Button 15: code 10 (wheel down)"), std::string::npos) << print.output;

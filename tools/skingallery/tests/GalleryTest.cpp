@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <functional>
 #include <string>
 
 #include "skin/core/SkinMessages.h"
 #include "skin/win32/MenuFrameHook.h"
 #include "skin/win32/WindowSkin.h"
+#include "testing/DistFolder.h"
+#include "testing/MessagePump.h"
 #include "tools/skingallery/ButtonGallery.h"
 #include "tools/skingallery/ValueGallery.h"
 
@@ -18,29 +18,12 @@ namespace {
 
 using namespace gallery;
 
-void PumpPending() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+using testsupport::PumpPending;
+using testsupport::PumpUntil;
 
-// Dispatches messages until the condition holds; the deadline is generous.
-bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 15000) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        PumpPending();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-    return true;
-}
-
-std::string DistSkinFolder() {
-    const char* dist = std::getenv("TEST_DIST_DIR");
-    return std::string(dist ? dist : ".") + "/skins/";
-}
+// The installed skins; a command line gets it without the trailing
+// backslash, which would escape the closing quote.
+std::string DistSkinFolder() { return testsupport::DistFolder() + "skins"; }
 
 void Click(HWND control, int x = 3, int y = 3) {
     SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -50,7 +33,7 @@ void Click(HWND control, int x = 3, int y = 3) {
 class GalleryTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        SetSkinFolder(DistSkinFolder());
+        SetSkinFolder(DistSkinFolder() + "\\");
         MenuFrameHook::Install();
     }
     static void TearDownTestSuite() { MenuFrameHook::Uninstall(); }

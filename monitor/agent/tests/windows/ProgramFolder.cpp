@@ -1,9 +1,8 @@
 #include "ProgramFolder.h"
 
 #include "portio/TransferLog.h"
+#include "testing/DistFolder.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <fstream>
 
 namespace agenttest {
@@ -14,29 +13,6 @@ constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
 constexpr UINT kCommandExit = 6002;
 constexpr char kTransferLogName[] = "transfers.log";
 
-std::string WithSlash(std::string folder) {
-    if (!folder.empty() && folder.back() != '\\' && folder.back() != '/') folder += '\\';
-    return folder;
-}
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(folder + name + "\\");
-            } else {
-                DeleteFileA((folder + name).c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
 }  // namespace
 
 bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds) {
@@ -46,21 +22,6 @@ bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds)
         Sleep(50);
     }
     return true;
-}
-
-std::string TestFolder() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
-std::string DistFolder() {
-    const char* dist = getenv("TEST_DIST_DIR");
-    std::string folder = dist ? dist : TestFolder() + "..\\dist";
-    // A Unix path from ctest: Wine shows the Unix root as drive Z.
-    if (!folder.empty() && folder[0] == '/') folder = "Z:" + folder;
-    return WithSlash(folder);
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -77,18 +38,11 @@ std::vector<std::string> ReadLines(const std::string& path) {
 }
 
 ProgramFolder::ProgramFolder(Portio portio, bool attached) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    char name[64];
-    snprintf(name, sizeof name, "agenttest-%lu-%llu", GetCurrentProcessId(),
-             static_cast<unsigned long long>(GetTickCount64()));
-    static int counter = 0;
-    m_path = WithSlash(temp) + name + "-" + std::to_string(++counter) + "\\";
-    CreateDirectoryA(m_path.c_str(), nullptr);
     CreateDirectoryA((m_path + "config").c_str(), nullptr);
 
-    const std::string dist = DistFolder();
-    m_ready = Copy(dist + "Monitor.exe", "Monitor.exe") && Copy(TestFolder() + "standin-option\\Option.exe", "Option.exe");
+    const std::string dist = testsupport::DistFolder();
+    m_ready = Copy(dist + "Monitor.exe", "Monitor.exe") &&
+              Copy(testsupport::TestFolder() + "standin-option\\Option.exe", "Option.exe");
     // strtab.dll is optional to the agent: without it the tray texts are empty.
     CopyFileA((dist + "strtab.dll").c_str(), (m_path + "strtab.dll").c_str(), FALSE);
     if (portio == Portio::Virtual) {
@@ -97,7 +51,7 @@ ProgramFolder::ProgramFolder(Portio portio, bool attached) {
         ini << "[VirtualMouse]\r\nEnabled=1\r\nAttached=" << (attached ? 1 : 0) << "\r\nLog=" << kTransferLogName
             << "\r\n";
     } else if (portio == Portio::Recording) {
-        m_ready = m_ready && Copy(TestFolder() + "portio-recording\\portio.dll", "portio.dll");
+        m_ready = m_ready && Copy(testsupport::TestFolder() + "portio-recording\\portio.dll", "portio.dll");
     }
 }
 
@@ -111,7 +65,6 @@ ProgramFolder::~ProgramFolder() {
     HWND option = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option");
     if (option) PostMessageA(option, WM_CLOSE, 0, 0);
     WaitFor([] { return FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option") == nullptr; }, 10000);
-    RemoveTree(m_path);
 }
 
 bool ProgramFolder::Copy(const std::string& from, const std::string& name) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "testing/TempFolder.h"
+
 namespace agenttest {
 
 // Generous: Wine starts a process in about a second, a full write takes
@@ -20,10 +22,6 @@ constexpr DWORD kDeadlineMilliseconds = 60000;
 // Polls until the condition holds or the deadline passes.
 bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds = kDeadlineMilliseconds);
 
-// The test executable's folder, with a trailing backslash.
-std::string TestFolder();
-// TEST_DIST_DIR as a Windows path with a trailing backslash.
-std::string DistFolder();
 bool FileExists(const std::string& path);
 std::vector<std::string> ReadLines(const std::string& path);
 
@@ -66,7 +64,8 @@ public:
 private:
     bool Copy(const std::string& from, const std::string& name);
 
-    std::string m_path;
+    testsupport::TempFolder m_folder{"agenttest"};
+    const std::string m_path = m_folder.Path();
     bool m_ready = true;
     std::string m_missing;
     HANDLE m_agent = nullptr;

@@ -75,7 +75,9 @@ TEST(BuildNoticeText_Kinds, ShowTheTextOfTheirFiles) {
     };
     for (const NoticeRow& row : rows) {
         MemoryIniFiles files;
-        for (const Planted& planted : row.files) files.SetValue(planted.path, planted.section, planted.key, planted.value);
+        for (const Planted& planted : row.files) {
+            files.SetValue(planted.path, planted.section, planted.key, planted.value);
+        }
         EXPECT_EQ(herald::BuildNoticeText(row.kind, row.data, files, kFolder), row.expected) << row.what;
     }
 }

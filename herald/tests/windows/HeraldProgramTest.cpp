@@ -173,7 +173,9 @@ TEST(HeraldProgram_Notices, ShowTheirTextOnTopWithoutTakingTheFocus) {
             [&] { return IsWindowVisible(herald) && ShownText(herald) == row.expected; }, kDeadlineMs))
             << "shown: \"" << ShownText(herald) << "\"";
         const LONG_PTR exStyle = GetWindowLongPtrA(herald, GWL_EXSTYLE);
-        for (LONG_PTR flag : std::initializer_list<LONG_PTR>{WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOOLWINDOW, WS_EX_TOPMOST, WS_EX_NOACTIVATE}) {
+        const std::initializer_list<LONG_PTR> clickThrough = {WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOOLWINDOW,
+                                                              WS_EX_TOPMOST, WS_EX_NOACTIVATE};
+        for (LONG_PTR flag : clickThrough) {
             EXPECT_EQ(exStyle & flag, flag) << "extended style " << std::hex << flag;
         }
         EXPECT_EQ(GetForegroundWindow(), backdrop);

@@ -1,0 +1,66 @@
+#include "option/pages/settings/core/LightingRules.h"
+
+#include <iterator>
+
+namespace {
+
+bool KnownMode(int32_t lightType) { return lightType >= 0 && lightType < kLightModeCount; }
+
+}  // namespace
+
+LightMode ShownLightMode(int32_t lightType) {
+    return KnownMode(lightType) ? static_cast<LightMode>(lightType) : LightMode::DanSe;
+}
+
+unsigned LightModeNameId(int32_t lightType) {
+    return KnownMode(lightType) ? kLightModeFirstStringId + static_cast<unsigned>(lightType) : 0;
+}
+
+int LightModeOfMenuItem(unsigned item) {
+    return item >= kLightModeMenuFirstId && item < kLightModeMenuFirstId + kLightModeCount
+               ? static_cast<int>(item - kLightModeMenuFirstId)
+               : -1;
+}
+
+int32_t& LightSpeed(ProfileRecord& record, LightMode mode) {
+    switch (mode) {
+    case LightMode::DanDian: return record.NeonSpeed;
+    case LightMode::XuanCai: return record.XuanCaiSpeed;
+    case LightMode::QiSe: return record.QiSeSpeed;
+    default: return record.DanSeSpeed;
+    }
+}
+
+int32_t& LightSpecialSpeed(ProfileRecord& record, LightMode mode) {
+    switch (mode) {
+    case LightMode::DanDian: return record.NeonSpecielSpeed;
+    case LightMode::XuanCai: return record.XuanCaiSpecielSpeed;
+    case LightMode::QiSe: return record.QiSeSpecielSpeed;
+    default: return record.DanSeSpecielSpeed;
+    }
+}
+
+bool SpecialSpeedUsable(int32_t speed) { return speed == kLightSpeedMaximum; }
+
+void SetDanSeColour(ProfileRecord& record, int colourIndex) {
+    if (record.CpiStep < 0 || record.CpiStep >= static_cast<int32_t>(std::size(record.ColorOptions))) return;
+    record.ColorOptions[record.CpiStep] = colourIndex;
+}
+
+int DanSeColourIndexOf(const ProfileRecord& record) {
+    if (record.CpiStep < 0 || record.CpiStep >= static_cast<int32_t>(std::size(record.ColorOptions))) return -1;
+    return record.ColorOptions[record.CpiStep];
+}
+
+int DanSeTypeIndexOf(const ProfileRecord& record) { return record.DanSeType - 1; }
+void SetDanSeTypeIndex(ProfileRecord& record, int index) { record.DanSeType = index + 1; }
+
+bool MenuReopenGuard::MayOpen(uint32_t nowMs) const {
+    // Unsigned difference: right across the tick counter's wrap.
+    return !m_closedOnce || nowMs - m_closedAt >= kLightModeMenuReopenMs;
+}
+
+void MenuReopenGuard::Closed(uint32_t nowMs) {
+    m_closedOnce = true;
+    m_closedAt = nowMs;
+}

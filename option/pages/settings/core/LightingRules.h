@@ -1,0 +1,56 @@
+// What the lighting pages do to the profile record: the mode, the speed and
+// special speed of each mode, the pairs and toggles, the DanSe colour of the
+// current level and the QiSe colours; and the guard that keeps the mode menu
+// from reopening on the click that closed it.
+#pragma once
+
+#include <cstdint>
+
+#include "profile/ProfileRecord.h"
+
+enum class LightMode : int32_t { DanSe = 0, DanDian = 1, XuanCai = 2, QiSe = 3 };
+constexpr int kLightModeCount = 4;
+
+constexpr unsigned kLightModeFirstStringId = 1072;
+constexpr unsigned kLightModeMenuFirstId = 1001;
+constexpr int kLightModeMenuWidth = 72;
+constexpr uint32_t kLightModeMenuReopenMs = 200;
+
+constexpr int32_t kLightSpeedMinimum = 1;
+constexpr int32_t kLightSpeedMaximum = 4;
+constexpr int32_t kSpecialSpeedMinimum = 1;
+constexpr int32_t kSpecialSpeedMaximum = 12;
+constexpr int kDanSeColourCount = 7;
+constexpr int kQiSeColourCount = 7;
+
+// The sub-page shown for LightType: DanSe for an unknown mode.
+LightMode ShownLightMode(int32_t lightType);
+// The mode name's string number; 0 (an empty caption) for an unknown mode.
+unsigned LightModeNameId(int32_t lightType);
+// The mode of a menu item 1001..1004; -1 for any other.
+int LightModeOfMenuItem(unsigned item);
+
+// The speed and special-speed fields of each mode.
+int32_t& LightSpeed(ProfileRecord& record, LightMode mode);
+int32_t& LightSpecialSpeed(ProfileRecord& record, LightMode mode);
+// The special speed applies at the top speed only.
+bool SpecialSpeedUsable(int32_t speed);
+
+// DanSe colour buttons: entry CpiStep of ColorOptions; a CpiStep outside the
+// array changes nothing and selects no button.
+void SetDanSeColour(ProfileRecord& record, int colourIndex);
+int DanSeColourIndexOf(const ProfileRecord& record);
+// The pairs: DanSe type 1 or 2, XuanCai direction and QiSe type 0 or 1.
+int DanSeTypeIndexOf(const ProfileRecord& record);
+void SetDanSeTypeIndex(ProfileRecord& record, int index);
+
+// The mode menu may open unless it closed less than 200 ms ago.
+class MenuReopenGuard {
+public:
+    bool MayOpen(uint32_t nowMs) const;
+    void Closed(uint32_t nowMs);
+
+private:
+    bool m_closedOnce = false;
+    uint32_t m_closedAt = 0;
+};

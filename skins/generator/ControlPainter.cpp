@@ -196,6 +196,7 @@ void PaintArrowGlyph(Raster& picture, const Box& box, const std::string& directi
 }
 
 bool WindowCutsPixel(const Layout& layout, int x, int y) {
+    if (layout.rectangular) return false;
     return RoundBoxCoverage(Box{0, 0, layout.width, layout.height}, style::kWindowRadius, x, y) < 128;
 }
 
@@ -209,7 +210,7 @@ void PaintWindow(Raster& picture, const Layout& layout, TextRasterizer& text) {
         PaintText(picture, text, Box{22, 0, layout.width - 60, style::kTitleHeight - 1}, layout.title, style::kTitleFont,
                   TextAlign::Left, false, style::kText);
     }
-    picture.FrameRoundBox(window, style::kWindowRadius, style::kWindowBorder);
+    picture.FrameRoundBox(window, layout.rectangular ? 0 : style::kWindowRadius, style::kWindowBorder);
 }
 
 void PaintElement(Raster& picture, const LayoutElement& element, ImageState state, TextRasterizer& text) {

@@ -90,6 +90,18 @@ public:
             m_layout.title = words[1];
             return true;
         }
+        if (words[0] == "shape") {
+            if (words.size() != 2 || words[1] != "rectangle") return Fail("shape takes the word rectangle");
+            m_layout.rectangular = true;
+            return true;
+        }
+        if (words[0] == "mask") {
+            if (words.size() != 2 || words[1].size() < 5 || words[1].compare(words[1].size() - 4, 4, ".bmp") != 0 ||
+                words[1].find_first_of("\\/,") != std::string::npos)
+                return Fail("mask takes a quoted .bmp file name");
+            m_layout.maskFile = words[1];
+            return true;
+        }
         return Element(words);
     }
 

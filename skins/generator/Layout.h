@@ -4,6 +4,9 @@
 //
 //   window <skin file name without .ini> <width> <height>
 //   title "<text>"
+//   shape rectangle          (optional: square corners, for pages placed in
+//                             another window)
+//   mask "<file name>"       (optional: the mask image's file name)
 //   <kind> <key or -> <x> <y> <width> <height> [attribute value]...
 //
 // Attributes: name <word> (label field of the entry), label "<text>",
@@ -50,11 +53,14 @@ struct Layout {
     int width = 0;
     int height = 0;
     std::string title;
+    bool rectangular = false;
+    std::string maskFile;  // empty: the name ImageFileName gives
     std::vector<LayoutElement> elements;
 
     std::string IniFileName() const { return skinName + ".ini"; }
     // Image file names share the skin's name without its "skin_" prefix.
     std::string ImageFileName(const std::string& state) const;
+    std::string MaskFileName() const { return maskFile.empty() ? ImageFileName("mask") : maskFile; }
 };
 
 // Parses and checks a layout source. On failure returns false and a message

@@ -30,7 +30,7 @@ SkinImages PaintSkin(const Layout& layout, TextRasterizer& text) {
 
 std::string SkinDescription(const Layout& layout) {
     std::string ini = "[SCREEN]\r\n";
-    ini += "Mask=" + layout.ImageFileName("mask") + "\r\n";
+    ini += "Mask=" + layout.MaskFileName() + "\r\n";
     ini += "Normal=" + layout.ImageFileName("normal") + "\r\n";
     ini += "Over=" + layout.ImageFileName("over") + "\r\n";
     ini += "Down=" + layout.ImageFileName("down") + "\r\n";
@@ -52,7 +52,7 @@ std::vector<GeneratedFile> BuildSkin(const Layout& layout, TextRasterizer& text)
     std::string ini = SkinDescription(layout);
     return {
         {layout.IniFileName(), std::vector<uint8_t>(ini.begin(), ini.end())},
-        {layout.ImageFileName("mask"), EncodeBitmap1(layout.width, layout.height, images.cut)},
+        {layout.MaskFileName(), EncodeBitmap1(layout.width, layout.height, images.cut)},
         {layout.ImageFileName("normal"), EncodeBitmap24(images.normal)},
         {layout.ImageFileName("over"), EncodeBitmap24(images.over)},
         {layout.ImageFileName("down"), EncodeBitmap24(images.down)},

@@ -106,3 +106,32 @@ TEST(ParseLayout_ZeroKey, IsAccepted) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ParseLayout_ShapeAndMask, RectangularPagesAndNamedMasks) {
+    const struct {
+        const char* what;
+        const char* lines;
+        bool parses;
+        bool rectangular;
+        const char* maskFile;
+    } rows[] = {
+        {"neither: rounded, default mask name", "", true, false, "test_mask.bmp"},
+        {"rectangle", "shape rectangle\n", true, true, "test_mask.bmp"},
+        {"own mask name", "mask \"DPI_Window_Mask.bmp\"\n", true, false, "DPI_Window_Mask.bmp"},
+        {"another shape word", "shape round\n", false, false, ""},
+        {"mask without .bmp", "mask \"mask.png\"\n", false, false, ""},
+        {"mask with a folder", "mask \"a\\\\b.bmp\"\n", false, false, ""},
+    };
+    for (const auto& row : rows) {
+        Layout layout;
+        std::string error;
+        EXPECT_EQ(ParseLayout(std::string(kHeader) + row.lines, layout, error), row.parses) << row.what;
+        if (!row.parses) continue;
+        EXPECT_EQ(layout.rectangular, row.rectangular) << row.what;
+        EXPECT_EQ(layout.MaskFileName(), row.maskFile) << row.what;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,152 @@
+#include "option/pages/settings/win32/tests/PageTestHost.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "skin/win32/SkinConstants.h"
+#include "skin/win32/WindowSkin.h"
+#include "testing/DistFolder.h"
+#include "testing/MessagePump.h"
+
+namespace {
+
+constexpr char kFrameClass[] = "SettingsPageTestFrame";
+constexpr char kStringLibrary[] = "strtab.dll";
+constexpr int kDragSteps = 8;
+constexpr int kTextBuffer = 512;
+
+void SendButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void MovePointer(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    testsupport::PumpPending();
+}
+
+}  // namespace
+
+TestOptionHost::TestOptionHost() : m_programFolder(testsupport::DistFolder()) {
+    ResetProfileSet(m_block);
+    m_strings = LoadLibraryExA((m_programFolder + kStringLibrary).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    SetSkinFolder(SkinFolder());
+}
+
+TestOptionHost::~TestOptionHost() {
+    if (m_strings) FreeLibrary(m_strings);
+}
+
+std::string TestOptionHost::Text(unsigned stringId) const {
+    char text[kTextBuffer] = "";
+    if (!m_strings || LoadStringA(m_strings, stringId, text, sizeof text) <= 0) return {};
+    return text;
+}
+
+MacroList& TestOptionHost::Macros() { std::abort(); }
+
+bool PageFrame::Create(int width, int height) {
+    return Window::Create(kFrameClass, "Settings page test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                          WS_EX_CONTROLPARENT, 0, 0, width, height, nullptr, nullptr, 0,
+                          GetSysColorBrush(COLOR_WINDOW));
+}
+
+void ClickAt(POINT screen) {
+    MovePointer(screen);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    testsupport::PumpPending();
+    SendButton(MOUSEEVENTF_LEFTUP);
+    testsupport::PumpPending();
+}
+
+void DragFromTo(POINT from, POINT to) {
+    MovePointer(from);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    testsupport::PumpPending();
+    for (int step = 1; step <= kDragSteps; ++step)
+        MovePointer(POINT{from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps});
+    SendButton(MOUSEEVENTF_LEFTUP);
+    testsupport::PumpPending();
+}
+
+RECT SkinRectangle(const std::string& skinFile, int key) {
+    char entry[kTextBuffer] = "";
+    const std::string path = testsupport::DistFolder() + "skins\\" + skinFile;
+    GetPrivateProfileStringA("BUTTONPOS", std::to_string(key).c_str(), "", entry, sizeof entry, path.c_str());
+    char name[kTextBuffer] = "";
+    int x = 0, y = 0, width = 0, height = 0;
+    if (std::sscanf(entry, "%[^,],%d,%d,%d,%d", name, &x, &y, &width, &height) != 5) return RECT{};
+    return RECT{x, y, x + width, y + height};
+}
+
+POINT ScreenCentre(HWND window, const RECT& rectangle) {
+    POINT point{(rectangle.left + rectangle.right) / 2, (rectangle.top + rectangle.bottom) / 2};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+void ClickKey(HWND window, const std::string& skinFile, int key) {
+    ClickAt(ScreenCentre(window, SkinRectangle(skinFile, key)));
+}
+
+void DragSliderTo(HWND window, const std::string& skinFile, int key, int minimum, int maximum, int value) {
+    const RECT track = SkinRectangle(skinFile, key);
+    POINT centre = ScreenCentre(window, track);
+    HWND trackWindow = WindowFromPoint(centre);
+    char className[kTextBuffer] = "";
+    GetClassNameA(trackWindow, className, sizeof className);
+    // The thumb itself may sit at the track's centre.
+    if (std::string(className) == kSliderThumbClass) trackWindow = GetParent(trackWindow);
+    HWND thumb = FindWindowExA(trackWindow, nullptr, kSliderThumbClass, nullptr);
+    if (!thumb) return;
+    RECT thumbPlace{};
+    GetWindowRect(thumb, &thumbPlace);
+    POINT trackOrigin{track.left, track.top};
+    ClientToScreen(window, &trackOrigin);
+    const int thumbWidth = thumbPlace.right - thumbPlace.left;
+    const int usable = (track.right - track.left) - thumbWidth;
+    const int targetLeft = trackOrigin.x + usable * (value - minimum) / (maximum - minimum);
+    const POINT from{thumbPlace.left + thumbWidth / 2, (thumbPlace.top + thumbPlace.bottom) / 2};
+    DragFromTo(from, POINT{from.x + targetLeft - thumbPlace.left, from.y});
+}
+
+void SaveScreenshot(const std::string& name) {
+    const char* folder = std::getenv("SCREENSHOT_DIR");
+    if (!folder || !*folder) return;
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + rowBytes * height;
+    if (FILE* file = std::fopen((std::string(folder) + "\\" + name + ".bmp").c_str(), "wb")) {
+        std::fwrite(&header, sizeof header, 1, file);
+        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file);
+        std::fwrite(bits, rowBytes * height, 1, file);
+        std::fclose(file);
+    }
+    SelectObject(memory, previous);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}

@@ -1,6 +1,7 @@
 #include "option/pages/settings/win32/tests/PageTestHost.h"
 
 #include <cstdio>
+#include <functional>
 #include <cstdlib>
 #include <vector>
 
@@ -60,10 +61,36 @@ bool PageFrame::Create(int width, int height) {
 
 void ClickAt(POINT screen) {
     MovePointer(screen);
-    SendButton(MOUSEEVENTF_LEFTDOWN);
+    // Down and up in one go: a press that starts a modal loop (a window
+    // move, a dialog) must find the release already queued.
+    INPUT inputs[2]{};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
     testsupport::PumpPending();
-    SendButton(MOUSEEVENTF_LEFTUP);
-    testsupport::PumpPending();
+}
+
+namespace {
+
+std::function<void(HWND)> g_modalAction;
+constexpr UINT kModalPollMs = 50;
+constexpr char kDialogClass[] = "FrameDialog";
+
+void CALLBACK ActInModalLoop(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindWindowA(kDialogClass, nullptr);
+    if (!dialog || !IsWindowVisible(dialog)) return;
+    KillTimer(nullptr, timer);
+    auto action = std::move(g_modalAction);
+    g_modalAction = nullptr;
+    if (action) action(dialog);
+}
+
+}  // namespace
+
+void WhenDialogOpens(std::function<void(HWND dialog)> action) {
+    g_modalAction = std::move(action);
+    SetTimer(nullptr, 0, kModalPollMs, ActInModalLoop);
 }
 
 void DragFromTo(POINT from, POINT to) {

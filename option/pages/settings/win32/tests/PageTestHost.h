@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "frame/Window.h"
@@ -44,6 +45,9 @@ public:
 
 // Left click at a screen point through the system's input queue.
 void ClickAt(POINT screen);
+// Runs the action inside the modal loop of the next dialog that opens
+// (a timer of this thread polls for it), with the dialog's handle.
+void WhenDialogOpens(std::function<void(HWND dialog)> action);
 // Press at `from`, move in small steps to `to`, release.
 void DragFromTo(POINT from, POINT to);
 // The BUTTONPOS rectangle of a skin file in the dist skin folder, in the

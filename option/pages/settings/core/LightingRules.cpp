@@ -4,6 +4,10 @@
 
 namespace {
 
+// Red, green, yellow, blue, magenta, cyan, white: the mouse's palette.
+constexpr uint32_t kDanSeColours[kDanSeColourCount] = {0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000,
+                                                       0xFF00FF, 0xFFFF00, 0xFFFFFF};
+
 bool KnownMode(int32_t lightType) { return lightType >= 0 && lightType < kLightModeCount; }
 
 }  // namespace
@@ -52,8 +56,36 @@ int DanSeColourIndexOf(const ProfileRecord& record) {
     return record.ColorOptions[record.CpiStep];
 }
 
-int DanSeTypeIndexOf(const ProfileRecord& record) { return record.DanSeType - 1; }
-void SetDanSeTypeIndex(ProfileRecord& record, int index) { record.DanSeType = index + 1; }
+uint32_t DanSeButtonColour(int colourIndex) {
+    return colourIndex >= 0 && colourIndex < kDanSeColourCount ? kDanSeColours[colourIndex] : 0;
+}
+
+int PairIndexOf(const ProfileRecord& record, LightMode mode) {
+    switch (mode) {
+    case LightMode::DanSe: return record.DanSeType - 1;
+    case LightMode::XuanCai: return record.XuanCaiDirection;
+    case LightMode::QiSe: return record.QiSeType;
+    default: return -1;
+    }
+}
+
+void SetPairIndex(ProfileRecord& record, LightMode mode, int index) {
+    switch (mode) {
+    case LightMode::DanSe: record.DanSeType = index + 1; break;
+    case LightMode::XuanCai: record.XuanCaiDirection = index; break;
+    case LightMode::QiSe: record.QiSeType = index; break;
+    default: break;
+    }
+}
+
+int32_t* ToggleField(ProfileRecord& record, LightMode mode) {
+    switch (mode) {
+    case LightMode::DanDian: return &record.NeonIntensity;
+    case LightMode::XuanCai: return &record.LightSwitch;
+    case LightMode::QiSe: return &record.QiSeIntensity;
+    default: return nullptr;
+    }
+}
 
 bool MenuReopenGuard::MayOpen(uint32_t nowMs) const {
     // Unsigned difference: right across the tick counter's wrap.

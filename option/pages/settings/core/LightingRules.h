@@ -40,9 +40,15 @@ bool SpecialSpeedUsable(int32_t speed);
 // array changes nothing and selects no button.
 void SetDanSeColour(ProfileRecord& record, int colourIndex);
 int DanSeColourIndexOf(const ProfileRecord& record);
-// The pairs: DanSe type 1 or 2, XuanCai direction and QiSe type 0 or 1.
-int DanSeTypeIndexOf(const ProfileRecord& record);
-void SetDanSeTypeIndex(ProfileRecord& record, int index);
+// The colours of the DanSe buttons, 0x00BBGGRR, by colour index 0..6.
+uint32_t DanSeButtonColour(int colourIndex);
+
+// The pairs: DanSe type 1 or 2 (index + 1), XuanCai direction and QiSe type
+// 0 or 1; DanDian has none (-1, nothing written).
+int PairIndexOf(const ProfileRecord& record, LightMode mode);
+void SetPairIndex(ProfileRecord& record, LightMode mode, int index);
+// The toggle: NeonIntensity, LightSwitch, QiSeIntensity; DanSe has none.
+int32_t* ToggleField(ProfileRecord& record, LightMode mode);
 
 // The mode menu may open unless it closed less than 200 ms ago.
 class MenuReopenGuard {

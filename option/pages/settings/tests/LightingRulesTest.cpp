@@ -90,14 +90,42 @@ TEST(DanSeColour, WritesTheEntryOfTheCurrentLevelOnly) {
     }
 }
 
-TEST(DanSeType, PairIndexIsTypeMinusOne) {
-    ProfileRecord record = ZeroRecord();
-    SetDanSeTypeIndex(record, 1);
-    EXPECT_EQ(record.DanSeType, 2);
-    SetDanSeTypeIndex(record, 0);
-    EXPECT_EQ(record.DanSeType, 1);
-    record.DanSeType = 0;  // damaged: no button of the pair
-    EXPECT_EQ(DanSeTypeIndexOf(record), -1);
+TEST(LightPairsAndToggles, FieldsOfEachMode) {
+    const struct {
+        LightMode mode;
+        int index;
+        int32_t DanSeType, XuanCaiDirection, QiSeType;  // afterwards, from 9 each
+        size_t toggleOffset;                            // 0: no toggle
+    } rows[] = {
+        {LightMode::DanSe, 1, 2, 9, 9, 0},  // type 2
+        {LightMode::DanSe, 0, 1, 9, 9, 0},  // type 1
+        {LightMode::DanDian, 1, 9, 9, 9, offsetof(ProfileRecord, NeonIntensity)},
+        {LightMode::XuanCai, 1, 9, 1, 9, offsetof(ProfileRecord, LightSwitch)},
+        {LightMode::QiSe, 0, 9, 9, 0, offsetof(ProfileRecord, QiSeIntensity)},
+    };
+    for (const auto& row : rows) {
+        ProfileRecord record = ZeroRecord();
+        record.DanSeType = record.XuanCaiDirection = record.QiSeType = 9;
+        SetPairIndex(record, row.mode, row.index);
+        EXPECT_EQ(record.DanSeType, row.DanSeType) << static_cast<int>(row.mode);
+        EXPECT_EQ(record.XuanCaiDirection, row.XuanCaiDirection) << static_cast<int>(row.mode);
+        EXPECT_EQ(record.QiSeType, row.QiSeType) << static_cast<int>(row.mode);
+        if (row.mode != LightMode::DanDian) EXPECT_EQ(PairIndexOf(record, row.mode), row.index);
+        int32_t* toggle = ToggleField(record, row.mode);
+        if (row.toggleOffset == 0) {
+            EXPECT_EQ(toggle, nullptr);
+        } else {
+            EXPECT_EQ(reinterpret_cast<char*>(toggle) - reinterpret_cast<char*>(&record),
+                      static_cast<ptrdiff_t>(row.toggleOffset));
+        }
+    }
+    EXPECT_EQ(PairIndexOf(ZeroRecord(), LightMode::DanDian), -1);
+    // A damaged DanSeType 0 selects no button of the pair.
+    EXPECT_EQ(PairIndexOf(ZeroRecord(), LightMode::DanSe), -1);
+    // The DanSe buttons show the palette: red first, white last.
+    EXPECT_EQ(DanSeButtonColour(0), 0x0000FFu);
+    EXPECT_EQ(DanSeButtonColour(6), 0xFFFFFFu);
+    EXPECT_EQ(DanSeButtonColour(7), 0u);
 }
 
 TEST(MenuReopenGuard, TwoHundredMillisecondsAfterClosing) {

@@ -29,7 +29,6 @@ struct Recorded {
     std::string Text;
 };
 
-inline std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 inline std::string Format(const char* format, ...) {
     char text[600];
     va_list arguments;
@@ -138,16 +137,16 @@ public:
         return 0;
     }
     bool Post(WindowId window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
-        m_recorder.Add(Format("post %zu %u %zu %llX", static_cast<size_t>(window), message,
-                              static_cast<size_t>(wParam), static_cast<unsigned long long>(lParam)));
+        m_recorder.Add(Format("post %llu %u %llu %llX", static_cast<unsigned long long>(window), message,
+                              static_cast<unsigned long long>(wParam), static_cast<unsigned long long>(lParam)));
         return window != 0;
     }
     intptr_t Send(WindowId window, unsigned message, uintptr_t wParam, intptr_t lParam) override {
-        m_recorder.Add(Format("send %zu %u %zu %llX", static_cast<size_t>(window), message,
-                              static_cast<size_t>(wParam), static_cast<unsigned long long>(lParam)));
+        m_recorder.Add(Format("send %llu %u %llu %llX", static_cast<unsigned long long>(window), message,
+                              static_cast<unsigned long long>(wParam), static_cast<unsigned long long>(lParam)));
         return 0;
     }
-    void BringToFront(WindowId window) override { m_recorder.Add(Format("front %zu", static_cast<size_t>(window))); }
+    void BringToFront(WindowId window) override { m_recorder.Add(Format("front %llu", static_cast<unsigned long long>(window))); }
     uint32_t ForegroundProcessId() override { return ForegroundProcess; }
 
     WindowId WindowAt(ScreenPoint) override { return Pointed; }

@@ -35,6 +35,13 @@ int MacroNoticeNumber(int position) {
     return position;
 }
 
+std::string SingleLine(std::string text) {
+    for (char& character : text) {
+        if (character == '\r' || character == '\n') character = ' ';
+    }
+    return text;
+}
+
 bool DisplayNotices::PostToDisplay(uintptr_t kind, intptr_t data) {
     const WindowId display = m_windows.Find(nullptr, kDisplayWindowTitle);
     return display && m_windows.Post(display, kMsgDisplayNotice, kind, data);
@@ -55,12 +62,12 @@ void DisplayNotices::Macro(int position) {
     const ButtonAssignmentEntry& entry = CurrentProfile(m_host.Settings()).MacroKeyInfo[position];
     if (entry.FunctionCode != kFunctionMacro) return;
     const std::string name(entry.Name, strnlen(entry.Name, sizeof entry.Name));
-    m_settings.WriteMacroNotice(MacroNoticeNumber(position), name.c_str());
+    m_settings.WriteMacroNotice(MacroNoticeNumber(position), SingleLine(name).c_str());
     PostToDisplay(kNoticeMacro, 0);
 }
 
 void DisplayNotices::Text(const std::string& text) {
-    m_settings.WriteNoticeMessage(text.substr(0, kNoticeMessageCapacity));
+    m_settings.WriteNoticeMessage(SingleLine(text.substr(0, kNoticeMessageCapacity)));
     if (m_host.MousePresent()) PostToDisplay(kNoticeText, 0);
 }
 

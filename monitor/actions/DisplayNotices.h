@@ -19,6 +19,9 @@ constexpr int kDpiNoticeFactor = 100;
 std::string DpiNoticeText(const ProfileRecord& record, int level);
 // The macro's button position as the display program expects it.
 int MacroNoticeNumber(int position);
+// A text as one INI value: line breaks would end the value and start keys
+// of their own in the settings file, so they become blanks.
+std::string SingleLine(std::string text);
 
 class DisplayNotices {
 public:

@@ -55,6 +55,13 @@ void Engine::ButtonAction(uint16_t data) {
     const int button = data & 0xFF;
     const bool press = (data >> 8) == 0;
     if (!InRange(button, kFirstButton, kLastButton)) return;
+    // A release lets up the keys its press put down, even when a profile
+    // switch gave the button another function meanwhile.
+    const auto held = m_heldCombinations.find(button);
+    if (!press && held != m_heldCombinations.end()) {
+        ReleaseCombination(button, held->second);
+        return;
+    }
     const ButtonAssignmentEntry& entry = CurrentProfile(m_host.Settings()).MacroKeyInfo[button - 1];
     if (entry.FunctionCode == kFunctionKeyCombination) {
         if (press) PressCombination(button, CombinationWord(entry));

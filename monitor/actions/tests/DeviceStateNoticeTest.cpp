@@ -144,6 +144,9 @@ TEST(TextNotice_FromOtherPrograms, WrittenAlwaysAnnouncedWhilePresent) {
         {"absent", "New mail", false, "New mail", {}},
         // At most 150 characters.
         {"long", std::string(170, 'x'), true, std::string(150, 'x'), {"post 101 1324 50 0"}},
+        // Line breaks cannot add keys of their own to the settings file.
+        {"line breaks", "Hi\r\n[Setting]\nCurrentProfile=4", true, "Hi  [Setting] CurrentProfile=4",
+         {"post 101 1324 50 0"}},
     };
     for (const Row& row : rows) {
         Fixture fixture;
@@ -151,6 +154,7 @@ TEST(TextNotice_FromOtherPrograms, WrittenAlwaysAnnouncedWhilePresent) {
         fixture.engine.TextNotice(row.text);
         EXPECT_EQ(fixture.SettingsValue("OSDData", "Message"), row.stored) << row.what;
         EXPECT_EQ(fixture.recorder.Texts(), row.lines) << row.what;
+        EXPECT_EQ(fixture.SettingsValue("Setting", "CurrentProfile"), "") << row.what;
     }
 }
 

@@ -109,6 +109,18 @@ TEST(KeyCombination_SecondPress, ReplacesTheRepeatAndFirstReleaseStopsIt) {
     EXPECT_EQ(fixture.host.Timers.count(kTimerKeyRepeat), 0u);
 }
 
+TEST(KeyCombination_ProfileSwitchWhileHeld, ReleaseLetsUpTheKeysOfThePress) {
+    EngineFixture fixture;
+    fixture.SetCombination(0, 4, 0x04);  // Ctrl+A in slot 0
+    fixture.host.Block->Profiles[1].MacroKeyInfo[0].FunctionCode = 1;  // left button in slot 1
+    fixture.engine.ButtonAction(EngineFixture::Press(1));
+    fixture.engine.DeviceStateNotice(0x0800, 2);
+    fixture.recorder.Lines.clear();
+    fixture.engine.ButtonAction(EngineFixture::Release(1));
+    EXPECT_EQ(KeyLines(fixture.recorder), (std::vector<std::string>{"key 41 2", "key 11 2"}));
+    EXPECT_EQ(fixture.host.Timers.count(kTimerKeyRepeat), 0u);
+}
+
 TEST(KeyCombination_Shutdown, ReleasesHeldCombinationAndStopsTimers) {
     EngineFixture fixture;
     fixture.SetCombination(0, 4, 0x04);

@@ -67,7 +67,7 @@ void SetCombination(ButtonAssignmentEntry& entry, uint8_t keyCode, uint8_t modif
 }
 
 void SetMacro(ButtonAssignmentEntry& entry, const std::vector<std::array<uint8_t, 2>>& events, int32_t repeat,
-              const char* name) {
+              const char* name, uint16_t delay = 20) {
     entry.FunctionCode = 16;
     entry.RepeatCount = repeat;
     CopyText(entry.Name, name);
@@ -75,8 +75,8 @@ void SetMacro(ButtonAssignmentEntry& entry, const std::vector<std::array<uint8_t
     for (size_t i = 0; i < events.size(); ++i) {
         entry.Data[i * 4] = events[i][0];
         entry.Data[i * 4 + 1] = events[i][1];
-        entry.Data[i * 4 + 2] = 20;  // 20 ms after each event
-        entry.Data[i * 4 + 3] = 0;
+        entry.Data[i * 4 + 2] = static_cast<uint8_t>(delay & 0xFF);  // pause after each event
+        entry.Data[i * 4 + 3] = static_cast<uint8_t>(delay >> 8);
     }
 }
 
@@ -183,6 +183,42 @@ TEST(EngineProgram_Macro, TypedAsRealInputWithItsRepeatCount) {
     ASSERT_TRUE(Portioctl("event 0x4000 0x0008"));
     ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 8; }));
     EXPECT_EQ(KeyTexts(hook), (std::vector<std::string>{"B+", "B-", "C+", "C-", "B+", "B-", "C+", "C-"}));
+}
+
+// The last thing the hook saw of each key is its release.
+bool NothingHeld(const KeyboardHookRecorder& hook, const std::vector<DWORD>& keys) {
+    const auto seen = hook.Keys();
+    for (DWORD key : keys) {
+        const auto last = std::find_if(seen.rbegin(), seen.rend(), [&](const HookedKey& k) { return k.virtualKey == key; });
+        if (last == seen.rend() || !last->up) return false;
+    }
+    return true;
+}
+
+TEST(EngineProgram_Shutdown, ReleasesHeldKeysWithoutWaitingForTheMacro) {
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);  // Ctrl+A on button 5
+    // B held for 65.5 s, a hundred times: hours, if the exit waited for it.
+    SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}}, 100, "Hold", 65535);
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+    hook.Clear();
+
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0005"));
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0008"));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto keys = KeyTexts(hook);
+        return std::find(keys.begin(), keys.end(), "B+") != keys.end();
+    }));
+    ASSERT_FALSE(NothingHeld(hook, {VK_CONTROL, 'A', 'B'}));
+    // The agent ends within the deadline, the macro's pause cut short.
+    ASSERT_TRUE(folder.StopAgent());
+    EXPECT_TRUE(WaitFor([&] { return NothingHeld(hook, {VK_CONTROL, 'A', 'B'}); }))
+        << "keys left held: " << ::testing::PrintToString(KeyTexts(hook));
 }
 
 TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) {

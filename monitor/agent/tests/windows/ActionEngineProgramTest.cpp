@@ -21,6 +21,7 @@
 #include <cctype>
 #include <cstring>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -219,6 +220,86 @@ TEST(EngineProgram_Shutdown, ReleasesHeldKeysWithoutWaitingForTheMacro) {
     ASSERT_TRUE(folder.StopAgent());
     EXPECT_TRUE(WaitFor([&] { return NothingHeld(hook, {VK_CONTROL, 'A', 'B'}); }))
         << "keys left held: " << ::testing::PrintToString(KeyTexts(hook));
+}
+
+// A stand-in Winamp main window on a thread of its own: the agent sends it
+// its commands, so it must answer while the test waits for portioctl.
+class WinampStandin {
+public:
+    WinampStandin() {
+        m_thread = CreateThread(nullptr, 0, Run, this, 0, &m_threadId);
+        WaitFor([&] { return FindWindowA("Winamp v1.x", nullptr) != nullptr; });
+    }
+    ~WinampStandin() {
+        PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+        WaitForSingleObject(m_thread, INFINITE);
+        CloseHandle(m_thread);
+    }
+    std::vector<WPARAM> Commands() const {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_commands;
+    }
+
+private:
+    static DWORD WINAPI Run(void* parameter) {
+        auto* self = static_cast<WinampStandin*>(parameter);
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.lpszClassName = "Winamp v1.x";
+        RegisterClassA(&windowClass);
+        HWND window = CreateWindowA("Winamp v1.x", "Winamp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, self);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+        DestroyWindow(window);
+        return 0;
+    }
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            SetWindowLongPtrA(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<WinampStandin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (message == WM_COMMAND && self) {
+            std::lock_guard<std::mutex> lock(self->m_mutex);
+            self->m_commands.push_back(wParam);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    mutable std::mutex m_mutex;
+    std::vector<WPARAM> m_commands;
+};
+
+TEST(EngineProgram_Media, DrivesThePlayerWindowAndTapsTheVolumeKeys) {
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    WinampStandin winamp;
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    block->Profiles[0].MediaOption = 3;  // Winamp
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+    hook.Clear();
+
+    // Play/pause three times, next, stop: the toggle sends play, pause, play.
+    for (const char* event : {"event 0xF000 0x23", "event 0xF000 0x123", "event 0xF000 0x23", "event 0xF000 0x23",
+                              "event 0xF000 0x21", "event 0xF000 0x24"}) {
+        ASSERT_TRUE(Portioctl(event)) << event;
+    }
+    EXPECT_TRUE(WaitFor([&] { return winamp.Commands().size() >= 5; }));
+    EXPECT_EQ(winamp.Commands(), (std::vector<WPARAM>{40045, 40046, 40045, 40048, 40047}));
+    // Mute: one tap of the volume-mute key.
+    ASSERT_TRUE(Portioctl("event 0xF000 0x25"));
+    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
+    const auto keys = hook.Keys();
+    EXPECT_EQ(keys[0].virtualKey, static_cast<DWORD>(VK_VOLUME_MUTE));
+    EXPECT_FALSE(keys[0].up);
+    EXPECT_EQ(keys[1].virtualKey, static_cast<DWORD>(VK_VOLUME_MUTE));
+    EXPECT_TRUE(keys[1].up);
 }
 
 TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) {

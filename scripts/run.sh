@@ -18,6 +18,15 @@ program="$WINDOWS_BUILD_DIR/run-virtual"
 echo "run: config.ini of the program folder:"
 tr -d '\r' < "$program/config.ini" | sed 's/^/    /'
 
+echo "run: host-handled functions to try while the agent runs (WINEPREFIX=$WINEPREFIX):"
+for example in "event 0x0800 2      # the mouse switched to profile 2" \
+               "event 0x0700 3      # DPI level 3: \"CPI: ...\" notice" \
+               "event 0x1000 1      # tilt right under the pointer" \
+               "event 0xF000 0x25   # mute" \
+               "event 0x00A0 0      # open Option"; do
+    echo "    wine \"$program/portioctl.exe\" $example"
+done
+
 # Interactive runs keep the agent alive for portioctl (attach, detach, event,
 # state) until Enter; scripted runs end here.
 if [ -t 0 ]; then

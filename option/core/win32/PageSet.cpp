@@ -1,0 +1,3 @@
+#include "option/core/win32/PageSet.h"
+
+PageArray CreatePages() { return PageArray{}; }

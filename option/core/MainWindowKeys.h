@@ -2,6 +2,8 @@
 // the command ranges of its menus.
 #pragma once
 
+#include "frame/CommandRange.h"
+
 namespace mainwindow {
 
 constexpr char kSkinFile[] = "skin_main.ini";
@@ -42,7 +44,6 @@ constexpr int kPageCount = 5;
 constexpr int kTabKeys[kPageCount] = {kButtonTab, kResolutionTab, kPerformanceTab, kLightingTab, kMacroTab};
 
 // Function-menu commands of the assignment buttons.
-constexpr unsigned kFirstMenuCommand = 1001;
-constexpr unsigned kLastMenuCommand = 4000;
+constexpr CommandRange kMenuCommands{1001, 4000};
 
 }  // namespace mainwindow

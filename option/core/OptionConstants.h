@@ -12,7 +12,6 @@ constexpr char kInstanceMutexName[] = "Gaming_Mouse_Normal_configure";
 constexpr char kMainWindowTitle[] = "TARVIK-Q7 Gaming Mouse Option";
 constexpr int kMainDialogTemplate = 102;
 constexpr int kProgramIconResource = 128;
-constexpr int kPopupMenuIconResource = 145;
 
 // Named objects and windows of the agent; they must match the agent's.
 constexpr char kAgentWindowTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";

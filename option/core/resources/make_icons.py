@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the program icon (Option.ico, resource 128) and the popup-menu icon
-(MenuArrow.ico, resource 145) in the skins' colours: a mouse seen from above
-on the dark background, and a red arrow. Run once after changing; the .ico
-files are committed."""
+"""Draws the program icon (Option.ico, resource 128) in the skins' colours: a
+mouse seen from above. Run once after changing; the .ico file is committed."""
 import math
 import struct
 
@@ -29,14 +27,6 @@ def mouse_pixel(x, y, size):
     if v > -0.05 and v < 0.0:
         return BACKGROUND
     return BODY
-
-
-def arrow_pixel(x, y, size):
-    u = (x + 0.5) / size
-    v = (y + 0.5) / size
-    if 0.3 < u < 0.75 and abs(v - 0.5) < (0.75 - u) * 0.9:
-        return ACCENT
-    return None
 
 
 def icon_image(size, painter, background):
@@ -81,4 +71,3 @@ def write_icon(path, painter, background):
 
 
 write_icon("Option.ico", mouse_pixel, False)
-write_icon("MenuArrow.ico", arrow_pixel, False)

@@ -95,6 +95,7 @@ LRESULT OptionMainWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
     // The skin (with its controls and shape) loads in the base class.
     LRESULT created = SkinnedDialog::HandleMessage(WM_CREATE, wParam, lParam);
     SetHintWindow(Handle());
+    m_chooser = std::make_unique<ButtonFunctionChooser>(*this, true);
     m_pages = CreatePages();
     for (int index = 0; index < kPageCount; ++index) {
         ConfigPage* page = m_pages[index].get();
@@ -142,11 +143,19 @@ LRESULT OptionMainWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnButton(key);
         return 0;
     }
+    // A function-menu command that reaches the window as a message.
+    if (lParam == 0 && kMenuCommands.Contains(LOWORD(wParam)) && m_chooser) {
+        m_chooser->Apply(m_menuEntry, LOWORD(wParam));
+        RefreshAllPages();
+        return 0;
+    }
     return SkinnedDialog::HandleMessage(WM_COMMAND, wParam, lParam);
 }
 
 void OptionMainWindow::OnButton(int key) {
     if (key >= kFirstSlot && key < kFirstSlot + kSlotButtonCount) return SelectSlot(key - kFirstSlot);
+    if (key >= kFirstAssignment && key < kFirstAssignment + kAssignmentButtonCount)
+        return ChooseFunction(key - kFirstAssignment);
     if (IsTab(key)) {
         for (int index = 0; index < kPageCount; ++index)
             if (kTabKeys[index] == key) ShowPage(static_cast<Page>(index));
@@ -211,6 +220,20 @@ void OptionMainWindow::CloseWindow() {
     PostMessageA(Handle(), WM_CLOSE, 0, 0);
 }
 
+void OptionMainWindow::ChooseFunction(int entry) {
+    SkinButton* button = Button(kFirstAssignment + entry);
+    if (!button || !m_chooser) return;
+    m_menuEntry = entry;
+    if (m_chooser->Choose(Handle(), *button, entry) == AssignResult::Assigned) RefreshAllPages();
+}
+
+void OptionMainWindow::CaptionAssignmentButtons() {
+    if (!m_chooser) return;
+    for (int entry = 0; entry < kAssignmentButtonCount; ++entry)
+        if (SkinButton* button = Button(kFirstAssignment + entry))
+            button->SetCaption(m_chooser->Caption(entry, PrefixOrder::MainWindow));
+}
+
 void OptionMainWindow::SelectSlot(int slot) {
     m_session.SelectSlot(slot);
     RefreshAllPages();
@@ -228,6 +251,7 @@ void OptionMainWindow::RefreshAllPages() {
     const int orientation = CurrentProfile(m_session.Edit()).Orientation;
     if (SkinButton* right = Button(kRightHand)) right->SetSelected(orientation != 1);
     if (SkinButton* left = Button(kLeftHand)) left->SetSelected(orientation == 1);
+    CaptionAssignmentButtons();
     for (auto& page : m_pages)
         if (page) page->Refresh();
     InvalidateRect(Handle(), nullptr, FALSE);
@@ -349,6 +373,7 @@ LRESULT OptionMainWindow::OnDestroy() {
     KillTimer(Handle(), option::kApplyAnswerTimer);
     SetHintWindow(nullptr);
     for (auto& page : m_pages) page.reset();
+    m_chooser.reset();
     m_sharedBlock.Detach();
     m_texts.Unload();
     return SkinnedDialog::HandleMessage(WM_DESTROY, 0, 0);

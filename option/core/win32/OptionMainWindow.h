@@ -19,6 +19,7 @@
 #include "option/core/win32/SharedBlockClient.h"
 #include "option/core/win32/WindowsFileOperations.h"
 #include "option/macros/win32/WindowsIniFileStore.h"
+#include "option/pages/win32/ButtonFunctionChooser.h"
 #include "profile/WallClock.h"
 #include "profile/win32/WindowsRegistry.h"
 #include "skin/win32/SkinnedWindow.h"
@@ -59,6 +60,8 @@ private:
     LRESULT OnShowHint(WPARAM wParam);
     LRESULT OnDestroy();
     void OnButton(int key);
+    void ChooseFunction(int entry);
+    void CaptionAssignmentButtons();
 
     void Apply(int mode);
     void EndApplyWait();
@@ -89,6 +92,8 @@ private:
     MacroStorage m_macroStorage{m_macros};
 
     std::array<std::unique_ptr<ConfigPage>, mainwindow::kPageCount> m_pages;
+    std::unique_ptr<ButtonFunctionChooser> m_chooser;
+    int m_menuEntry = 0;  // entry whose function menu was opened last
     mainwindow::Page m_currentPage = mainwindow::Page::Buttons;
     RECT m_pageArea{};
     RECT m_statusLine{};

@@ -34,6 +34,7 @@ struct DialogSearch {
     DWORD process;
     HWND mainWindow;
     HWND found;
+    const char* className;
 };
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
@@ -43,7 +44,7 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
     char className[64] = {};
     GetClassNameA(window, className, sizeof className);
     if (process == search->process && window != search->mainWindow && IsWindowVisible(window) &&
-        strcmp(className, kDialogClass) == 0) {
+        strcmp(className, search->className) == 0) {
         search->found = window;
         return FALSE;
     }
@@ -227,8 +228,40 @@ bool OptionFolder::Click(HWND window, const std::string& skinFile, int key) cons
     return true;
 }
 
+void OptionFolder::Type(const std::string& text) {
+    for (char c : text) {
+        INPUT input[2] = {};
+        for (INPUT& key : input) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(c));
+            key.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    }
+}
+
+void OptionFolder::PressKey(WORD virtualKey) {
+    INPUT input[2] = {};
+    for (INPUT& key : input) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = virtualKey;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+HWND OptionFolder::WaitForWindowOfClass(const char* className, HWND except) const {
+    DialogSearch search{GetProcessId(m_option), except, nullptr, className};
+    WaitFor([&] {
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
 HWND OptionFolder::WaitForDialog(HWND mainWindow) const {
-    DialogSearch search{GetProcessId(m_option), mainWindow, nullptr};
+    DialogSearch search{GetProcessId(m_option), mainWindow, nullptr, kDialogClass};
     WaitFor([&] {
         EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         return search.found != nullptr;

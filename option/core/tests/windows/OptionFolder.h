@@ -49,6 +49,11 @@ public:
     // A left click with the system pointer at the centre of the skin
     // rectangle of the key, in the window that uses that skin file.
     bool Click(HWND window, const std::string& skinFile, int key) const;
+    // Keystrokes through the system into the focused window.
+    static void Type(const std::string& text);
+    static void PressKey(WORD virtualKey);
+    // A visible window of the Option process with this class, other than `except`.
+    HWND WaitForWindowOfClass(const char* className, HWND except) const;
     // The enabled state of the control at the centre of the key's rectangle.
     bool ControlEnabled(HWND window, const std::string& skinFile, int key) const;
     // A visible dialog of the Option process other than the main window.

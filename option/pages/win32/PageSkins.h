@@ -66,11 +66,3 @@ constexpr char kFilter[] = "exe file(*.exe)|*.EXE|";
 constexpr char kDefaultExtension[] = "*.exe";
 constexpr char kInitialNameFormat[] = "%s\\.exe";
 }  // namespace programdialog
-
-namespace clickwarning {
-constexpr char kSkinFile[] = "skin_click_warn.ini";
-constexpr char kTitle[] = "Warning";
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
-constexpr int kClose = 3;
-}  // namespace clickwarning

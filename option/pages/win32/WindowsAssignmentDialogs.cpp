@@ -1,14 +1,14 @@
 #include "option/pages/win32/WindowsAssignmentDialogs.h"
 
-#include "option/pages/win32/ClickWarningDialog.h"
+#include "option/core/win32/WarningDialog.h"
 #include "option/pages/win32/LaunchProgramDialog.h"
 #include "option/pages/win32/SelectMacroDialog.h"
 #include "option/pages/win32/SelectPlayerDialog.h"
 #include "option/pages/win32/ShortcutDialog.h"
 
 void WindowsAssignmentDialogs::ShowClickWarning() {
-    ClickWarningDialog dialog;
-    dialog.Run(m_owner);
+    WarningDialog dialog(warning::kClickSkin);
+    dialog.Show(m_owner);
 }
 
 bool WindowsAssignmentDialogs::ChooseShortcut(uint8_t& keyCode, uint8_t& modifiers) {

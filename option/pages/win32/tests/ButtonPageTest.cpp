@@ -11,6 +11,7 @@
 #include <functional>
 #include <thread>
 
+#include "option/core/win32/WarningDialog.h"
 #include "option/pages/win32/ButtonPage.h"
 #include "option/pages/win32/PageSkins.h"
 #include "option/pages/win32/tests/TestHost.h"
@@ -74,9 +75,10 @@ public:
 
 private:
     void CloseEverything() {
-        for (const char* title : {shortcutdialog::kTitle, playerdialog::kTitle, macrodialog::kTitle,
-                                  programdialog::kTitle, clickwarning::kTitle})
-            if (HWND dialog = FindWindowA(nullptr, title)) PostMessageA(dialog, WM_CLOSE, 0, 0);
+        // Every dialog of ours is a top-level window of the dialog class.
+        HWND dialog = nullptr;
+        while ((dialog = FindWindowExA(nullptr, dialog, "FrameDialog", nullptr)))
+            if (IsWindowVisible(dialog)) PostMessageA(dialog, WM_CLOSE, 0, 0);
         for (HWND menu : OpenMenus()) PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     }
 
@@ -171,11 +173,11 @@ TEST_F(ButtonPageTest, OnlyLeftButton_IsKeptWithTheClickWarning) {
     Drive([&](Driver& driver) {
         OpenMenu(driver, 0);
         if (!driver.ClickMenuItem(1, kRightButtonItem)) return;
-        HWND warning = WaitForWindow(clickwarning::kTitle);
+        HWND warning = WaitForOwnedDialog(m_host.Handle());
         if (!driver.Check(warning != nullptr, "no click warning")) return;
         Screenshot("click_warning");
-        driver.ClickSkinKey(clickwarning::kTitle, clickwarning::kSkinFile, clickwarning::kOk);
-        driver.Check(WaitForWindowGone(clickwarning::kTitle), "warning stayed open");
+        ClickAt(SkinCentre(warning, warning::kClickSkin, 1));  // OK
+        driver.Check(WaitForOwnedDialogGone(m_host.Handle()), "warning stayed open");
     });
     EXPECT_EQ(m_page.LastResult(), AssignResult::Refused);
     EXPECT_EQ(Entry(0).FunctionCode, 1);

@@ -1,6 +1,7 @@
 #include "option/pages/win32/tests/UserInput.h"
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 
 #include "profile/win32/PrivateProfileAccessor.h"
@@ -15,6 +16,7 @@ constexpr DWORD kDeadlineMs = 15000;
 constexpr DWORD kPollMs = 20;
 constexpr UINT kMenuGetHandle = 0x01E1;  // MN_GETHMENU
 constexpr char kMenuClass[] = "#32768";
+constexpr char kDialogClass[] = "FrameDialog";
 
 void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 
@@ -102,6 +104,41 @@ bool WaitForWindowGone(const char* title) {
         HWND found = FindWindowA(nullptr, title);
         return !found || !IsWindowVisible(found);
     });
+}
+
+namespace {
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<OwnedSearch*>(lParam);
+    char className[32] = "";
+    GetClassNameA(window, className, sizeof className);
+    // Menus are owned by the same window; only our dialog class counts.
+    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner &&
+        strcmp(className, kDialogClass) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND OwnedDialog(HWND owner) {
+    OwnedSearch search{owner, nullptr};
+    EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+}  // namespace
+
+HWND WaitForOwnedDialog(HWND owner) {
+    WaitFor([&] { return OwnedDialog(owner) != nullptr; });
+    return OwnedDialog(owner);
+}
+
+bool WaitForOwnedDialogGone(HWND owner) {
+    return WaitFor([&] { return OwnedDialog(owner) == nullptr; });
 }
 
 std::vector<HWND> OpenMenus() {

@@ -26,6 +26,9 @@ bool WaitFor(const std::function<bool()>& condition);
 // A visible top-level window with this title, or null at the deadline.
 HWND WaitForWindow(const char* title);
 bool WaitForWindowGone(const char* title);
+// A visible dialog owned by the window (dialogs without a title), or null.
+HWND WaitForOwnedDialog(HWND owner);
+bool WaitForOwnedDialogGone(HWND owner);
 // The visible popup menu windows, the first opened first.
 std::vector<HWND> OpenMenus();
 // Waits for `count` open menus; the last of them, or null.

@@ -217,16 +217,29 @@ TEST_F(ButtonPageTest, ShortcutDialog_CapturesTheLastKeyAndTheToggles) {
     EXPECT_EQ(Caption(4), "Shift+F5");
 }
 
-TEST_F(ButtonPageTest, ShortcutDialog_CancelKeepsTheEntry) {
+TEST_F(ButtonPageTest, ShortcutDialog_ShowsThePresetKeyAndCancelKeepsTheEntry) {
+    // Entry 9 holds A with modifier bits 1 and 3.
+    Entry(9).FunctionCode = 5;
+    Entry(9).ItemCount = 1;
+    Entry(9).Data[0] = 4;
+    Entry(9).Data[1] = 0x0A;
+    m_page.Refresh();
+    EXPECT_EQ(Caption(9), "Ctrl+Alt+A");
     ButtonAssignmentEntry before = Entry(9);
+    std::string presetText;
     Drive([&](Driver& driver) {
         OpenMenu(driver, 9);
         if (!driver.ClickMenuItem(1, kKeyCombinationItem)) return;
-        if (!driver.Check(WaitForWindow(shortcutdialog::kTitle) != nullptr, "no shortcut dialog")) return;
+        HWND dialog = WaitForWindow(shortcutdialog::kTitle);
+        if (!driver.Check(dialog != nullptr, "no shortcut dialog")) return;
+        char text[64] = "";
+        GetWindowTextA(GetDlgItem(dialog, shortcutdialog::kKeyFieldId), text, sizeof text);
+        presetText = text;
         PressKey('Q');
         driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kCancel);
         driver.Check(WaitForWindowGone(shortcutdialog::kTitle), "shortcut dialog stayed open");
     });
+    EXPECT_EQ(presetText, "A");
     EXPECT_EQ(memcmp(&Entry(9), &before, sizeof before), 0);
     EXPECT_FALSE(Changed(9));
 }

@@ -9,7 +9,6 @@ constexpr uint32_t kLastLowFunction = 1015;
 constexpr uint32_t kFirstHighFunction = 1017;  // 1017..1044: codes 17..44
 constexpr uint32_t kLastHighFunction = 1044;
 constexpr uint32_t kKeyCombination = 1005;     // opens the shortcut dialog
-constexpr uint32_t kDisable = 1006;
 constexpr uint32_t kLaunchProgram = 1017;      // opens the launch-program dialog
 constexpr uint32_t kMediaPlayerSettings = 1048;  // select-player dialog; entry unchanged
 constexpr uint32_t kMacroManager = 1049;       // macro manager; entry unchanged

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 constexpr int32_t kPlayerCount = 4;
-constexpr int32_t kRealPlayerOption = 2;  // shown when preset, not offered
 
 // Any value outside 0..3 shows the name of 0.
 const char* PlayerName(int32_t mediaOption);

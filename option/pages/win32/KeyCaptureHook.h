@@ -16,7 +16,6 @@ public:
     // One hook per process: installing again moves it to the new target.
     bool Install(HWND target);
     void Remove();
-    bool Installed() const { return m_hook != nullptr; }
 
 private:
     HHOOK m_hook = nullptr;

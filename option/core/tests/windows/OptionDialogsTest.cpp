@@ -110,6 +110,23 @@ TEST(OptionDialogs_Import, ProfileFileIntoSlotTwoIsWrittenAndApplied) {
     EXPECT_EQ(folder.Setting("Setting", "CurrentProfile"), "2");
 }
 
+TEST(OptionMainWindow_Hover, StatusLineShowsTheHintOfThePointedControl) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    constexpr int kStatusLineKey = 48;
+    RECT place{};
+    GetWindowRect(option, &place);
+    OptionFolder::MovePointer(place.right + 40, place.bottom + 40);
+    ASSERT_TRUE(WaitFor([&] { return !folder.ShowsText(option, kMainSkin, kStatusLineKey); }));
+    ASSERT_TRUE(folder.PointAt(option, kMainSkin, kApplyKey));
+    EXPECT_TRUE(WaitFor([&] { return folder.ShowsText(option, kMainSkin, kStatusLineKey); }));
+    // Leaving the control clears the hint again.
+    OptionFolder::MovePointer(place.right + 40, place.bottom + 40);
+    EXPECT_TRUE(WaitFor([&] { return !folder.ShowsText(option, kMainSkin, kStatusLineKey); }));
+}
+
 // Stands in for an agent that takes the apply message and then dies: it
 // never answers with the end of the apply.
 class SilentAgent {

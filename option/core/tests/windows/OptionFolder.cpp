@@ -18,6 +18,8 @@ constexpr char kDialogClass[] = "FrameDialog";
 constexpr int kAbsoluteScale = 65535;
 // The writer is idle when the log has not grown for this long.
 constexpr ULONGLONG kQuietLogMs = 1500;
+// Text on the dark skin is at least this light in every channel.
+constexpr int kTextBrightness = 100;
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
@@ -207,6 +209,35 @@ bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, 
     if (!GetWindowRect(window, &place)) return false;
     centre = POINT{place.left + x + width / 2, place.top + y + height / 2};
     return true;
+}
+
+void OptionFolder::MovePointer(int x, int y) {
+    SetCursorPos(x, y);
+    SendMouse(MOUSEEVENTF_MOVE, x, y);
+}
+
+bool OptionFolder::PointAt(HWND window, const std::string& skinFile, int key) const {
+    POINT centre{};
+    if (!KeyCentre(window, skinFile, key, centre)) return false;
+    MovePointer(centre.x, centre.y);
+    return true;
+}
+
+bool OptionFolder::ShowsText(HWND window, const std::string& skinFile, int key) const {
+    POINT centre{};
+    RECT place{};
+    if (!KeyCentre(window, skinFile, key, centre) || !GetWindowRect(window, &place)) return false;
+    // The rectangle's left half, scanned row by row at the centre's height band.
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    for (int y = centre.y - 4; y <= centre.y + 4 && !found; ++y)
+        for (int x = place.left + 20; x < centre.x && !found; ++x) {
+            const COLORREF colour = GetPixel(screen, x, y);
+            found = GetRValue(colour) >= kTextBrightness && GetGValue(colour) >= kTextBrightness &&
+                    GetBValue(colour) >= kTextBrightness;
+        }
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
 bool OptionFolder::ControlEnabled(HWND window, const std::string& skinFile, int key) const {

@@ -49,6 +49,11 @@ public:
     // A left click with the system pointer at the centre of the skin
     // rectangle of the key, in the window that uses that skin file.
     bool Click(HWND window, const std::string& skinFile, int key) const;
+    // Moves the system pointer to a screen point, or to the key's centre.
+    static void MovePointer(int x, int y);
+    bool PointAt(HWND window, const std::string& skinFile, int key) const;
+    // Light pixels (text) on the screen in the left part of the key's rectangle.
+    bool ShowsText(HWND window, const std::string& skinFile, int key) const;
     // Keystrokes through the system into the focused window.
     static void Type(const std::string& text);
     static void PressKey(WORD virtualKey);

@@ -25,6 +25,9 @@ constexpr int kApplyKey = 14;
 // Keys of the properties dialog.
 constexpr int kPropertiesOkKey = 4;
 constexpr int kPropertiesCancelKey = 5;
+// A point on the drawn mouse of the main window, away from every control.
+constexpr int kMouseFaceX = 242;
+constexpr int kMouseFaceY = 300;
 
 #define REQUIRE_READY(folder) \
     if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
@@ -116,14 +119,16 @@ TEST(OptionMainWindow_Hover, StatusLineShowsTheHintOfThePointedControl) {
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
     constexpr int kStatusLineKey = 48;
+    // A point of the window's own face (the drawn mouse), where no control is.
     RECT place{};
     GetWindowRect(option, &place);
-    OptionFolder::MovePointer(place.right + 40, place.bottom + 40);
+    const POINT face{place.left + kMouseFaceX, place.top + kMouseFaceY};
+    OptionFolder::MovePointer(face.x, face.y);
     ASSERT_TRUE(WaitFor([&] { return !folder.ShowsText(option, kMainSkin, kStatusLineKey); }));
     ASSERT_TRUE(folder.PointAt(option, kMainSkin, kApplyKey));
     EXPECT_TRUE(WaitFor([&] { return folder.ShowsText(option, kMainSkin, kStatusLineKey); }));
     // Leaving the control clears the hint again.
-    OptionFolder::MovePointer(place.right + 40, place.bottom + 40);
+    OptionFolder::MovePointer(face.x, face.y);
     EXPECT_TRUE(WaitFor([&] { return !folder.ShowsText(option, kMainSkin, kStatusLineKey); }));
 }
 

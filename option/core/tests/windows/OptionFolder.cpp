@@ -316,6 +316,25 @@ std::vector<std::vector<uint8_t>> OptionFolder::SetFeatureTransfers() const {
     return transfers;
 }
 
+std::vector<uint8_t> OptionFolder::DataAfterLast(const std::vector<uint8_t>& command) const {
+    std::vector<uint8_t> data;
+    bool afterCommand = false;
+    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
+        portio::TransferRecord record;
+        if (!portio::ParseTransferLine(line, record)) continue;
+        if (record.Kind == portio::kSetFeatureTransfer) {
+            afterCommand = record.Bytes.size() >= command.size() &&
+                           std::equal(command.begin(), command.end(), record.Bytes.begin());
+            // A later command whose data has not been logged yet gives nothing.
+            if (afterCommand) data.clear();
+        } else if (afterCommand) {
+            data = record.Bytes;
+            afterCommand = false;
+        }
+    }
+    return data;
+}
+
 size_t OptionFolder::CountTransfers(const std::vector<uint8_t>& bytes) const {
     size_t count = 0;
     for (const auto& transfer : SetFeatureTransfers())

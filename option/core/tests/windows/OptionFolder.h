@@ -66,6 +66,9 @@ public:
 
     std::string Setting(const char* section, const char* key) const;
     std::vector<std::vector<uint8_t>> SetFeatureTransfers() const;
+    // The data of the first WriteUSB transfer after the last SetFeature
+    // transfer that starts with `command`; empty when there is none.
+    std::vector<uint8_t> DataAfterLast(const std::vector<uint8_t>& command) const;
     size_t CountTransfers(const std::vector<uint8_t>& bytes) const;
     bool WaitForTransferCount(const std::vector<uint8_t>& bytes, size_t count) const;
 

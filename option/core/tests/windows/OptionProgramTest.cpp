@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "OptionFolder.h"
+#include "option/pages/FunctionMenuLayout.h"
 
 namespace {
 
@@ -19,6 +20,14 @@ constexpr int kOkKey = 12;
 constexpr int kApplyKey = 14;
 constexpr int kResetAllKey = 45;
 constexpr int kWarningOkKey = 1;
+constexpr int kTopButtonKey = 26;  // the assignment button of entry 6
+// The shortcut dialog.
+constexpr char kShortcutTitle[] = "R.ZENT Shortcut Dialog";
+constexpr char kShortcutSkin[] = "skin_shortcut.ini";
+constexpr int kShortcutCtrlKey = 7;  // modifier bit 2
+constexpr int kShortcutOkKey = 2;
+constexpr unsigned kKeyCombinationItem = 1005;
+constexpr char kMenuWindowClass[] = "#32768";
 
 #define REQUIRE_READY(folder) \
     if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
@@ -108,6 +117,46 @@ TEST(OptionProgram_WithAgent, ResetAllAfterConfirmingSelectsProfileOne) {
     EXPECT_GT(folder.CountTransfers(kOpeningCommand), openingsBefore);
     EXPECT_TRUE(IsWindowEnabled(option));
     EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+}
+
+TEST(OptionProgram_WithAgent, KeyCombinationThroughTheShortcutDialogReachesTheMouse) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_TRUE(folder.StartAgent());
+    // Slot 0 (the start's current slot) gets its button map again.
+    const std::vector<uint8_t> buttonMap = {0x0D, 0x01, 0x80, 0x00, 0x00, 0x00, 0x00, 0x71};
+    const size_t mapsBefore = folder.CountTransfers(buttonMap);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+
+    // Where the key-combination item sits in the function menu.
+    const std::vector<FunctionMenuItem> menu = BuildFunctionMenu();
+    size_t position = 0;
+    while (position < menu.size() && menu[position].identifier != kKeyCombinationItem) ++position;
+    ASSERT_LT(position, menu.size());
+
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kTopButtonKey));
+    ASSERT_NE(folder.WaitForWindowOfClass(kMenuWindowClass, nullptr), nullptr);
+    for (size_t step = 0; step <= position; ++step) OptionFolder::PressKey(VK_DOWN);
+    OptionFolder::PressKey(VK_RETURN);
+    HWND shortcut = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (shortcut = FindWindowA(nullptr, kShortcutTitle)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(shortcut) != FALSE; }));
+    OptionFolder::PressKey('K');
+    ASSERT_TRUE(folder.Click(shortcut, kShortcutSkin, kShortcutCtrlKey));
+    ASSERT_TRUE(folder.Click(shortcut, kShortcutSkin, kShortcutOkKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(shortcut); }));
+
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(folder.WaitForTransferCount(buttonMap, mapsBefore + 1));
+    // Entry 6's map entry, bytes 24..27: a key combination (type 0), the
+    // modifier byte 0x04 (Ctrl) shifted right by one, the key code of K
+    // (0x0E); a key combination has no macro report.
+    std::vector<uint8_t> data;
+    ASSERT_TRUE(WaitFor([&] { return (data = folder.DataAfterLast(buttonMap)).size() >= 28; }));
+    EXPECT_EQ(std::vector<uint8_t>(data.begin() + 24, data.begin() + 28), (std::vector<uint8_t>{0x00, 0x02, 0x0E, 0x00}));
+    const std::vector<uint8_t> macroReportOfEntry6 = {0x0F, 0x07, 0x80, 0x00, 0x00, 0x00, 0x00, 0x69};
+    EXPECT_EQ(folder.CountTransfers(macroReportOfEntry6), 0u);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ constexpr UINT kMsgApply = 1224;
 // Keys of the main window's skin.
 constexpr int kNewProfileKey = 1;
 constexpr int kImportKey = 2;
+constexpr int kExportKey = 3;
 constexpr int kPropertiesKey = 4;
 constexpr int kFirstSlotKey = 5;
 constexpr int kApplyKey = 14;
@@ -111,6 +112,26 @@ TEST(OptionDialogs_Import, ProfileFileIntoSlotTwoIsWrittenAndApplied) {
     EXPECT_TRUE(folder.WaitForTransferCount(buttonMapOfSlotTwo, mapsBefore + 1));
     EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(3), selectsBefore + 1));
     EXPECT_EQ(folder.Setting("Setting", "CurrentProfile"), "2");
+}
+
+TEST(OptionDialogs_Export, CurrentProfileIsWrittenToTheChosenFile) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 3));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kExportKey));
+    HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
+    ASSERT_NE(fileDialog, nullptr);
+    SetForegroundWindow(fileDialog);
+    const std::string exported = folder.Path() + "exported.gmp";
+    OptionFolder::Type(exported);
+    OptionFolder::PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return ProfileValue(exported, "ProFileName") == "Default4"; }));
+    EXPECT_EQ(ProfileValue(exported, "PollingRate"), "2");
+    EXPECT_EQ(GetFileAttributesA((exported + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    // Exporting applies nothing.
+    EXPECT_EQ(folder.Setting("Setting", "CurrentProfile"), "");
 }
 
 TEST(OptionMainWindow_Hover, StatusLineShowsTheHintOfThePointedControl) {

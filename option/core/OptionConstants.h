@@ -10,7 +10,6 @@ namespace option {
 // Identity.
 constexpr char kInstanceMutexName[] = "Gaming_Mouse_Normal_configure";
 constexpr char kMainWindowTitle[] = "TARVIK-Q7 Gaming Mouse Option";
-constexpr int kMainDialogTemplate = 102;
 constexpr int kProgramIconResource = 128;
 
 // Named objects and windows of the agent; they must match the agent's.

@@ -79,6 +79,7 @@ bool Dialog::CreateModeless(HWND parent, const char* title, DWORD style) {
 INT_PTR Dialog::RunModal(HWND owner, const char* title, DWORD style) {
     m_endRequested = false;
     m_result = IDCANCEL;
+    if (owner) owner = GetAncestor(owner, GA_ROOT);
     if (!CreateFromTemplate(owner, title, style & ~WS_VISIBLE)) return -1;
     bool ownerWasEnabled = owner && IsWindowEnabled(owner);
     if (ownerWasEnabled) EnableWindow(owner, FALSE);
@@ -145,7 +146,8 @@ LRESULT CALLBACK Dialog::StaticWindowProcedure(HWND handle, UINT message, WPARAM
 
     LRESULT result = 0;
     try {
-        result = dialog->HandleMessage(message, wParam, lParam);
+        if (!dialog->FilterMessage(message, wParam, lParam, result))
+            result = dialog->HandleMessage(message, wParam, lParam);
     } catch (...) {
         // Nothing may leave a window procedure.
         OutputDebugStringA("Dialog: exception in message handler\n");

@@ -17,7 +17,9 @@ public:
 
     HWND Handle() const { return m_handle; }
 
-    // Creates the dialog, disables the owner and runs until EndModal; returns
+    // Creates the dialog, disables the owner's top-level window (a dialog
+    // opened from a child page must freeze the whole main window) and runs
+    // until EndModal; returns
     // the result given to EndModal (IDCANCEL when the loop ends otherwise).
     INT_PTR RunModal(HWND owner, const char* title = "", DWORD style = WS_POPUP | WS_CLIPCHILDREN);
     // Creates a modeless dialog, for example a page inside another window
@@ -34,6 +36,9 @@ protected:
     // The message table. Return DefaultProcessing(...) for what is not handled.
     // IDOK and IDCANCEL commands end a modal run by default.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sees every message before the message table; true (with the result)
+    // ends its processing. Toolkits hand controls their own messages here.
+    virtual bool FilterMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
     // Sees every message of the modal loop first; true swallows it.
     virtual bool PreTranslateMessage(MSG& message);

@@ -56,7 +56,8 @@ LRESULT CALLBACK Window::StaticWindowProcedure(HWND handle, UINT message, WPARAM
 
     LRESULT result = 0;
     try {
-        result = window->HandleMessage(message, wParam, lParam);
+        if (!window->FilterMessage(message, wParam, lParam, result))
+            result = window->HandleMessage(message, wParam, lParam);
     } catch (...) {
         // Nothing may leave a window procedure.
         OutputDebugStringA("Window: exception in message handler\n");

@@ -27,6 +27,9 @@ public:
 protected:
     // The message table. Return DefaultProcessing(...) for what is not handled.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sees every message before the message table; true (with the result)
+    // ends its processing. Toolkits hand controls their own messages here.
+    virtual bool FilterMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
     // Called after WM_NCDESTROY; the handle is gone.
     virtual void OnFinalDestroy() {}

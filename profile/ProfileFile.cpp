@@ -90,6 +90,11 @@ const std::vector<ProfileField>& ProfileFieldsInReadOrder() {
 
 bool WriteProfileFile(const ProfileRecord& record, IniFileSystem& files, const std::string& path) {
     auto ini = files.Open(path);
+    return ini && WriteProfileFields(record, *ini);
+}
+
+bool WriteProfileFields(const ProfileRecord& record, IniAccessor& file) {
+    IniAccessor* ini = &file;
     const auto* bytes = reinterpret_cast<const uint8_t*>(&record);
     for (const ProfileField& field : ProfileFieldsInWriteOrder()) {
         const char* key = field.key.c_str();

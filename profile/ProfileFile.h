@@ -26,6 +26,8 @@ const std::vector<ProfileField>& ProfileFieldsInReadOrder();
 
 // Puts every field in write order; the file is not emptied first. Always true.
 bool WriteProfileFile(const ProfileRecord& record, IniFileSystem& files, const std::string& path);
+// The same into a file already open.
+bool WriteProfileFields(const ProfileRecord& record, IniAccessor& file);
 
 // Reads every field: missing integers read as -1 (bytes as 255), texts as
 // empty (cut to their field), an entry whose value is missing or damaged keeps

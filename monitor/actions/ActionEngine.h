@@ -1,8 +1,8 @@
 // What the agent hands to the action engine: the device events the agent
 // does not handle itself, the periodic foreground check, the key and media
 // repeat timers, texts sent by other programs, macro playing on the player
-// thread and the second profile notice after a select-only write. The agent
-// window routes each of these here.
+// thread, the second profile notice after a select-only write, and the
+// shutdown. The agent window routes each of these here.
 #pragma once
 
 #include <cstdint>
@@ -30,4 +30,10 @@ public:
 
     // Thread message 1648 on the macro-player thread.
     virtual void PlayMacro() = 0;
+
+    // Agent shutdown, before the macro-player thread is stopped: repeat
+    // timers stop, held combinations are released, the playing macro stops.
+    virtual void BeginShutdown() = 0;
+    // After the macro-player thread has ended: keys macros left held go up.
+    virtual void FinishShutdown() = 0;
 };

@@ -2,6 +2,8 @@
 // the programs, commands, timers, tray icon, kernel object and file names.
 #pragma once
 
+#include "monitor/actions/ActionConstants.h"
+
 #include <cstdint>
 
 namespace agent {
@@ -9,8 +11,8 @@ namespace agent {
 // Window titles by which the programs find each other.
 constexpr char kAgentWindowTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
 constexpr char kAgentWindowClass[] = "TarvikMouseMonitorAgent";
-constexpr char kOptionWindowTitle[] = "TARVIK-Q7 Gaming Mouse Option";
-constexpr char kDisplayWindowTitle[] = "Zelkor_510-7716_Gaming_Mouse_Normal_OSD";
+constexpr const char* kOptionWindowTitle = actions::kOptionWindowTitle;
+constexpr const char* kDisplayWindowTitle = actions::kDisplayWindowTitle;
 
 // Outside windows closed at shutdown, in this order.
 constexpr const char* kOutsideWindowTitles[] = {
@@ -43,10 +45,10 @@ constexpr unsigned kMsgDevicePresence = 1326;        // HID transport library: p
 
 // Messages sent by the agent.
 constexpr unsigned kMsgClose = 0x0010;  // WM_CLOSE, to Option and the outside windows
-constexpr unsigned kMsgSlotChanged = 1255;           // to Option
+constexpr unsigned kMsgSlotChanged = actions::kMsgSlotChanged;
 constexpr unsigned kMsgApplyFinished = 1256;         // to Option
-constexpr unsigned kMsgSettingsChangedByMouse = 1257;  // to Option
-constexpr unsigned kMsgDisplayNotice = 1324;         // to the on-screen display window
+constexpr unsigned kMsgSettingsChangedByMouse = actions::kMsgSettingsChangedByMouse;
+constexpr unsigned kMsgDisplayNotice = actions::kMsgDisplayNotice;
 constexpr unsigned kMsgDisplaySettings = 1326;       // to the on-screen display window, during an apply
 
 // Thread messages.
@@ -67,8 +69,8 @@ constexpr unsigned kTimerForegroundCheck = 500;
 constexpr unsigned kTimerForegroundCheckPeriod = 2000;
 constexpr unsigned kTimerFirstWrite = 502;
 constexpr unsigned kTimerFirstWriteDelay = 200;
-constexpr unsigned kTimerMediaRepeat = 101;
-constexpr unsigned kTimerKeyRepeat = 102;
+constexpr unsigned kTimerMediaRepeat = actions::kTimerMediaRepeat;  // driven by the action engine
+constexpr unsigned kTimerKeyRepeat = actions::kTimerKeyRepeat;
 
 // Pause before the channels are reopened on arrival.
 constexpr unsigned kArrivalPauseMilliseconds = 1000;

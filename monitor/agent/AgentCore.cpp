@@ -14,7 +14,10 @@ AgentCore::AgentCore(AgentServices& services, device::DeviceLinkState& link)
 void AgentCore::LoadProfileSet() {
     ClearBlock(*m_copy);
     m_services.LoadProfileSet(*m_copy);
-    m_copy->CurrentSlot = EffectiveSlot(m_copy->CurrentSlot);
+    if (EffectiveSlot(m_copy->CurrentSlot) != m_copy->CurrentSlot) {
+        m_copy->CurrentSlot = EffectiveSlot(m_copy->CurrentSlot);
+        m_services.ReadPointerSettings(CurrentProfile(*m_copy));
+    }
 }
 
 void AgentCore::OnOpenedAtStart(bool present) {

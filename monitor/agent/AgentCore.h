@@ -19,7 +19,9 @@ public:
 
     // Start-up: a cleared block filled from the settings files. A missing or
     // damaged current slot becomes slot 0 so that every reader indexes a
-    // real record and the select command names profile 1.
+    // real record and the select command names profile 1; slot 0 then takes
+    // the system's own pointer settings, so that the first start does not
+    // replace the user's double-click time and pointer speed with defaults.
     void LoadProfileSet();
 
     // Start-up after the mouse was opened: result of Open_ReportDevice.

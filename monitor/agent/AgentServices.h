@@ -45,6 +45,8 @@ public:
     virtual bool ReadSharedBlock(SettingsBlock& block) = 0;
     virtual bool WriteSharedBlock(const SettingsBlock& block) = 0;
 
+    // The system's pointer settings read from the registry into a record.
+    virtual void ReadPointerSettings(ProfileRecord& record) = 0;
     // The pointer settings of one record applied to the running system; the
     // record may be corrected (acceleration turned off).
     virtual void ApplyPointerSettings(ProfileRecord& record) = 0;

@@ -16,6 +16,9 @@ struct DeviceLinkState {
     std::atomic<int32_t> State{kDeviceNotOpened};
     std::atomic<bool> Busy{false};
     std::atomic<bool> Abort{false};
+    // Raised once at shutdown, before the abort: a write that becomes busy
+    // after the abort was tried still sees it and sends nothing.
+    std::atomic<bool> Stopping{false};
 };
 
 // Raises the abort flag only while a write is running, so that an abort

@@ -10,7 +10,7 @@ std::optional<int> DeviceWriter::Write(const SettingsBlock& snapshot, DeviceWrit
     // finds the write busy and aborts it (see MarkRemoved).
     m_link.Busy.store(true);
     m_link.Abort.store(false);
-    if (m_link.State.load() != kDevicePresent) {
+    if (m_link.State.load() != kDevicePresent || m_link.Stopping.load()) {
         m_link.Busy.store(false);
         return std::nullopt;
     }
@@ -50,6 +50,6 @@ bool DeviceWriter::Pause(unsigned milliseconds) {
     return true;
 }
 
-bool DeviceWriter::Aborted() const { return m_link.Abort.load(); }
+bool DeviceWriter::Aborted() const { return m_link.Abort.load() || m_link.Stopping.load(); }
 
 }  // namespace device

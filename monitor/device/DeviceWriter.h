@@ -19,8 +19,8 @@ public:
     // One request of the device-writer thread. `snapshot` is the caller's own
     // copy of the block for this request, so the agent may replace its copy
     // meanwhile. Sets the busy flag and clears the abort flag first, clears
-    // busy at the end. Returns nothing when the mouse is not present (the
-    // request is dropped); otherwise the result of the profile select
+    // busy at the end. Returns nothing when the mouse is not present or the
+    // agent is stopping (the request is dropped); otherwise the result of the profile select
     // command, or 0 when the write was aborted.
     std::optional<int> Write(const SettingsBlock& snapshot, DeviceWriteMode mode);
 

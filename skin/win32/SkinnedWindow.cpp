@@ -19,9 +19,11 @@ void SkinHost::Paint(HWND window, HDC dc) {
     surface.CopyTo(dc);
 }
 
-bool SkinHost::HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (HandleMenuOwnerDraw(message, wParam, lParam, result)) return true;
-    if (ReflectToControl(message, wParam, lParam, result)) return true;
+bool SkinHost::ReflectToSkinControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return HandleMenuOwnerDraw(message, wParam, lParam, result) || ReflectToControl(message, wParam, lParam, result);
+}
+
+bool SkinHost::HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (message) {
     case WM_PAINT: {
         PaintDc paint(window);
@@ -39,6 +41,14 @@ bool SkinHost::HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARA
     default:
         return false;
     }
+}
+
+bool SkinnedWindow::FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return ReflectToSkinControls(message, wParam, lParam, result);
+}
+
+bool SkinnedDialog::FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    return ReflectToSkinControls(message, wParam, lParam, result);
 }
 
 LRESULT SkinnedWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,6 +29,9 @@ protected:
 
     void LoadSkin(HWND window);
     void Paint(HWND window, HDC dc);
+    // Owner-draw, colour and command messages of the skin's controls and
+    // menus, handed to them before the derived window's message table.
+    bool ReflectToSkinControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Common messages; true when handled.
     bool HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -39,12 +42,14 @@ private:
 class SkinnedWindow : public Window, public SkinHost {
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
 // Enter and Escape never end a skinned dialog: only its own buttons do.
 class SkinnedDialog : public Dialog, public SkinHost {
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool PreTranslateMessage(MSG& message) override;
 };
 

@@ -64,6 +64,7 @@ SkinButton* WindowSkin::AddButton(int key, DWORD style) {
     if (!button->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
     Dress(*button, entry);
     m_buttons.push_back(std::move(button));
+    m_buttonKeys.push_back(key);
     return m_buttons.back().get();
 }
 
@@ -74,7 +75,21 @@ ColourSwatchButton* WindowSkin::AddSwatch(int key, DWORD style) {
     Dress(*swatch, entry);
     ColourSwatchButton* raw = swatch.get();
     m_buttons.push_back(std::move(swatch));
+    m_buttonKeys.push_back(key);
     return raw;
+}
+
+SkinButton* WindowSkin::ButtonAt(int key) const {
+    for (size_t i = 0; i < m_buttons.size(); ++i)
+        if (m_buttonKeys[i] == key) return m_buttons[i].get();
+    return nullptr;
+}
+
+int WindowSkin::KeyOf(HWND button) const {
+    if (!button) return 0;
+    for (size_t i = 0; i < m_buttons.size(); ++i)
+        if (m_buttons[i]->Handle() == button) return m_buttonKeys[i];
+    return 0;
 }
 
 void WindowSkin::FinishLoading() {

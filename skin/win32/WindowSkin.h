@@ -68,6 +68,10 @@ public:
     const Bitmap& Background() const { return m_background; }
     const Bitmap& StateImage(SkinState state) const { return m_states[static_cast<size_t>(state)]; }
     const std::vector<std::unique_ptr<SkinButton>>& Buttons() const { return m_buttons; }
+    // The button made for a placement key (null when none), and the key of
+    // a button's window (0 when it is none of the skin's buttons).
+    SkinButton* ButtonAt(int key) const;
+    int KeyOf(HWND button) const;
     SIZE Size() const { return SIZE{m_background.Width(), m_background.Height()}; }
 
 private:
@@ -78,5 +82,6 @@ private:
     Bitmap m_background;
     std::array<Bitmap, kSkinStateCount> m_states;
     std::vector<std::unique_ptr<SkinButton>> m_buttons;
+    std::vector<int> m_buttonKeys;  // placement key of each of m_buttons
     std::vector<std::shared_ptr<void>> m_kept;
 };

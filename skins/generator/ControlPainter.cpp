@@ -4,6 +4,8 @@
 #include "skins/generator/VisualStyle.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 
@@ -178,6 +180,72 @@ void PaintValueBox(Raster& picture, const LayoutElement& element, ImageState sta
     PaintArrowGlyph(picture, down, "down", colours.label);
 }
 
+// The outline of the mouse's body: an egg, narrower at the front (top).
+std::vector<double> MouseOutline(const Box& box, double inset) {
+    const double centreX = box.x + box.width / 2.0, centreY = box.y + box.height / 2.0;
+    const double halfWidth = box.width / 2.0 - inset, halfHeight = box.height / 2.0 - inset;
+    std::vector<double> points;
+    for (int step = 0; step < style::kMouseOutlineSteps; ++step) {
+        const double angle = 2 * style::kPi * step / style::kMouseOutlineSteps;
+        const double narrowing = 1.0 - style::kMouseFrontNarrowing * (1 + std::cos(angle)) / 2;
+        points.push_back(centreX + halfWidth * std::sin(angle) * narrowing);
+        points.push_back(centreY - halfHeight * std::cos(angle));
+    }
+    return points;
+}
+
+// The part of an outline above a height, closed along that height.
+std::vector<double> OutlineAbove(const std::vector<double>& outline, double height) {
+    std::vector<double> part;
+    for (size_t i = 0; i < outline.size(); i += 2) {
+        part.push_back(outline[i]);
+        part.push_back(std::min(outline[i + 1], height));
+    }
+    return part;
+}
+
+void FillThickLine(Raster& picture, double x1, double y1, double x2, double y2, double width, Colour colour) {
+    const double length = std::hypot(x2 - x1, y2 - y1);
+    if (length <= 0) return;
+    const double nx = -(y2 - y1) / length * width / 2, ny = (x2 - x1) / length * width / 2;
+    picture.FillPolygon({x1 + nx, y1 + ny, x2 + nx, y2 + ny, x2 - nx, y2 - ny, x1 - nx, y1 - ny}, colour);
+}
+
+void PaintMouse(Raster& picture, const Box& box) {
+    const double centreX = box.x + box.width / 2.0;
+    const double split = box.y + box.height * style::kMouseButtonDepth;
+    picture.FillPolygon(MouseOutline(box, 0), style::kMouseRim);
+    const std::vector<double> body = MouseOutline(box, style::kMouseRimWidth);
+    picture.FillPolygon(body, style::kMouseBody);
+    // The main buttons are lighter than the palm; a seam parts them.
+    picture.FillPolygon(OutlineAbove(body, split), style::kMouseButtons);
+    FillThickLine(picture, centreX, box.y + style::kMouseRimWidth, centreX, split, style::kMouseSeamWidth,
+                  style::kMouseRim);
+    // The wheel in its slot, and a red stripe along the palm.
+    const int wheelWidth = box.width / 8, wheelTop = box.y + box.height / 10, wheelHeight = box.height / 6;
+    const Box slot{static_cast<int>(centreX) - wheelWidth / 2 - 2, wheelTop - 2, wheelWidth + 4, wheelHeight + 4};
+    picture.FillRoundBox(slot, 3, style::kWellFace);
+    const Box wheel{static_cast<int>(centreX) - wheelWidth / 2, wheelTop, wheelWidth, wheelHeight};
+    picture.FillRoundBox(wheel, wheelWidth / 2, style::kMouseRim);
+    for (int ridge = wheel.y + 3; ridge < wheel.Bottom() - 2; ridge += 4)
+        picture.FillBox(Box{wheel.x + 2, ridge, wheel.width - 4, 1}, style::kAccentDark);
+    const int stripeTop = box.y + static_cast<int>(box.height * style::kMouseStripeStart);
+    picture.FillRoundBox(Box{static_cast<int>(centreX) - 2, stripeTop, 4, box.height / 6}, 2, style::kAccent);
+}
+
+void PaintPad(Raster& picture, const Box& box) {
+    picture.FillRoundBox(box, style::kButtonRadius, style::kMouseRim);
+    picture.FillRoundBox(box.Inset(1), style::kButtonRadius - 1, style::kMouseButtons);
+}
+
+void PaintLine(Raster& picture, const LayoutElement& element) {
+    FillThickLine(picture, element.box.x + 0.5, element.box.y + 0.5, element.endX + 0.5, element.endY + 0.5,
+                  style::kCalloutWidth, style::kCallout);
+    const int radius = style::kCalloutDotRadius;
+    picture.FillRoundBox(Box{element.endX - radius, element.endY - radius, 2 * radius + 1, 2 * radius + 1}, radius,
+                         style::kAccent);
+}
+
 }  // namespace
 
 void PaintButtonFace(Raster& picture, const Box& box, int radius, const style::ButtonColours& colours,
@@ -237,6 +305,9 @@ void PaintElement(Raster& picture, const LayoutElement& element, ImageState stat
         PaintText(picture, text, box, element.label, style::kCaptionFont, AlignOf(element.align, TextAlign::Centre),
                   element.wrap, style::kText);
         break;
+    case ElementKind::Mouse: PaintMouse(picture, box); break;
+    case ElementKind::Pad: PaintPad(picture, box); break;
+    case ElementKind::Line: PaintLine(picture, element); break;
     case ElementKind::Area: break;
     }
 }

@@ -20,6 +20,7 @@ const KindName kKinds[] = {
     {"vslider", ElementKind::VSlider}, {"fillbar", ElementKind::FillBar},   {"field", ElementKind::Field},
     {"valuebox", ElementKind::ValueBox}, {"list", ElementKind::List},       {"scrollbar", ElementKind::ScrollBar},
     {"area", ElementKind::Area},       {"panel", ElementKind::Panel},       {"text", ElementKind::Text},
+    {"mouse", ElementKind::Mouse},     {"pad", ElementKind::Pad},           {"line", ElementKind::Line},
 };
 
 const char* const kButtonStyles[] = {"plain", "primary", "tab",   "menu", "toggle", "option",
@@ -150,6 +151,7 @@ private:
         int numbers[4];
         for (int i = 0; i < 4; ++i)
             if (!ToInt(words[2 + i], numbers[i])) return Fail("bad number '" + words[2 + i] + "'");
+        if (element.kind == ElementKind::Line) return LineElement(element, numbers, words.size());
         element.box = Box{numbers[0], numbers[1], numbers[2], numbers[3]};
         if (element.box.x < 0 || element.box.y < 0 || element.box.width <= 0 || element.box.height <= 0 ||
             element.box.Right() > m_layout.width || element.box.Bottom() > m_layout.height)
@@ -158,6 +160,19 @@ private:
         for (size_t i = 6; i < words.size(); i += 2)
             if (!Attribute(element, words[i], words[i + 1])) return false;
         return Check(element);
+    }
+
+    bool LineElement(LayoutElement& element, const int (&numbers)[4], size_t wordCount) {
+        if (wordCount != 6) return Fail("a line takes two points and no attributes");
+        if (!element.key.empty()) return Fail("lines have no placement key");
+        for (int i = 0; i < 4; i += 2)
+            if (numbers[i] < 0 || numbers[i + 1] < 0 || numbers[i] >= m_layout.width || numbers[i + 1] >= m_layout.height)
+                return Fail("line end outside the window");
+        element.box = Box{numbers[0], numbers[1], 1, 1};
+        element.endX = numbers[2];
+        element.endY = numbers[3];
+        m_layout.elements.push_back(element);
+        return true;
     }
 
     bool Attribute(LayoutElement& element, const std::string& name, const std::string& value) {
@@ -199,8 +214,9 @@ private:
         }
         if (element.kind == ElementKind::Swatch && (element.box.width < kMinSwatchSide || element.box.height < kMinSwatchSide))
             return Fail("a swatch needs at least 36 x 36 pixels");
-        bool decoration = element.kind == ElementKind::Panel || element.kind == ElementKind::Text;
-        if (decoration && !element.key.empty()) return Fail("panels and texts have no placement key");
+        bool decoration = element.kind == ElementKind::Panel || element.kind == ElementKind::Text ||
+                          element.kind == ElementKind::Mouse || element.kind == ElementKind::Pad;
+        if (decoration && !element.key.empty()) return Fail("decorations have no placement key");
         if (!decoration && element.key.empty()) return Fail("controls need a placement key");
         if (element.name.empty() && !element.key.empty()) element.name = "control" + element.key;
         m_layout.elements.push_back(element);

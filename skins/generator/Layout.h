@@ -8,6 +8,7 @@
 //                             another window)
 //   mask "<file name>"       (optional: the mask image's file name)
 //   <kind> <key or -> <x> <y> <width> <height> [attribute value]...
+//   line - <x1> <y1> <x2> <y2>     (a callout from (x1, y1) to a dot at (x2, y2))
 //
 // Attributes: name <word> (label field of the entry), label "<text>",
 // hint "<text>", style <word>, ticks <count>, align left|centre|right,
@@ -32,12 +33,17 @@ enum class ElementKind {
     Area,       // a rectangle only; nothing drawn
     Panel,      // decoration: a group frame with a heading
     Text,       // decoration: text drawn into every state image
+    Mouse,      // decoration: the mouse seen from above, front at the top
+    Pad,        // decoration: a small button drawn on the mouse
+    Line,       // decoration: a callout line ending in a dot
 };
 
 struct LayoutElement {
     ElementKind kind = ElementKind::Area;
     std::string key;  // empty: no placement entry
     Box box;
+    int endX = 0;  // line: the end with the dot
+    int endY = 0;
     std::string name;
     std::string label;
     std::string hint;

@@ -82,6 +82,21 @@ constexpr FontStyle kGlyphFont{"Arial", 16, 700};
 
 namespace style {
 
+// The mouse drawn on the main window and its callouts.
+constexpr Colour kMouseRim = Rgb(96, 96, 96);
+constexpr Colour kMouseBody = Rgb(44, 44, 44);
+constexpr Colour kMouseButtons = Rgb(58, 58, 58);
+constexpr Colour kCallout = Rgb(120, 120, 120);
+constexpr int kMouseOutlineSteps = 96;
+constexpr double kPi = 3.14159265358979323846;
+constexpr double kMouseFrontNarrowing = 0.2;  // the front is this much narrower than the back
+constexpr double kMouseButtonDepth = 0.36;    // the main buttons end at this part of the length
+constexpr double kMouseStripeStart = 0.68;
+constexpr double kMouseRimWidth = 2.0;
+constexpr double kMouseSeamWidth = 2.0;
+constexpr double kCalloutWidth = 1.2;
+constexpr int kCalloutDotRadius = 3;
+
 // Slider thumbs ("scroll_arrow_down.bmp" and friends): a horizontal slider's
 // thumb is kThumbWidth wide and as high as its track should be.
 constexpr int kThumbWidth = 11;

@@ -29,6 +29,7 @@ public:
     MOCK_METHOD(DisplayMessageValues, ReloadDisplaySettings, (), (override));
     MOCK_METHOD(bool, ReadSharedBlock, (SettingsBlock&), (override));
     MOCK_METHOD(bool, WriteSharedBlock, (const SettingsBlock&), (override));
+    MOCK_METHOD(void, ReadPointerSettings, (ProfileRecord&), (override));
     MOCK_METHOD(void, ApplyPointerSettings, (ProfileRecord&), (override));
     MOCK_METHOD(bool, PostToWindow, (const char*, unsigned, uintptr_t, intptr_t), (override));
     MOCK_METHOD(void, Debug, (const char*), (override));
@@ -85,6 +86,37 @@ TEST(LoadProfileSet_CurrentSlot, OutOfRangeBecomesSlotZero) {
         }));
         core.LoadProfileSet();
         EXPECT_EQ(core.Copy().CurrentSlot, row.expected) << row.stored;
+    }
+}
+
+// A first start (no CurrentProfile) reads the system's own pointer settings
+// into slot 0 before anything applies them; a stored slot had them read by
+// the profile set already.
+TEST(LoadProfileSet_NoStoredSlot, ReadsTheSystemPointerSettingsIntoSlotZero) {
+    struct Row {
+        int32_t stored;
+        int reads;
+    } rows[] = {
+        {-1, 1},  // first start
+        {7, 1},   // damaged
+        {2, 0},   // stored: already read into slot 2 by the profile set
+    };
+    for (const Row& row : rows) {
+        NiceMock<MockServices> services;
+        device::DeviceLinkState link;
+        AgentCore core(services, link);
+        ON_CALL(services, LoadProfileSet(_)).WillByDefault(Invoke([&](SettingsBlock& block) {
+            ResetProfileSet(block);
+            block.CurrentSlot = row.stored;
+        }));
+        EXPECT_CALL(services, ReadPointerSettings(_)).Times(row.reads).WillRepeatedly(Invoke([&](ProfileRecord& record) {
+            EXPECT_EQ(&record, &core.Copy().Profiles[0]) << "slot 0, the slot then in use";
+            record.DbleClickSpeed = 777;
+        }));
+        core.LoadProfileSet();
+        if (row.reads) {
+            EXPECT_EQ(core.Copy().Profiles[0].DbleClickSpeed, 777) << row.stored;
+        }
     }
 }
 

@@ -15,6 +15,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -49,7 +50,12 @@ std::string ModuleFolder() {
 AgentWindow::AgentWindow(bool openOptionAfterStart)
     : m_openOptionAfterStart(openOptionAfterStart),
       m_core(*this, m_link),
-      m_router(m_core, [this] { PostMessageA(Handle(), WM_COMMAND, agent::kCommandOpenOption, 0); }),
+      m_settingsFile(m_files, [this] { return m_programFolder; }),
+      // Complete before any worker thread starts: the macro-player thread
+      // calls into it from its first message on.
+      m_engine(*this, actions::EnginePlatform{m_input, m_layout, m_clock, m_windows, m_shellCalls, m_playerRegistry,
+                                              m_processes, m_settingsFile}),
+      m_router(m_core, m_engine, [this] { PostMessageA(Handle(), WM_COMMAND, agent::kCommandOpenOption, 0); }),
       m_transport(m_portio),
       m_writer(m_transport, m_sleeper, m_link) {}
 
@@ -58,11 +64,6 @@ AgentWindow::~AgentWindow() { Destroy(); }
 bool AgentWindow::Create() {
     return Window::Create(agent::kAgentWindowClass, agent::kAgentWindowTitle, WS_POPUP, WS_EX_TOOLWINDOW,
                           agent::kWindowLeft, agent::kWindowTop, agent::kWindowWidth, agent::kWindowHeight);
-}
-
-void AgentWindow::SetActionEngine(ActionEngine* engine) {
-    m_actions = engine;
-    m_router.SetActionEngine(engine);
 }
 
 LRESULT AgentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,6 +88,7 @@ LRESULT AgentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT AgentWindow::OnCreate() {
     // 1. COM, common controls, the shell's automation object.
     m_comInitialised = SUCCEEDED(CoInitialize(nullptr));
+    m_windows.SetOwnWindow(reinterpret_cast<uintptr_t>(Handle()));
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     CreateShellObject();
@@ -170,9 +172,13 @@ std::string AgentWindow::ProgramPath() const {
 }
 
 void AgentWindow::OnDestroy() {
-    // 1. Timers.
+    // 1. Timers. No key stays held in the system: the repeat timers stop,
+    // a held combination goes up, a playing macro stops (its release on
+    // stop runs) and its pauses end at once.
     KillTimer(Handle(), agent::kTimerForegroundCheck);
     KillTimer(Handle(), agent::kTimerFirstWrite);
+    m_engine.BeginShutdown();
+    m_clock.Interrupt();
     // 2-3. Option and the outside windows; not when this agent never
     // started, since they then belong to the agent that is running.
     if (m_started) {
@@ -182,6 +188,7 @@ void AgentWindow::OnDestroy() {
     // 4-5. The device writer: pending requests are dropped, a running write
     // stops at its next pause.
     m_shuttingDown = true;
+    m_link.Stopping = true;
     device::RequestAbort(m_link);
     m_writerThread.Stop();
     // 6. The mouse, after the writer has ended.
@@ -189,8 +196,9 @@ void AgentWindow::OnDestroy() {
     m_portio.Close_ReportDevice();
     m_portio.Close_DevMonitor();
     m_portio.Unload();
-    // 7. Macro player.
+    // 7. Macro player; then the keys its last macro left held.
     m_playerThread.Stop();
+    m_engine.FinishShutdown();
     // 8. Shell object and COM.
     if (m_shell) {
         m_shell->Release();
@@ -230,11 +238,11 @@ LRESULT AgentWindow::OnTimer(WPARAM timerId) {
             m_core.OnFirstWriteTimer();
             return 0;
         case agent::kTimerForegroundCheck:
-            if (m_actions) m_actions->ForegroundCheck();
+            m_engine.ForegroundCheck();
             return 0;
         case agent::kTimerMediaRepeat:
         case agent::kTimerKeyRepeat:
-            if (m_actions) m_actions->RepeatTimer(static_cast<unsigned>(timerId));
+            m_engine.RepeatTimer(static_cast<unsigned>(timerId));
             return 0;
         default: return 0;
     }
@@ -317,12 +325,12 @@ LRESULT AgentWindow::OnDevicePresence(WPARAM wParam) {
 LRESULT AgentWindow::OnCopyData(LPARAM lParam) {
     const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     std::string text;
-    if (copy && ParseNoticeRecord(copy->lpData, copy->cbData, text) && m_actions) m_actions->TextNotice(text);
+    if (copy && ParseNoticeRecord(copy->lpData, copy->cbData, text)) m_engine.TextNotice(text);
     return 1;
 }
 
 LRESULT AgentWindow::OnSelectWritten(WPARAM slot) {
-    if (m_actions) m_actions->ProfileSelectWritten(static_cast<int>(slot));
+    m_engine.ProfileSelectWritten(static_cast<int>(slot));
     return 0;
 }
 
@@ -330,21 +338,21 @@ void AgentWindow::OnWriterMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message != agent::kMsgDeviceWrite) return;
     WriteRequest request;
     if (!m_requests.PopOldest(request)) return;
-    if (!m_shuttingDown) {
-        m_writer.Write(*request.snapshot, static_cast<device::DeviceWriteMode>(request.mode));
-    }
+    std::optional<int> written;
+    if (!m_shuttingDown) written = m_writer.Write(*request.snapshot, static_cast<device::DeviceWriteMode>(request.mode));
     if (static_cast<int>(wParam) == agent::kWriteChanged) {
         // Option waits for this to give its buttons back, also when the
         // write was dropped because the mouse went away meanwhile.
         OutputDebugStringA(agent::kDebugThreadEnableButtons);
         PostToWindow(agent::kOptionWindowTitle, agent::kMsgApplyFinished, 0, 0);
-    } else if (static_cast<int>(wParam) == agent::kWriteSelectOnly && !m_shuttingDown) {
+    } else if (static_cast<int>(wParam) == agent::kWriteSelectOnly && written && !m_shuttingDown) {
+        // Only a select that reached the mouse brings the second profile notice.
         PostMessageA(Handle(), agent::kMsgSelectWritten, EffectiveSlot(request.snapshot->CurrentSlot), 0);
     }
 }
 
 void AgentWindow::OnPlayerMessage(UINT message, WPARAM, LPARAM) {
-    if (message == agent::kMsgPlayMacro && m_actions) m_actions->PlayMacro();
+    if (message == agent::kMsgPlayMacro) m_engine.PlayMacro();
 }
 
 // AgentServices.
@@ -399,6 +407,11 @@ DisplayMessageValues AgentWindow::ReloadDisplaySettings() {
 bool AgentWindow::ReadSharedBlock(SettingsBlock& block) { return m_shared.Read(block); }
 bool AgentWindow::WriteSharedBlock(const SettingsBlock& block) { return m_shared.Write(block); }
 
+void AgentWindow::ReadPointerSettings(ProfileRecord& record) {
+    WindowsRegistry registry;
+    ::ReadPointerSettings(record, registry);
+}
+
 void AgentWindow::ApplyPointerSettings(ProfileRecord& record) {
     WindowsRegistry registry;
     WindowsPointerSystem system(Handle());
@@ -411,3 +424,30 @@ bool AgentWindow::PostToWindow(const char* title, unsigned message, uintptr_t wP
 }
 
 void AgentWindow::Debug(const char* text) { OutputDebugStringA(text); }
+
+// EngineHost.
+
+SettingsBlock& AgentWindow::Settings() { return m_core.Copy(); }
+
+void AgentWindow::WriteBackSettings() { m_shared.Write(m_core.Copy()); }
+
+const OsdSettings& AgentWindow::DisplaySettings() { return m_displaySettings; }
+
+bool AgentWindow::MousePresent() { return m_core.IsPresent(); }
+
+void AgentWindow::StartTimer(unsigned timerId, unsigned milliseconds) {
+    SetTimer(Handle(), timerId, milliseconds, nullptr);
+}
+
+void AgentWindow::StopTimer(unsigned timerId) { KillTimer(Handle(), timerId); }
+
+uintptr_t AgentWindow::OwnWindow() { return reinterpret_cast<uintptr_t>(Handle()); }
+
+bool AgentWindow::PostPlayMacro() { return m_playerThread.Post(agent::kMsgPlayMacro, 0, 0); }
+
+bool AgentWindow::RequestSelectWrite() { return RequestDeviceWrite(agent::kWriteSelectOnly, 0, m_core.Copy()); }
+
+void AgentWindow::StorePointerSettings(const ProfileRecord& record) {
+    WindowsRegistry registry;
+    WritePointerSettings(record, registry);
+}

@@ -5,6 +5,12 @@
 #pragma once
 
 #include "frame/Window.h"
+#include "monitor/actions/Engine.h"
+#include "monitor/actions/EngineHost.h"
+#include "monitor/actions/win32/ShutdownClock.h"
+#include "monitor/actions/win32/Win32Input.h"
+#include "monitor/actions/win32/Win32SystemServices.h"
+#include "monitor/actions/win32/Win32Windows.h"
 #include "monitor/agent/AgentCore.h"
 #include "monitor/agent/DeviceEventRouter.h"
 #include "monitor/agent/WriteRequestQueue.h"
@@ -16,18 +22,19 @@
 #include "monitor/device/win32/PortioLibrary.h"
 #include "monitor/device/win32/PortioTransport.h"
 #include "profile/OsdSettings.h"
+#include "profile/win32/PrivateProfileAccessor.h"
+#include "profile/win32/WindowsKeyboardLayout.h"
 
 #include <atomic>
 #include <cstdint>
 #include <string>
 
-class AgentWindow : public Window, private AgentServices {
+class AgentWindow : public Window, private AgentServices, private actions::EngineHost {
 public:
     explicit AgentWindow(bool openOptionAfterStart);
     ~AgentWindow() override;
 
     bool Create();
-    void SetActionEngine(ActionEngine* engine);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -77,9 +84,23 @@ private:
     DisplayMessageValues ReloadDisplaySettings() override;
     bool ReadSharedBlock(SettingsBlock& block) override;
     bool WriteSharedBlock(const SettingsBlock& block) override;
+    void ReadPointerSettings(ProfileRecord& record) override;
+    // Also the engine's.
     void ApplyPointerSettings(ProfileRecord& record) override;
     bool PostToWindow(const char* title, unsigned message, uintptr_t wParam, intptr_t lParam) override;
     void Debug(const char* text) override;
+
+    // EngineHost.
+    SettingsBlock& Settings() override;
+    void WriteBackSettings() override;
+    const OsdSettings& DisplaySettings() override;
+    bool MousePresent() override;
+    void StartTimer(unsigned timerId, unsigned milliseconds) override;
+    void StopTimer(unsigned timerId) override;
+    uintptr_t OwnWindow() override;
+    bool PostPlayMacro() override;
+    bool RequestSelectWrite() override;
+    void StorePointerSettings(const ProfileRecord& record) override;
 
     const bool m_openOptionAfterStart;
     bool m_started = false;                 // window creation got past the settings mutex
@@ -93,9 +114,20 @@ private:
 
     device::DeviceLinkState m_link;
     AgentCore m_core;
-    DeviceEventRouter m_router;
-    ActionEngine* m_actions = nullptr;
     OsdSettings m_displaySettings{};
+
+    // The action engine and the platform it reaches.
+    actions::Win32Input m_input;
+    WindowsKeyboardLayout m_layout;
+    actions::ShutdownClock m_clock;
+    actions::Win32Windows m_windows;
+    actions::Win32Shell m_shellCalls;
+    actions::Win32PlayerRegistry m_playerRegistry;
+    actions::Win32ProcessList m_processes;
+    PrivateProfileFiles m_files;
+    actions::AppSettingsWriter m_settingsFile;
+    actions::Engine m_engine;
+    DeviceEventRouter m_router;
 
     PortioLibrary m_portio;
     PortioTransport m_transport;

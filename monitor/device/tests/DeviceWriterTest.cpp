@@ -348,3 +348,26 @@ TEST(RequestAbort_Idle, LeavesNoAbortForTheNextWrite) {
     RequestAbort(link);
     EXPECT_TRUE(link.Abort.load());
 }
+
+// Shutdown raises the stop flag before it tries the abort; a write that
+// took its request but was not yet busy then must not run to its end.
+TEST(Write_Stopping, RaisedBeforeTheWriteIsBusyDropsIt) {
+    WriterFixture fixture;
+    fixture.link.Stopping = true;
+    RequestAbort(fixture.link);  // not busy yet: no abort raised
+    EXPECT_FALSE(fixture.writer.Write(DefaultBlock(), DeviceWriteMode::Full).has_value());
+    EXPECT_TRUE(fixture.recorder.events.empty());
+    EXPECT_FALSE(fixture.link.Busy.load());
+}
+
+TEST(Write_Stopping, RaisedDuringTheWriteEndsItAtTheNextPause) {
+    WriterFixture fixture;
+    fixture.recorder.onSleep = [&](int sleepNumber) {
+        if (sleepNumber == 3) fixture.link.Stopping = true;
+    };
+    const std::optional<int> result = fixture.writer.Write(DefaultBlock(), DeviceWriteMode::Full);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(*result, 0);
+    EXPECT_EQ(fixture.recorder.Transfers(Event::Sleep).size(), 3u);
+    EXPECT_EQ(fixture.recorder.events.back().kind, Event::Sleep) << "nothing sent after the stop";
+}

@@ -1,0 +1,439 @@
+// The action engine in the real Monitor.exe, driven through the virtual
+// mouse by `portioctl event`: what reaches the system and the other
+// programs' windows is seen from this test process (a low-level keyboard
+// hook, a window with a horizontal scroll bar, a stand-in display window).
+#include "KeyboardHookRecorder.h"
+#include "ProgramFolder.h"
+
+#include "frame/Window.h"
+#include "profile/AppSettings.h"
+#include "profile/ProfileFile.h"
+#include "profile/SettingsBlock.h"
+#include "profile/win32/PrivateProfileAccessor.h"
+#include "testing/DistFolder.h"
+#include "testing/MessagePump.h"
+#include "testing/ProgramRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+using agenttest::HookedKey;
+using agenttest::KeyboardHookRecorder;
+using agenttest::ProgramFolder;
+using agenttest::WaitFor;
+
+constexpr char kDisplayTitle[] = "Zelkor_510-7716_Gaming_Mouse_Normal_OSD";
+constexpr UINT kMsgDisplayNotice = 1324;
+constexpr DWORD kPumpDeadline = 30000;
+
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
+// Runs portioctl from the dist folder; true when the virtual mouse took it.
+bool Portioctl(const std::string& arguments) {
+    const std::string command = "\"" + testsupport::DistFolder() + "portioctl.exe\" --wait 30 " + arguments;
+    return testsupport::RunProgram(command).exitCode == 0;
+}
+
+std::unique_ptr<SettingsBlock> DefaultProfiles() {
+    auto block = std::make_unique<SettingsBlock>();
+    ClearBlock(*block);
+    ResetProfileSet(*block);
+    return block;
+}
+
+// The five slot profile files and config.ini of the program folder, slot 0 current.
+void WriteProfiles(const ProgramFolder& folder, const SettingsBlock& block, const OsdSettings* display = nullptr) {
+    PrivateProfileFiles files;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        WriteProfileFile(block.Profiles[slot], files, SlotProfilePath(folder.Path(), slot));
+    AppSettingsFile settings(files, folder.Path());
+    settings.WriteCurrentSlot(block.CurrentSlot);
+    if (display) settings.WriteOsdSettings(*display);
+}
+
+void SetCombination(ButtonAssignmentEntry& entry, uint8_t keyCode, uint8_t modifiers) {
+    entry.FunctionCode = 5;
+    entry.ItemCount = 1;
+    entry.Data[0] = keyCode;
+    entry.Data[1] = modifiers;
+}
+
+void SetMacro(ButtonAssignmentEntry& entry, const std::vector<std::array<uint8_t, 2>>& events, int32_t repeat,
+              const char* name, uint16_t delay = 20) {
+    entry.FunctionCode = 16;
+    entry.RepeatCount = repeat;
+    CopyText(entry.Name, name);
+    entry.ItemCount = static_cast<uint16_t>(events.size());
+    for (size_t i = 0; i < events.size(); ++i) {
+        entry.Data[i * 4] = events[i][0];
+        entry.Data[i * 4 + 1] = events[i][1];
+        entry.Data[i * 4 + 2] = static_cast<uint8_t>(delay & 0xFF);  // pause after each event
+        entry.Data[i * 4 + 3] = static_cast<uint8_t>(delay >> 8);
+    }
+}
+
+// "C+" for Ctrl down, "A-" for A up.
+std::string KeyText(const HookedKey& key) {
+    std::string name;
+    switch (key.virtualKey) {
+    case VK_CONTROL: name = "Ctrl"; break;
+    case VK_SHIFT: name = "Shift"; break;
+    case VK_MENU: name = "Alt"; break;
+    default: name = std::string(1, static_cast<char>(key.virtualKey));
+    }
+    return name + (key.up ? "-" : "+");
+}
+
+std::vector<std::string> KeyTexts(const KeyboardHookRecorder& hook) {
+    std::vector<std::string> texts;
+    for (const HookedKey& key : hook.Keys()) texts.push_back(KeyText(key));
+    return texts;
+}
+
+struct Received {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// A top-level window of this process that keeps what it receives.
+class RecordingWindow : public Window {
+public:
+    bool Create(const char* className, const char* title, DWORD style, int x, int y, int width, int height) {
+        return Window::Create(className, title, style, WS_EX_TOPMOST, x, y, width, height, nullptr, nullptr, 0,
+                              reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1), LoadCursor(nullptr, IDC_ARROW));
+    }
+    std::vector<Received> Of(UINT message) const {
+        std::vector<Received> found;
+        for (const Received& received : m_received) {
+            if (received.message == message) found.push_back(received);
+        }
+        return found;
+    }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kMsgDisplayNotice || message == WM_HSCROLL || message == WM_CLOSE) {
+            m_received.push_back({message, wParam, lParam});
+            return 0;
+        }
+        return DefaultProcessing(message, wParam, lParam);
+    }
+
+private:
+    std::vector<Received> m_received;
+};
+
+// The agent started on its profiles, the first full write behind it.
+bool StartAgent(ProgramFolder& folder) {
+    if (!folder.StartAgent() || !folder.WaitForAgentWindow()) return false;
+    return WaitFor([&] {
+        const auto transfers = folder.Transfers();
+        return !transfers.empty() && transfers.back().kind == "SetFeature" && transfers.back().bytes[0] == 0x02;
+    });
+}
+
+TEST(EngineProgram_KeyCombination, PressedAndReleasedAsRealInput) {
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);  // Ctrl+A on button 5
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+    hook.Clear();
+
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0005"));
+    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0105"));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto keys = KeyTexts(hook);
+        return keys.size() >= 4 && keys.back() == "Ctrl-";
+    }));
+    // The press may have been held long enough for repeats of A in between.
+    std::vector<std::string> keys = KeyTexts(hook);
+    ASSERT_GE(keys.size(), 4u);
+    EXPECT_EQ(keys.front(), "Ctrl+");
+    EXPECT_EQ(keys[1], "A+");
+    EXPECT_EQ(std::vector<std::string>(keys.end() - 2, keys.end()), (std::vector<std::string>{"A-", "Ctrl-"}));
+    for (size_t i = 2; i + 2 < keys.size(); ++i) EXPECT_TRUE(keys[i] == "A-" || keys[i] == "A+") << keys[i];
+}
+
+TEST(EngineProgram_Macro, TypedAsRealInputWithItsRepeatCount) {
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    // B and C typed twice, on button 8.
+    SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}, {5, 2}, {6, 1}, {6, 2}}, 2, "BC");
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+    hook.Clear();
+
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0008"));
+    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 8; }));
+    EXPECT_EQ(KeyTexts(hook), (std::vector<std::string>{"B+", "B-", "C+", "C-", "B+", "B-", "C+", "C-"}));
+}
+
+// The last thing the hook saw of each key is its release.
+bool NothingHeld(const KeyboardHookRecorder& hook, const std::vector<DWORD>& keys) {
+    const auto seen = hook.Keys();
+    for (DWORD key : keys) {
+        const auto last = std::find_if(seen.rbegin(), seen.rend(), [&](const HookedKey& k) { return k.virtualKey == key; });
+        if (last == seen.rend() || !last->up) return false;
+    }
+    return true;
+}
+
+TEST(EngineProgram_Shutdown, ReleasesHeldKeysWithoutWaitingForTheMacro) {
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);  // Ctrl+A on button 5
+    // B held for 65.5 s, a hundred times: hours, if the exit waited for it.
+    SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}}, 100, "Hold", 65535);
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+    hook.Clear();
+
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0005"));
+    ASSERT_TRUE(Portioctl("event 0x4000 0x0008"));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto keys = KeyTexts(hook);
+        return std::find(keys.begin(), keys.end(), "B+") != keys.end();
+    }));
+    ASSERT_FALSE(NothingHeld(hook, {VK_CONTROL, 'A', 'B'}));
+    // The agent ends within the deadline, the macro's pause cut short.
+    ASSERT_TRUE(folder.StopAgent());
+    EXPECT_TRUE(WaitFor([&] { return NothingHeld(hook, {VK_CONTROL, 'A', 'B'}); }))
+        << "keys left held: " << ::testing::PrintToString(KeyTexts(hook));
+}
+
+// A stand-in Winamp main window on a thread of its own: the agent sends it
+// its commands, so it must answer while the test waits for portioctl.
+class WinampStandin {
+public:
+    WinampStandin() {
+        m_thread = CreateThread(nullptr, 0, Run, this, 0, &m_threadId);
+        WaitFor([&] { return FindWindowA("Winamp v1.x", nullptr) != nullptr; });
+    }
+    ~WinampStandin() {
+        PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
+        WaitForSingleObject(m_thread, INFINITE);
+        CloseHandle(m_thread);
+    }
+    std::vector<WPARAM> Commands() const {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_commands;
+    }
+
+private:
+    static DWORD WINAPI Run(void* parameter) {
+        auto* self = static_cast<WinampStandin*>(parameter);
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.lpszClassName = "Winamp v1.x";
+        RegisterClassA(&windowClass);
+        HWND window = CreateWindowA("Winamp v1.x", "Winamp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, self);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+        DestroyWindow(window);
+        return 0;
+    }
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_NCCREATE) {
+            SetWindowLongPtrA(window, GWLP_USERDATA,
+                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        }
+        auto* self = reinterpret_cast<WinampStandin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (message == WM_COMMAND && self) {
+            std::lock_guard<std::mutex> lock(self->m_mutex);
+            self->m_commands.push_back(wParam);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
+    mutable std::mutex m_mutex;
+    std::vector<WPARAM> m_commands;
+};
+
+TEST(EngineProgram_Media, DrivesThePlayerWindowAndTapsTheVolumeKeys) {
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    WinampStandin winamp;
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    block->Profiles[0].MediaOption = 3;  // Winamp
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+    hook.Clear();
+
+    // Play/pause three times, next, stop: the toggle sends play, pause, play.
+    for (const char* event : {"event 0xF000 0x23", "event 0xF000 0x123", "event 0xF000 0x23", "event 0xF000 0x23",
+                              "event 0xF000 0x21", "event 0xF000 0x24"}) {
+        ASSERT_TRUE(Portioctl(event)) << event;
+    }
+    EXPECT_TRUE(WaitFor([&] { return winamp.Commands().size() >= 5; }));
+    EXPECT_EQ(winamp.Commands(), (std::vector<WPARAM>{40045, 40046, 40045, 40048, 40047}));
+    // Mute: one tap of the volume-mute key.
+    ASSERT_TRUE(Portioctl("event 0xF000 0x25"));
+    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
+    const auto keys = hook.Keys();
+    EXPECT_EQ(keys[0].virtualKey, static_cast<DWORD>(VK_VOLUME_MUTE));
+    EXPECT_FALSE(keys[0].up);
+    EXPECT_EQ(keys[1].virtualKey, static_cast<DWORD>(VK_VOLUME_MUTE));
+    EXPECT_TRUE(keys[1].up);
+}
+
+TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    block->Profiles[0].TiltSpeed = 4;
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create("EngineTestScrolled", "Scrolled", WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VISIBLE, 200,
+                              200, 400, 300));
+    testsupport::PumpPending();
+    SetCursorPos(400, 350);
+    ASSERT_TRUE(Portioctl("event 0x1000 1"));  // tilt right
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= 4; }, kPumpDeadline));
+    ASSERT_TRUE(Portioctl("event 0x1000 255"));  // tilt left
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= 8; }, kPumpDeadline));
+    const auto scrolls = window.Of(WM_HSCROLL);
+    ASSERT_EQ(scrolls.size(), 8u);
+    for (size_t i = 0; i < scrolls.size(); ++i) {
+        EXPECT_EQ(scrolls[i].wParam, static_cast<WPARAM>(i < 4 ? SB_LINERIGHT : SB_LINELEFT)) << i;
+        EXPECT_EQ(scrolls[i].lParam, 0) << i;
+    }
+}
+
+TEST(EngineProgram_DisplayNotices, EachKindReachesTheDisplayWindow) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        SetMacro(block->Profiles[slot].MacroKeyInfo[6], {{7, 1}, {7, 2}}, 1, "Dodge");
+        block->Profiles[slot].CpiLevel_X[2] = 24;
+    }
+    OsdSettings display{};
+    DefaultOsdSettings(display);
+    display.MacroNotice = 1;
+    WriteProfiles(folder, *block, &display);
+    RecordingWindow osd;
+    ASSERT_TRUE(osd.Create("EngineTestDisplay", kDisplayTitle, WS_POPUP, 0, 0, 10, 10));
+    ASSERT_TRUE(StartAgent(folder));
+    HWND agentWindow = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor");
+
+    // The mouse switched to profile 2 (slot 1).
+    ASSERT_TRUE(Portioctl("event 0x0800 2"));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 1; }, kPumpDeadline));
+    EXPECT_EQ(folder.SettingsValue("Setting", "CurrentProfile"), "1");
+    // Level 3 of the profile now current: "CPI: 2400".
+    ASSERT_TRUE(Portioctl("event 0x0700 3"));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 2; }, kPumpDeadline));
+    EXPECT_EQ(folder.SettingsValue("OSDData", "Message"), "CPI: 2400");
+    // The macro button 7 pressed.
+    ASSERT_TRUE(Portioctl("event 0x4000 7"));
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 3; }, kPumpDeadline));
+    EXPECT_EQ(folder.SettingsValue("MacroOSD", "Number"), "6");
+    EXPECT_EQ(folder.SettingsValue("MacroOSD", "MacroName"), "Dodge");
+    // A text from another program: 151 bytes are a notice, 150 are not.
+    char record[152] = {};
+    strcpy(record + 1, "Battery low");
+    COPYDATASTRUCT wrongSize{0, 150, record};
+    EXPECT_EQ(SendMessageA(agentWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&wrongSize)), 1);
+    COPYDATASTRUCT notice{0, 151, record};
+    EXPECT_EQ(SendMessageA(agentWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&notice)), 1);
+    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 4; }, kPumpDeadline));
+    EXPECT_EQ(folder.SettingsValue("OSDData", "Message"), "Battery low");
+
+    const auto notices = osd.Of(kMsgDisplayNotice);
+    ASSERT_EQ(notices.size(), 4u);
+    EXPECT_EQ(notices[0].wParam, 40u);
+    EXPECT_EQ(notices[0].lParam, 1 << 16);
+    EXPECT_EQ(notices[1].wParam, 50u);
+    EXPECT_EQ(notices[2].wParam, 70u);
+    EXPECT_EQ(notices[3].wParam, 50u);
+
+    // The agent closes the display program when it ends.
+    ASSERT_TRUE(folder.StopAgent());
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return !osd.Of(WM_CLOSE).empty(); }, kPumpDeadline));
+}
+
+TEST(EngineProgram_ForegroundProgram, SwitchesTheProfileOnTheMouse) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    // Slot 3 belongs to this test program, named in upper case from another folder.
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = strrchr(path, '\\') ? strrchr(path, '\\') + 1 : path;
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(toupper(c)); });
+    auto block = DefaultProfiles();
+    CopyText(block->Profiles[3].GameFile, ("  D:\\Games\\" + name + " ").c_str());
+    OsdSettings display{};
+    DefaultOsdSettings(display);
+    display.ProfileNotice = 1;
+    WriteProfiles(folder, *block, &display);
+    RecordingWindow osd;
+    ASSERT_TRUE(osd.Create("EngineTestDisplay", kDisplayTitle, WS_POPUP, 0, 0, 10, 10));
+    RecordingWindow game;
+    ASSERT_TRUE(game.Create("EngineTestGame", "Game", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200));
+    SetForegroundWindow(game.Handle());
+    ASSERT_TRUE(StartAgent(folder));
+
+    const std::vector<uint8_t> selectSlot3 = {0x02, 0x04, 0, 0, 0, 0, 0, 0xF9};
+    auto selected = [&] {
+        for (const auto& transfer : folder.Transfers()) {
+            if (transfer.bytes == selectSlot3) return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(testsupport::PumpUntil(selected, 60000)) << "no select command for profile 4";
+    // The profile notice at the switch and again after the select was written.
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 2; }, kPumpDeadline));
+    for (const Received& notice : osd.Of(kMsgDisplayNotice)) {
+        EXPECT_EQ(notice.wParam, 40u);
+        EXPECT_EQ(notice.lParam, 3 << 16);
+    }
+}
+
+TEST(EngineProgram_Launch, StartsTheButtonsProgramOnPressOnly) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    // The stand-in Option records each start.
+    block->Profiles[0].MacroKeyInfo[9].FunctionCode = 17;
+    CopyText(block->Profiles[0].MacroKeyInfo[9].ProgramPath, (folder.Path() + "Option.exe").c_str());
+    WriteProfiles(folder, *block);
+    ASSERT_TRUE(StartAgent(folder));
+
+    ASSERT_TRUE(Portioctl("event 0x000A 0x010A"));  // release: nothing
+    ASSERT_TRUE(Portioctl("event 0x000A 0x000A"));  // press of button 10
+    EXPECT_TRUE(WaitFor([&] { return !folder.OptionRecord().empty(); }));
+    const auto record = folder.OptionRecord();
+    EXPECT_EQ(std::count(record.begin(), record.end(), "start"), 1);
+    // Its window must exist before the folder's clean-up can close it.
+    EXPECT_TRUE(WaitFor([] { return FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option") != nullptr; }));
+}
+
+}  // namespace

@@ -1,0 +1,349 @@
+#include "OptionFolder.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "portio/TransferLog.h"
+#include "testing/DistFolder.h"
+
+namespace optiontest {
+
+namespace {
+
+constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
+constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
+constexpr UINT kAgentExitCommand = 6002;
+constexpr char kTransferLogName[] = "transfers.log";
+constexpr char kDialogClass[] = "FrameDialog";
+constexpr int kAbsoluteScale = 65535;
+// The writer is idle when the log has not grown for this long.
+constexpr ULONGLONG kQuietLogMs = 1500;
+// Text on the dark skin is at least this light in every channel.
+constexpr int kTextBrightness = 100;
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    std::vector<std::string> lines;
+    std::ifstream file(path);
+    std::string line;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+}
+
+struct DialogSearch {
+    DWORD process;
+    HWND mainWindow;
+    HWND found;
+    const char* className;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DialogSearch*>(parameter);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (process == search->process && window != search->mainWindow && IsWindowVisible(window) &&
+        strcmp(className, search->className) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void SendMouse(DWORD flags, int x, int y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * kAbsoluteScale / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = y * kAbsoluteScale / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+const std::vector<uint8_t> kOpeningCommand = {0x01, 0x88, 0x02, 0x00, 0x00, 0x00, 0x00, 0x74};
+
+std::vector<uint8_t> SelectCommand(int profileNumber) {
+    const uint8_t number = static_cast<uint8_t>(profileNumber);
+    return {0x02, number, 0x00, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(0xFF - 0x02 - number)};
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
+    const ULONGLONG end = GetTickCount64() + deadlineMs;
+    while (!condition()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+OptionFolder::OptionFolder() {
+    CreateDirectoryA((m_path + "config").c_str(), nullptr);
+    CreateDirectoryA((m_path + "skins").c_str(), nullptr);
+    const std::string dist = testsupport::DistFolder();
+    for (const char* name : {"Option.exe", "Monitor.exe", "portio.dll", "strtab.dll"})
+        Copy(dist + name, m_path + name);
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((dist + "skins\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        m_missing = "no skins in " + dist;
+    } else {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                Copy(dist + "skins\\" + found.cFileName, m_path + "skins\\" + found.cFileName);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+    }
+    std::ofstream ini(m_path + "portio.ini");
+    ini << "[VirtualMouse]\r\nEnabled=1\r\nAttached=1\r\nLog=" << kTransferLogName << "\r\n";
+}
+
+OptionFolder::~OptionFolder() {
+    if (m_option) {
+        HWND window = FindWindowA(nullptr, kOptionTitle);
+        if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(m_option, kDeadlineMs) != WAIT_OBJECT_0) TerminateProcess(m_option, 1);
+        CloseHandle(m_option);
+    }
+    StopAgent();
+}
+
+bool OptionFolder::Copy(const std::string& from, const std::string& to) {
+    if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
+    if (m_missing.empty()) m_missing = "missing " + from;
+    return false;
+}
+
+HANDLE OptionFolder::Start(const std::string& program) const {
+    std::string commandLine = "\"" + m_path + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_path.c_str(), &startup,
+                        &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+bool OptionFolder::StartAgent() {
+    const size_t openingsBefore = CountTransfers(kOpeningCommand);
+    m_agent = Start("Monitor.exe");
+    if (!m_agent) return false;
+    if (!WaitFor([] { return FindWindowA(nullptr, kAgentTitle) != nullptr; })) return false;
+    if (!WaitForTransferCount(kOpeningCommand, openingsBefore + 1)) return false;
+    // Idle once the first full write is over.
+    size_t last = SetFeatureTransfers().size();
+    ULONGLONG lastChange = GetTickCount64();
+    return WaitFor([&] {
+        const size_t now = SetFeatureTransfers().size();
+        if (now != last) {
+            last = now;
+            lastChange = GetTickCount64();
+        }
+        return GetTickCount64() - lastChange > kQuietLogMs;
+    });
+}
+
+void OptionFolder::KillAgent() {
+    if (!m_agent) return;
+    TerminateProcess(m_agent, 1);
+    WaitForSingleObject(m_agent, kDeadlineMs);
+    CloseHandle(m_agent);
+    m_agent = nullptr;
+}
+
+bool OptionFolder::StopAgent() {
+    if (!m_agent) return true;
+    HWND window = FindWindowA(nullptr, kAgentTitle);
+    if (window) PostMessageA(window, WM_COMMAND, kAgentExitCommand, 0);
+    const bool ended = WaitForSingleObject(m_agent, kDeadlineMs) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(m_agent, 1);
+    CloseHandle(m_agent);
+    m_agent = nullptr;
+    return ended;
+}
+
+HWND OptionFolder::StartOption() {
+    m_option = Start("Option.exe");
+    if (!m_option) return nullptr;
+    HWND window = nullptr;
+    WaitFor([&] {
+        window = FindWindowA(nullptr, kOptionTitle);
+        return window && IsWindowVisible(window);
+    });
+    if (window) SetForegroundWindow(window);
+    return window;
+}
+
+long OptionFolder::RunSecondOption() {
+    HANDLE second = Start("Option.exe");
+    if (!second) return -1;
+    long code = -1;
+    if (WaitForSingleObject(second, kDeadlineMs) == WAIT_OBJECT_0) {
+        DWORD exitCode = 0;
+        GetExitCodeProcess(second, &exitCode);
+        code = static_cast<long>(exitCode);
+    } else {
+        TerminateProcess(second, 1);
+    }
+    CloseHandle(second);
+    return code;
+}
+
+bool OptionFolder::WaitForOptionEnd() {
+    return m_option && WaitForSingleObject(m_option, kDeadlineMs) == WAIT_OBJECT_0;
+}
+
+bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, POINT& centre) const {
+    char entry[512] = {};
+    GetPrivateProfileStringA("BUTTONPOS", std::to_string(key).c_str(), "", entry, sizeof entry,
+                             (m_path + "skins\\" + skinFile).c_str());
+    char name[64] = {};
+    int x = 0, y = 0, width = 0, height = 0;
+    if (sscanf(entry, "%63[^,],%d,%d,%d,%d", name, &x, &y, &width, &height) != 5) return false;
+    RECT place{};
+    if (!GetWindowRect(window, &place)) return false;
+    centre = POINT{place.left + x + width / 2, place.top + y + height / 2};
+    return true;
+}
+
+void OptionFolder::MovePointer(int x, int y) {
+    SetCursorPos(x, y);
+    SendMouse(MOUSEEVENTF_MOVE, x, y);
+}
+
+bool OptionFolder::PointAt(HWND window, const std::string& skinFile, int key) const {
+    POINT centre{};
+    if (!KeyCentre(window, skinFile, key, centre)) return false;
+    MovePointer(centre.x, centre.y);
+    return true;
+}
+
+bool OptionFolder::ShowsText(HWND window, const std::string& skinFile, int key) const {
+    POINT centre{};
+    RECT place{};
+    if (!KeyCentre(window, skinFile, key, centre) || !GetWindowRect(window, &place)) return false;
+    // The rectangle's left half, scanned row by row at the centre's height band.
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    for (int y = centre.y - 4; y <= centre.y + 4 && !found; ++y)
+        for (int x = place.left + 20; x < centre.x && !found; ++x) {
+            const COLORREF colour = GetPixel(screen, x, y);
+            found = GetRValue(colour) >= kTextBrightness && GetGValue(colour) >= kTextBrightness &&
+                    GetBValue(colour) >= kTextBrightness;
+        }
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+bool OptionFolder::ControlEnabled(HWND window, const std::string& skinFile, int key) const {
+    POINT centre{};
+    if (!KeyCentre(window, skinFile, key, centre)) return false;
+    ScreenToClient(window, &centre);
+    HWND control = ChildWindowFromPointEx(window, centre, CWP_SKIPINVISIBLE);
+    return control && control != window && IsWindowEnabled(control);
+}
+
+bool OptionFolder::Click(HWND window, const std::string& skinFile, int key) const {
+    POINT centre{};
+    if (!KeyCentre(window, skinFile, key, centre)) return false;
+    const int screenX = centre.x, screenY = centre.y;
+    SetCursorPos(screenX, screenY);
+    SendMouse(MOUSEEVENTF_MOVE, screenX, screenY);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screenX, screenY);
+    SendMouse(MOUSEEVENTF_LEFTUP, screenX, screenY);
+    return true;
+}
+
+void OptionFolder::Type(const std::string& text) {
+    for (char c : text) {
+        INPUT input[2] = {};
+        for (INPUT& key : input) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(c));
+            key.ki.dwFlags = KEYEVENTF_UNICODE;
+        }
+        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    }
+}
+
+void OptionFolder::PressKey(WORD virtualKey) {
+    INPUT input[2] = {};
+    for (INPUT& key : input) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = virtualKey;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+HWND OptionFolder::WaitForWindowOfClass(const char* className, HWND except) const {
+    DialogSearch search{GetProcessId(m_option), except, nullptr, className};
+    WaitFor([&] {
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+HWND OptionFolder::WaitForDialog(HWND mainWindow) const {
+    DialogSearch search{GetProcessId(m_option), mainWindow, nullptr, kDialogClass};
+    WaitFor([&] {
+        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+    });
+    return search.found;
+}
+
+std::string OptionFolder::Setting(const char* section, const char* key) const {
+    char value[256] = {};
+    GetPrivateProfileStringA(section, key, "", value, sizeof value, (m_path + "config.ini").c_str());
+    return value;
+}
+
+std::vector<std::vector<uint8_t>> OptionFolder::SetFeatureTransfers() const {
+    std::vector<std::vector<uint8_t>> transfers;
+    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
+        portio::TransferRecord record;
+        if (portio::ParseTransferLine(line, record) && record.Kind == portio::kSetFeatureTransfer)
+            transfers.push_back(record.Bytes);
+    }
+    return transfers;
+}
+
+std::vector<uint8_t> OptionFolder::DataAfterLast(const std::vector<uint8_t>& command) const {
+    std::vector<uint8_t> data;
+    bool afterCommand = false;
+    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
+        portio::TransferRecord record;
+        if (!portio::ParseTransferLine(line, record)) continue;
+        if (record.Kind == portio::kSetFeatureTransfer) {
+            afterCommand = record.Bytes.size() >= command.size() &&
+                           std::equal(command.begin(), command.end(), record.Bytes.begin());
+            // A later command whose data has not been logged yet gives nothing.
+            if (afterCommand) data.clear();
+        } else if (afterCommand) {
+            data = record.Bytes;
+            afterCommand = false;
+        }
+    }
+    return data;
+}
+
+size_t OptionFolder::CountTransfers(const std::vector<uint8_t>& bytes) const {
+    size_t count = 0;
+    for (const auto& transfer : SetFeatureTransfers())
+        if (transfer.size() >= bytes.size() && std::equal(bytes.begin(), bytes.end(), transfer.begin())) ++count;
+    return count;
+}
+
+bool OptionFolder::WaitForTransferCount(const std::vector<uint8_t>& bytes, size_t count) const {
+    return WaitFor([&] { return CountTransfers(bytes) >= count; });
+}
+
+}  // namespace optiontest

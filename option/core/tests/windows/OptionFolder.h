@@ -1,0 +1,91 @@
+// A temporary program folder for end-to-end tests of Option.exe: the real
+// programs, the skins, the language library and a portio.ini choosing the
+// virtual mouse. Starts and ends the programs, clicks the centres of skin
+// rectangles with the system pointer, reads the settings file and the
+// transfer log. Every wait polls with a generous deadline.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "testing/TempFolder.h"
+
+namespace optiontest {
+
+// Generous: Wine starts a process in about a second, a full write of the
+// mouse takes several seconds.
+constexpr DWORD kDeadlineMs = 60000;
+
+bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs = kDeadlineMs);
+
+class OptionFolder {
+public:
+    OptionFolder();
+    ~OptionFolder();
+    OptionFolder(const OptionFolder&) = delete;
+    OptionFolder& operator=(const OptionFolder&) = delete;
+
+    bool Ready() const { return m_missing.empty(); }
+    const std::string& MissingReason() const { return m_missing; }
+    const std::string& Path() const { return m_path; }
+
+    // Monitor.exe; waits for its window and its first full write.
+    bool StartAgent();
+    // Ends the agent as a crash would.
+    void KillAgent();
+    bool StopAgent();
+
+    // Option.exe; the main window, visible, or null.
+    HWND StartOption();
+    HANDLE OptionProcess() const { return m_option; }
+    // Starts another Option.exe and returns its exit code (-1 when it runs on).
+    long RunSecondOption();
+    bool WaitForOptionEnd();
+
+    // A left click with the system pointer at the centre of the skin
+    // rectangle of the key, in the window that uses that skin file.
+    bool Click(HWND window, const std::string& skinFile, int key) const;
+    // Moves the system pointer to a screen point, or to the key's centre.
+    static void MovePointer(int x, int y);
+    bool PointAt(HWND window, const std::string& skinFile, int key) const;
+    // Light pixels (text) on the screen in the left part of the key's rectangle.
+    bool ShowsText(HWND window, const std::string& skinFile, int key) const;
+    // Keystrokes through the system into the focused window.
+    static void Type(const std::string& text);
+    static void PressKey(WORD virtualKey);
+    // A visible window of the Option process with this class, other than `except`.
+    HWND WaitForWindowOfClass(const char* className, HWND except) const;
+    // The enabled state of the control at the centre of the key's rectangle.
+    bool ControlEnabled(HWND window, const std::string& skinFile, int key) const;
+    // A visible dialog of the Option process other than the main window.
+    HWND WaitForDialog(HWND mainWindow) const;
+
+    std::string Setting(const char* section, const char* key) const;
+    std::vector<std::vector<uint8_t>> SetFeatureTransfers() const;
+    // The data of the first WriteUSB transfer after the last SetFeature
+    // transfer that starts with `command`; empty when there is none.
+    std::vector<uint8_t> DataAfterLast(const std::vector<uint8_t>& command) const;
+    size_t CountTransfers(const std::vector<uint8_t>& bytes) const;
+    bool WaitForTransferCount(const std::vector<uint8_t>& bytes, size_t count) const;
+
+private:
+    bool Copy(const std::string& from, const std::string& to);
+    bool KeyCentre(HWND window, const std::string& skinFile, int key, POINT& centre) const;
+    HANDLE Start(const std::string& program) const;
+
+    testsupport::TempFolder m_folder{"optiontest"};
+    const std::string m_path = m_folder.Path();
+    std::string m_missing;
+    HANDLE m_agent = nullptr;
+    HANDLE m_option = nullptr;
+};
+
+// Commands as the mouse receives them (8 bytes with the check byte).
+extern const std::vector<uint8_t> kOpeningCommand;
+std::vector<uint8_t> SelectCommand(int profileNumber);
+
+}  // namespace optiontest

@@ -1,0 +1,9 @@
+#include "option/core/win32/PageSet.h"
+
+#include "option/pages/win32/ButtonPage.h"
+
+PageArray CreatePages() {
+    PageArray pages;
+    pages[static_cast<int>(mainwindow::Page::Buttons)] = std::make_unique<ButtonPage>();
+    return pages;
+}

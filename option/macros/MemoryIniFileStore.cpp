@@ -1,0 +1,77 @@
+#include "option/macros/MemoryIniFileStore.h"
+
+// Passes reads and writes to the path's own file; writes may be made to fail.
+class StoreAccessor : public IniAccessor {
+public:
+    StoreAccessor(MemoryIniFileStore& store, std::string path) : m_store(store), m_path(std::move(path)) {}
+
+    std::string GetString(const char* section, const char* key, const char* defaultText) override {
+        return Inner()->GetString(section, key, defaultText);
+    }
+    bool PutString(const char* section, const char* key, const char* text) override {
+        return Writable() && Inner()->PutString(section, key, text);
+    }
+    int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override {
+        return Inner()->GetInt(section, key, defaultValue);
+    }
+    bool GetStruct(const char* section, const char* key, void* buffer, size_t size) override {
+        return Inner()->GetStruct(section, key, buffer, size);
+    }
+    bool PutStruct(const char* section, const char* key, const void* buffer, size_t size) override {
+        return Writable() && Inner()->PutStruct(section, key, buffer, size);
+    }
+
+private:
+    bool Writable() const { return m_store.m_failingWrites.count(m_path) == 0; }
+    // Opened per call: the file may have been replaced since.
+    std::unique_ptr<IniAccessor> Inner() {
+        return m_store.FilesOf(m_path).Open(MemoryIniFileStore::kInnerName);
+    }
+
+    MemoryIniFileStore& m_store;
+    std::string m_path;
+};
+
+MemoryIniFiles& MemoryIniFileStore::FilesOf(const std::string& path) {
+    std::unique_ptr<MemoryIniFiles>& files = m_files[path];
+    if (!files) files = std::make_unique<MemoryIniFiles>();
+    return *files;
+}
+
+std::unique_ptr<IniAccessor> MemoryIniFileStore::Open(const std::string& path) {
+    return std::make_unique<StoreAccessor>(*this, path);
+}
+
+bool MemoryIniFileStore::FileExists(const std::string& path) {
+    auto found = m_files.find(path);
+    return found != m_files.end() && found->second->FileExists(kInnerName);
+}
+
+bool MemoryIniFileStore::RemoveFile(const std::string& path) {
+    m_files.erase(path);
+    return true;
+}
+
+bool MemoryIniFileStore::FlushFile(const std::string&) { return true; }
+
+bool MemoryIniFileStore::MoveOver(const std::string& source, const std::string& target) {
+    if (m_failNextReplace) {
+        m_failNextReplace = false;
+        return false;
+    }
+    if (!FileExists(source)) return false;
+    std::unique_ptr<MemoryIniFiles> moved = std::move(m_files[source]);
+    m_files.erase(source);
+    m_files[target] = std::move(moved);
+    return true;
+}
+
+std::string MemoryIniFileStore::Text(const std::string& path) const {
+    auto found = m_files.find(path);
+    return found == m_files.end() ? std::string() : found->second->Text(kInnerName);
+}
+
+void MemoryIniFileStore::SetValue(const std::string& path, const std::string& section, const std::string& key,
+                                  const std::string& value) {
+    FilesOf(path).SetValue(kInnerName, section, key, value);
+}

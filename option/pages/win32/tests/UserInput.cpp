@@ -1,0 +1,206 @@
+#include "option/pages/win32/tests/UserInput.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+#include "profile/win32/PrivateProfileAccessor.h"
+#include "skin/core/ButtonEntry.h"
+#include "testing/DistFolder.h"
+
+namespace userinput {
+
+namespace {
+
+constexpr DWORD kDeadlineMs = 15000;
+constexpr DWORD kPollMs = 20;
+constexpr UINT kMenuGetHandle = 0x01E1;  // MN_GETHMENU
+constexpr char kMenuClass[] = "#32768";
+constexpr char kDialogClass[] = "FrameDialog";
+
+void Send(INPUT input) { SendInput(1, &input, sizeof input); }
+
+void MouseButton(DWORD flag) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    Send(input);
+}
+
+void Key(WORD virtualKey, DWORD flags, WORD unicode = 0) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = unicode ? unicode : static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
+    input.ki.dwFlags = flags;
+    Send(input);
+}
+
+}  // namespace
+
+void MoveTo(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    Send(input);
+}
+
+void ClickAt(POINT screen) {
+    MoveTo(screen);
+    Sleep(50);  // lets the window under the pointer see the move first
+    MouseButton(MOUSEEVENTF_LEFTDOWN);
+    MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+void PressKey(WORD virtualKey) {
+    Key(virtualKey, 0);
+    Key(virtualKey, KEYEVENTF_KEYUP);
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        Key(0, KEYEVENTF_UNICODE, static_cast<unsigned char>(c));
+        Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<unsigned char>(c));
+    }
+}
+
+POINT CentreOf(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+POINT SkinCentre(HWND window, const std::string& skinFile, int key) {
+    PrivateProfileAccessor skin(testsupport::DistFolder() + "skins\\" + skinFile);
+    ButtonEntry entry = ParseButtonEntry(skin.GetString("BUTTONPOS", std::to_string(key).c_str(), ""));
+    POINT centre{(entry.rect.left + entry.rect.right) / 2, (entry.rect.top + entry.rect.bottom) / 2};
+    ClientToScreen(window, &centre);
+    return centre;
+}
+
+bool WaitFor(const std::function<bool()>& condition) {
+    const ULONGLONG end = GetTickCount64() + kDeadlineMs;
+    while (!condition()) {
+        if (GetTickCount64() > end) return false;
+        Sleep(kPollMs);
+    }
+    return true;
+}
+
+HWND WaitForWindow(const char* title) {
+    HWND found = nullptr;
+    WaitFor([&] {
+        found = FindWindowA(nullptr, title);
+        return found && IsWindowVisible(found);
+    });
+    return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+bool WaitForWindowGone(const char* title) {
+    return WaitFor([&] {
+        HWND found = FindWindowA(nullptr, title);
+        return !found || !IsWindowVisible(found);
+    });
+}
+
+namespace {
+struct OwnedSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<OwnedSearch*>(lParam);
+    char className[32] = "";
+    GetClassNameA(window, className, sizeof className);
+    // Menus are owned by the same window; only our dialog class counts.
+    if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == search->owner &&
+        strcmp(className, kDialogClass) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND OwnedDialog(HWND owner) {
+    OwnedSearch search{owner, nullptr};
+    EnumWindows(FindOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+}  // namespace
+
+HWND WaitForOwnedDialog(HWND owner) {
+    WaitFor([&] { return OwnedDialog(owner) != nullptr; });
+    return OwnedDialog(owner);
+}
+
+bool WaitForOwnedDialogGone(HWND owner) {
+    return WaitFor([&] { return OwnedDialog(owner) == nullptr; });
+}
+
+std::vector<HWND> OpenMenus() {
+    std::vector<HWND> menus;
+    HWND menu = nullptr;
+    while ((menu = FindWindowExA(nullptr, menu, kMenuClass, nullptr)))
+        if (IsWindowVisible(menu)) menus.insert(menus.begin(), menu);
+    return menus;
+}
+
+HWND WaitForMenus(size_t count) {
+    std::vector<HWND> menus;
+    WaitFor([&] {
+        menus = OpenMenus();
+        return menus.size() >= count;
+    });
+    // Listed from the bottom of the z-order: the newest menu is on top.
+    return menus.size() >= count ? menus.back() : nullptr;
+}
+
+POINT MenuItemCentre(HWND menuWindow, int index) {
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, kMenuGetHandle, 0, 0));
+    RECT item{};
+    GetMenuItemRect(nullptr, menu, static_cast<UINT>(index), &item);
+    return POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+}
+
+void Screenshot(const std::string& name) {
+    char folder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("PAGE_SCREENSHOTS", folder, sizeof folder)) return;
+    Sleep(400);  // only for the picture: lets the windows finish painting
+    int width = GetSystemMetrics(SM_CXSCREEN);
+    int height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
+    DWORD imageBytes = rowBytes * height;
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + imageBytes;
+    std::string path = std::string(folder) + "\\" + name + ".bmp";
+    if (FILE* file = fopen(path.c_str(), "wb")) {
+        fwrite(&header, sizeof header, 1, file);
+        fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file);
+        fwrite(bits, 1, imageBytes, file);
+        fclose(file);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace userinput

@@ -2,6 +2,7 @@
 
 #include "monitor/agent/AgentConstants.h"
 #include "monitor/agent/NoticeRecord.h"
+#include "monitor/agent/WriteRequestRunner.h"
 #include "profile/AppSettings.h"
 #include "profile/PointerSettings.h"
 #include "profile/ProfileSet.h"
@@ -15,7 +16,6 @@
 
 #include <cstring>
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -336,19 +336,12 @@ LRESULT AgentWindow::OnSelectWritten(WPARAM slot) {
 
 void AgentWindow::OnWriterMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message != agent::kMsgDeviceWrite) return;
-    WriteRequest request;
-    if (!m_requests.PopOldest(request)) return;
-    std::optional<int> written;
-    if (!m_shuttingDown) written = m_writer.Write(*request.snapshot, static_cast<device::DeviceWriteMode>(request.mode));
-    if (static_cast<int>(wParam) == agent::kWriteChanged) {
-        // Option waits for this to give its buttons back, also when the
-        // write was dropped because the mouse went away meanwhile.
+    const WriteOutcome outcome = RunWriteRequest(m_requests, m_writer, static_cast<int>(wParam), m_shuttingDown);
+    if (outcome.applyFinished) {
         OutputDebugStringA(agent::kDebugThreadEnableButtons);
         PostToWindow(agent::kOptionWindowTitle, agent::kMsgApplyFinished, 0, 0);
-    } else if (static_cast<int>(wParam) == agent::kWriteSelectOnly && written && !m_shuttingDown) {
-        // Only a select that reached the mouse brings the second profile notice.
-        PostMessageA(Handle(), agent::kMsgSelectWritten, EffectiveSlot(request.snapshot->CurrentSlot), 0);
     }
+    if (outcome.selectWrittenSlot) PostMessageA(Handle(), agent::kMsgSelectWritten, *outcome.selectWrittenSlot, 0);
 }
 
 void AgentWindow::OnPlayerMessage(UINT message, WPARAM, LPARAM) {

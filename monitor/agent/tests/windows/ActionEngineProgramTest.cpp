@@ -436,4 +436,77 @@ TEST(EngineProgram_Launch, StartsTheButtonsProgramOnPressOnly) {
     EXPECT_TRUE(WaitFor([] { return FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option") != nullptr; }));
 }
 
+
+// The real Herald.exe in the program folder, started by the agent: its
+// process, and the text of its hidden child 100 (the notice on screen).
+class RunningHerald {
+public:
+    bool Find() {
+        return WaitFor([&] {
+            HWND window = FindWindowA(nullptr, kDisplayTitle);
+            DWORD owner = 0;
+            if (window) GetWindowThreadProcessId(window, &owner);
+            if (!owner || owner == GetCurrentProcessId()) return false;
+            m_window = window;
+            m_process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, owner);
+            return m_process != nullptr;
+        });
+    }
+    // A failed test must not leave it running for the next test's stand-in.
+    ~RunningHerald() {
+        if (!m_process) return;
+        if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT) {
+            PostMessageA(m_window, WM_CLOSE, 0, 0);
+            if (agenttest::WaitForExit(m_process) == -1) TerminateProcess(m_process, 1);
+        }
+        CloseHandle(m_process);
+    }
+    std::string ShownText() const {
+        char text[512] = {};
+        GetWindowTextA(GetDlgItem(m_window, 100), text, sizeof text);
+        return text;
+    }
+    HANDLE Process() const { return m_process; }
+
+private:
+    HWND m_window = nullptr;
+    HANDLE m_process = nullptr;
+};
+
+TEST(EngineProgram_Herald, StartedShowsEachNoticeAndClosedByTheAgent) {
+    ProgramFolder folder;
+    ASSERT_TRUE(folder.AddFromDist("Herald.exe")) << folder.MissingReason();
+    REQUIRE_READY(folder);
+    auto block = DefaultProfiles();
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        SetMacro(block->Profiles[slot].MacroKeyInfo[6], {{7, 1}, {7, 2}}, 1, "Dodge");
+        block->Profiles[slot].CpiLevel_X[2] = 24;
+    }
+    CopyText(block->Profiles[1].ProFileName, "Sniper");
+    OsdSettings display{};
+    DefaultOsdSettings(display);
+    display.MacroNotice = 1;
+    WriteProfiles(folder, *block, &display);
+    ASSERT_TRUE(StartAgent(folder));
+    RunningHerald herald;
+    ASSERT_TRUE(herald.Find()) << "the agent did not start Herald.exe";
+
+    struct Row {
+        const char* event;
+        const char* shown;
+    } rows[] = {
+        {"event 0x0800 2", "Profile 2: Sniper"},  // the mouse switched to profile 2, named in its file
+        {"event 0x0700 3", "CPI: 2400"},          // level 3 of profile 2: 24 steps of 100
+        {"event 0x4000 7", "Macro: Dodge"},       // macro button 7, the macro notice switched on
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(Portioctl(row.event)) << row.event;
+        EXPECT_TRUE(WaitFor([&] { return herald.ShownText() == row.shown; }))
+            << row.event << " shows \"" << herald.ShownText() << "\"";
+    }
+
+    ASSERT_TRUE(folder.StopAgent());
+    EXPECT_NE(agenttest::WaitForExit(herald.Process()), -1) << "Herald.exe still runs after the agent ended";
+}
+
 }  // namespace

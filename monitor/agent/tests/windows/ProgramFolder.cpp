@@ -73,6 +73,12 @@ bool ProgramFolder::Copy(const std::string& from, const std::string& name) {
     return false;
 }
 
+bool ProgramFolder::AddFromDist(const std::string& name) {
+    const bool copied = Copy(testsupport::DistFolder() + name, name);
+    m_ready = m_ready && copied;
+    return copied;
+}
+
 HANDLE ProgramFolder::StartAgent(const std::string& arguments) {
     std::string commandLine = "\"" + m_path + "Monitor.exe\"";
     if (!arguments.empty()) commandLine += " " + arguments;

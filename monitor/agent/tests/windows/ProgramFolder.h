@@ -46,6 +46,10 @@ public:
     const std::string& MissingReason() const { return m_missing; }
     const std::string& Path() const { return m_path; }
 
+    // Copies a further program of the dist folder (Herald.exe, say) into the
+    // folder, so that the agent starts it; false when the dist folder lacks it.
+    bool AddFromDist(const std::string& name);
+
     // Starts Monitor.exe with this command line (may be empty).
     HANDLE StartAgent(const std::string& arguments = "");
     // The agent window, polled for.

@@ -1,0 +1,22 @@
+// The device-writer thread's handling of one request message: it takes the
+// oldest queued request, writes it unless the agent is stopping, and says
+// what the agent window must be told afterwards.
+#pragma once
+
+#include "monitor/agent/WriteRequestQueue.h"
+#include "monitor/device/DeviceWriter.h"
+
+#include <atomic>
+#include <optional>
+
+struct WriteOutcome {
+    // Option waits for this after an apply, also when the write was dropped.
+    bool applyFinished = false;
+    // The slot of the second profile notice: only a select-only write whose
+    // select reached the mouse brings it.
+    std::optional<int> selectWrittenSlot;
+};
+
+// kind: wParam of the request message (changed parts, everything, select only).
+WriteOutcome RunWriteRequest(WriteRequestQueue& requests, device::DeviceWriter& writer, int kind,
+                             const std::atomic<bool>& shuttingDown);

@@ -1,0 +1,272 @@
+// The macro manager in the real Option.exe, as the macro page of the main
+// window: a new macro named by typing, keystrokes injected by this process
+// recorded through the keyboard hook, the context menu, and the macro file
+// written by OK. Driven by pointer clicks and keystrokes through the system.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+#include "OptionFolder.h"
+#include "portio/TransferLog.h"
+
+namespace {
+
+using optiontest::OptionFolder;
+using optiontest::WaitFor;
+
+constexpr char kMainSkin[] = "skin_main.ini";
+constexpr char kManagerSkin[] = "skin_macro_manager.ini";
+constexpr char kManagerTitle[] = "Macro Manager";
+constexpr char kMenuClass[] = "#32768";
+constexpr int kMacroTabKey = 37;
+constexpr int kApplyKey = 14;
+constexpr int kFourthAssignmentKey = 23;  // entry 3
+constexpr UINT kMenuGetHandle = 0x01E1;   // MN_GETHMENU
+// Keys of the manager's skin.
+constexpr int kOkKey = 1;
+constexpr int kNewKey = 4;
+constexpr int kRecordKey = 7;
+constexpr int kRecordDelaysKey = 8;
+constexpr int kNameListId = 4096;
+constexpr int kEventListId = 4097;
+
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
+#pragma pack(push, 1)
+struct StoredMacro {
+    char name[52];
+    int32_t repeatCount;
+    int32_t eventCount;
+    uint8_t events[40][4];  // key code, action, delay (little-endian)
+};
+#pragma pack(pop)
+static_assert(sizeof(StoredMacro) == 220, "stored macro record");
+
+void Key(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void RightClickFirstRow(HWND window, const RECT& inClient) {
+    // On the first row.
+    POINT point{(inClient.left + inClient.right) / 2, inClient.top + 8};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+LRESULT RowCount(HWND list) { return SendMessageA(list, LB_GETCOUNT, 0, 0); }
+
+std::string RowText(HWND list, int row) {
+    char text[256] = {};
+    if (SendMessageA(list, LB_GETTEXTLEN, row, 0) >= static_cast<LRESULT>(sizeof text)) return std::string();
+    SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void ClickAt(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+// The visible popup menus, the newest last.
+std::vector<HWND> OpenMenus() {
+    std::vector<HWND> menus;
+    HWND menu = nullptr;
+    while ((menu = FindWindowExA(nullptr, menu, kMenuClass, nullptr)))
+        if (IsWindowVisible(menu)) menus.insert(menus.begin(), menu);
+    return menus;
+}
+
+// Clicks item `index` of the newest of `level` open menus.
+bool ClickMenuItem(size_t level, int index) {
+    if (!WaitFor([&] { return OpenMenus().size() >= level; })) return false;
+    HWND window = OpenMenus().back();
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, kMenuGetHandle, 0, 0));
+    RECT item{};
+    if (!GetMenuItemRect(nullptr, menu, static_cast<UINT>(index), &item)) return false;
+    ClickAt(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    return true;
+}
+
+// Every transfer the virtual mouse logged, of both kinds, joined.
+std::vector<uint8_t> AllTransferBytes(const OptionFolder& folder) {
+    std::vector<uint8_t> bytes;
+    std::ifstream log(folder.Path() + "transfers.log");
+    std::string line;
+    while (std::getline(log, line)) {
+        portio::TransferRecord record;
+        if (portio::ParseTransferLine(line, record))
+            bytes.insert(bytes.end(), record.Bytes.begin(), record.Bytes.end());
+    }
+    return bytes;
+}
+
+bool Contains(const std::vector<uint8_t>& haystack, const std::vector<uint8_t>& needle) {
+    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
+}
+
+bool VisibleMenuOpen() {
+    HWND menu = FindWindowA(kMenuClass, nullptr);
+    return menu && IsWindowVisible(menu);
+}
+
+TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_NE(names, nullptr);
+    ASSERT_NE(events, nullptr);
+    EXPECT_EQ(RowCount(names), 0);
+
+    // New macro: the name is typed into the in-place edit; blanks around it go.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("  Jump ");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return RowText(names, 0) == "  Jump " || RowText(names, 0) == "Jump"; }));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+
+    // Record with pauses: Shift held over A, then a pause before the release.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key(VK_LSHIFT, false);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) >= 1; }));
+    Key('A', false);
+    Key('A', false);  // the keyboard's auto-repeat: dropped
+    Key('A', true);
+    Sleep(300);  // a pause to be recorded, not a wait for the other process
+    Key(VK_LSHIFT, true);
+    // Five lines: four events and the pause after "A" up.
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 5; }));
+    // The keystrokes were swallowed: a right-click now opens no menu, the
+    // event list being disabled while recording.
+    EXPECT_FALSE(IsWindowEnabled(events));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    EXPECT_EQ(RowText(events, 0), "Left Shift");
+    EXPECT_EQ(RowText(events, 1), "A");
+    EXPECT_EQ(RowText(events, 2), "A");
+    EXPECT_NE(RowText(events, 3).find(" ms"), std::string::npos);
+    EXPECT_EQ(RowText(events, 4), "Left Shift");
+
+    // The context menu opens on the event list after the recording.
+    RECT listPlace{};
+    GetWindowRect(events, &listPlace);
+    MapWindowPoints(nullptr, manager, reinterpret_cast<POINT*>(&listPlace), 2);
+    RightClickFirstRow(manager, listPlace);
+    ASSERT_TRUE(WaitFor(VisibleMenuOpen));
+    OptionFolder::PressKey(VK_ESCAPE);
+    OptionFolder::PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitFor([] { return !VisibleMenuOpen(); }));
+
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    ASSERT_TRUE(WaitFor([&] { return GetPrivateProfileIntA("Macros", "number", -1, macroFile.c_str()) == 1; }));
+    StoredMacro stored{};
+    ASSERT_TRUE(GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()));
+    EXPECT_STREQ(stored.name, "Jump");
+    EXPECT_EQ(stored.repeatCount, 1);
+    ASSERT_EQ(stored.eventCount, 4);
+    const uint8_t expected[4][2] = {{225, 1}, {4, 1}, {4, 2}, {225, 2}};  // Shift down, A down, A up, Shift up
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(stored.events[i][0], expected[i][0]) << i;
+        EXPECT_EQ(stored.events[i][1], expected[i][1]) << i;
+    }
+    const int pause = stored.events[2][2] | (stored.events[2][3] << 8);
+    EXPECT_GE(pause, 250);  // at least the 300 ms slept, less the tick's grain
+    EXPECT_LT(pause, 65535);
+}
+
+TEST(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    HWND warning = folder.WaitForDialog(option);
+    ASSERT_NE(warning, nullptr);
+    // The keyboard is not captured: the warning's own button ends it.
+    ASSERT_TRUE(folder.Click(warning, "skin_macro_set_warn.ini", 1));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
+    EXPECT_TRUE(folder.ControlEnabled(manager, kManagerSkin, kOkKey));
+    EXPECT_EQ(RowCount(GetDlgItem(manager, kEventListId)), 0);
+}
+
+TEST(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReachesTheMouse) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_TRUE(folder.StartAgent());
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    // Function menu of entry 3, macro submenu: "select macro", then the
+    // macros (none yet), then the macro manager.
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFourthAssignmentKey));
+    ASSERT_TRUE(ClickMenuItem(1, 0));
+    ASSERT_TRUE(ClickMenuItem(2, 1));
+    HWND manager = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        manager = FindWindowA(nullptr, kManagerTitle);
+        return manager && IsWindowVisible(manager);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(option));  // modal over the main window
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("Fire");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return RowText(names, 0) == "Fire" && SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key('B', false);
+    Key('B', true);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 2; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(manager); }));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    ASSERT_EQ(GetPrivateProfileIntA("Macros", "number", -1, macroFile.c_str()), 1);
+
+    // Assign: the macro is now the second item of the macro submenu.
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(option) != FALSE; }));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFourthAssignmentKey));
+    ASSERT_TRUE(ClickMenuItem(1, 0));
+    ASSERT_TRUE(ClickMenuItem(2, 1));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().empty(); }));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    // The mouse's macro block of the button: repeat count 1 (high byte
+    // first), B pressed, B released, no pauses.
+    const std::vector<uint8_t> block = {0x00, 0x01, 0x01, 0x05, 0x81, 0x05, 0x00};
+    EXPECT_TRUE(WaitFor([&] { return Contains(AllTransferBytes(folder), block); }));
+}
+
+}  // namespace

@@ -35,6 +35,13 @@ void ShowLine(HWND list, int line) {
     else if (line >= top + visible) SendMessageA(list, LB_SETTOPINDEX, line - visible + 1, 0);
 }
 
+// The lists in the skin's dark wells.
+constexpr COLORREF kListText = RGB(220, 220, 220);
+constexpr COLORREF kListBackground = RGB(20, 20, 20);
+constexpr COLORREF kListSelectedText = RGB(255, 255, 255);
+constexpr COLORREF kListSelectedBackground = RGB(200, 28, 28);
+constexpr COLORREF kListHover = RGB(58, 58, 58);
+
 // The repeat-count field inside the skin's well: one text line, centred.
 RECT EditRectInWell(const SkinRect& well) {
     constexpr int kInsetX = 4;
@@ -95,6 +102,7 @@ void MacroManagerWindow::CreateControls(WindowSkin& skin) {
         const UINT id = key == kNameList ? kNameListId : kEventListId;
         if (!list->Create(Handle(), ToRect(skin.Entry(key).rect), id)) continue;
         list->SetTag(id);
+        list->SetColours(kListText, kListBackground, kListSelectedText, kListSelectedBackground, kListHover);
         list->SetKeepOpen(true);
         list->SetHint(skin.Entry(key).hint);
         (key == kNameList ? m_names : m_events) = skin.Keep(std::move(list));

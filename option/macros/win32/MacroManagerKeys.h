@@ -40,6 +40,8 @@ constexpr unsigned kRecordAfter = 1002;
 constexpr unsigned kInsertDelay = 1003;
 constexpr unsigned kEdit = 1004;
 constexpr unsigned kDeleteLine = 1005;
+// Items that open a submenu carry this; 0 would make them separators.
+constexpr unsigned kPopupItem = 4095;
 constexpr unsigned kTextRecordBefore = 1053;
 constexpr unsigned kTextRecordAfter = 1054;
 constexpr unsigned kTextInsertDelay = 1055;

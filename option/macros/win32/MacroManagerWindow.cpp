@@ -108,6 +108,7 @@ void MacroManagerWindow::CreateControls(WindowSkin& skin) {
         (key == kNameList ? m_names : m_events) = skin.Keep(std::move(list));
     }
     m_menuFont = CreateSkinFont(kCaptionFont);
+    m_listBrush.Reset(CreateSolidBrush(kListBackground));
 }
 
 LRESULT MacroManagerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -129,6 +130,7 @@ LRESULT MacroManagerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         if (lParam == kEventListId) OnEventListContext();
         return 0;
     case MSG_EDIT_ENTER: CommitRepeatCount(); return 0;
+    case WM_CTLCOLORLISTBOX: return reinterpret_cast<LRESULT>(m_listBrush.Get());
     case MSG_CONTROL_HOVER:
         if (m_host && !m_modal) PostMessageA(static_cast<HWND>(m_host->MainWindow()), message, wParam, lParam);
         return 0;
@@ -406,13 +408,13 @@ void MacroManagerWindow::OnEventListContext() {
         for (int action = 0; action < kMouseActionCount; ++action)
             buttons.back()->Append(kFirstMouseCommand + button * kMouseActionCount + action,
                                    text(kFirstActionText + action));
-        mouse.Append(0, text(kFirstButtonText + button), buttons.back().get());
+        mouse.Append(kPopupItem, text(kFirstButtonText + button), buttons.back().get());
     }
     SkinPopupMenu menu(m_menuFont.Get());
     menu.Append(kRecordBefore, text(kTextRecordBefore));
     menu.Append(kRecordAfter, text(kTextRecordAfter));
     menu.Append(kInsertDelay, text(kTextInsertDelay));
-    menu.Append(0, text(kTextMouseEvents), &mouse);
+    menu.Append(kPopupItem, text(kTextMouseEvents), &mouse);
     menu.Append(kEdit, text(kTextEdit));
     menu.Append(kDeleteLine, text(kTextDelete));
     POINT pointer{};

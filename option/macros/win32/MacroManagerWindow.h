@@ -93,4 +93,5 @@ private:
     SkinList* m_names = nullptr;
     SkinList* m_events = nullptr;
     Font m_menuFont;
+    Brush m_listBrush;  // the lists' area below their last row
 };

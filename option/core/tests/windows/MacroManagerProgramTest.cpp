@@ -104,6 +104,31 @@ bool Contains(const std::vector<uint8_t>& haystack, const std::vector<uint8_t>& 
     return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
 }
 
+// Screenshot runs set MACRO_SCREENSHOT_PAUSE and take pictures of the
+// screen from outside; the pause holds a state for them, nothing waits on it.
+void HoldForScreenshot() {
+    char value[8] = "";
+    if (GetEnvironmentVariableA("MACRO_SCREENSHOT_PAUSE", value, sizeof value)) Sleep(2000);
+}
+
+// Clicks item `index` of the newest of `level` open menus, which has
+// `count` items of one height (a skin menu without separators).
+bool ClickOpenMenuItem(size_t level, int index, int count) {
+    if (!WaitFor([&] { return OpenMenus().size() >= level; })) return false;
+    RECT place{};
+    GetWindowRect(OpenMenus().back(), &place);
+    const int x = (place.left + place.right) / 2;
+    const int y = place.top + (place.bottom - place.top) * (2 * index + 1) / (2 * count);
+    SetCursorPos(x, y);
+    INPUT input[3] = {};
+    input[0].type = input[1].type = input[2].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+    return true;
+}
+
 bool VisibleMenuOpen() {
     HWND menu = FindWindowA(kMenuClass, nullptr);
     return menu && IsWindowVisible(menu);
@@ -151,6 +176,7 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     }));
     // Recording swallows the keyboard; the event list is out of reach.
     EXPECT_FALSE(IsWindowEnabled(events));
+    HoldForScreenshot();
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
     ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
     // Item data of the lines: event number and kind; pauses (any short
@@ -172,9 +198,17 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     MapWindowPoints(nullptr, manager, reinterpret_cast<POINT*>(&listPlace), 2);
     RightClickFirstRow(manager, listPlace);
     ASSERT_TRUE(WaitFor(VisibleMenuOpen));
-    OptionFolder::PressKey(VK_ESCAPE);
-    OptionFolder::PressKey(VK_ESCAPE);
+    // Mouse events, left button, click: inserted before the event of the
+    // right-clicked first line, press and release.
+    const LRESULT linesBefore = RowCount(events);
+    ASSERT_TRUE(ClickOpenMenuItem(1, 3, 6));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().size() == 2; }));
+    ASSERT_TRUE(ClickOpenMenuItem(2, 0, 5));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().size() == 3; }));
+    HoldForScreenshot();
+    ASSERT_TRUE(ClickOpenMenuItem(3, 2, 3));
     ASSERT_TRUE(WaitFor([] { return !VisibleMenuOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == linesBefore + 2; }));
 
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
     const std::string macroFile = folder.Path() + "config\\sequence.dat";
@@ -183,13 +217,15 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     ASSERT_TRUE(GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()));
     EXPECT_STREQ(stored.name, "Jump");
     EXPECT_EQ(stored.repeatCount, 1);
-    ASSERT_EQ(stored.eventCount, 4);
-    const uint8_t expected[4][2] = {{225, 1}, {4, 1}, {4, 2}, {225, 2}};  // Shift down, A down, A up, Shift up
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(stored.eventCount, 6);
+    // Left click, then Shift down, A down, A up, Shift up.
+    const uint8_t expected[6][2] = {{240, 1}, {240, 2}, {225, 1}, {4, 1}, {4, 2}, {225, 2}};
+    for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(stored.events[i][0], expected[i][0]) << i;
         EXPECT_EQ(stored.events[i][1], expected[i][1]) << i;
     }
-    const int pause = stored.events[2][2] | (stored.events[2][3] << 8);
+    EXPECT_EQ(stored.events[0][2] | stored.events[1][2], 0);  // inserted without pauses
+    const int pause = stored.events[4][2] | (stored.events[4][3] << 8);
     EXPECT_GE(pause, 250);  // at least the 300 ms slept, less the tick's grain
     EXPECT_LT(pause, 65535);
 }

@@ -28,6 +28,8 @@ constexpr int kOkKey = 1;
 constexpr int kNewKey = 4;
 constexpr int kRecordKey = 7;
 constexpr int kRecordDelaysKey = 8;
+constexpr int kRepeatKey = 9;
+constexpr int kRepeatCountKey = 10;
 constexpr int kNameListId = 4096;
 constexpr int kEventListId = 4097;
 
@@ -52,10 +54,11 @@ void Key(WORD virtualKey, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
-void RightClickFirstRow(HWND window, const RECT& inClient) {
-    // On the first row.
-    POINT point{(inClient.left + inClient.right) / 2, inClient.top + 8};
-    ClientToScreen(window, &point);
+void RightClickRow(HWND list, int row) {
+    RECT place{};
+    GetWindowRect(list, &place);
+    const int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT point{(place.left + place.right) / 2, place.top + rowHeight * row + rowHeight / 2};
     SetCursorPos(point.x, point.y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
@@ -193,10 +196,7 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     EXPECT_TRUE(longPauseLine);
 
     // The context menu opens on the event list after the recording.
-    RECT listPlace{};
-    GetWindowRect(events, &listPlace);
-    MapWindowPoints(nullptr, manager, reinterpret_cast<POINT*>(&listPlace), 2);
-    RightClickFirstRow(manager, listPlace);
+    RightClickRow(events, 0);
     ASSERT_TRUE(WaitFor(VisibleMenuOpen));
     // Mouse events, left button, click: inserted before the event of the
     // right-clicked first line, press and release.
@@ -228,6 +228,69 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     const int pause = stored.events[4][2] | (stored.events[4][3] << 8);
     EXPECT_GE(pause, 250);  // at least the 300 ms slept, less the tick's grain
     EXPECT_LT(pause, 65535);
+}
+
+TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("Loop");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+
+    // A down, a pause, A up: three lines.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key('A', false);
+    Sleep(100);  // the pause to be recorded
+    Key('A', true);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 3; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_EQ(SendMessageA(events, LB_GETITEMDATA, 1, 0), 0x00010087);
+
+    // Edit on the pause line; 70000 is more than a pause can hold.
+    RightClickRow(events, 1);
+    ASSERT_TRUE(WaitFor(VisibleMenuOpen));
+    ASSERT_TRUE(ClickOpenMenuItem(1, 4, 6));
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(events, nullptr, "Edit", nullptr) != nullptr; }));
+    OptionFolder::Type("70000");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(events, nullptr, "Edit", nullptr) == nullptr; }));
+
+    // Repeat count 300: more than 255. The box is checked for a new macro.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRepeatCountKey));
+    for (int i = 0; i < 3; ++i) OptionFolder::PressKey(VK_BACK);
+    // The numeric field takes the digit keys themselves.
+    for (WORD digit : {'3', '0', '0'}) OptionFolder::PressKey(digit);
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    StoredMacro stored{};
+    ASSERT_TRUE(WaitFor([&] {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) != FALSE;
+    }));
+    EXPECT_STREQ(stored.name, "Loop");
+    ASSERT_EQ(stored.eventCount, 2);
+    EXPECT_EQ(stored.events[0][2] | (stored.events[0][3] << 8), 65535);
+    EXPECT_EQ(stored.repeatCount, 255);
+
+    // Repeat off: 1, whatever the count says.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRepeatKey));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    EXPECT_TRUE(WaitFor([&] {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) &&
+               stored.repeatCount == 1;
+    }));
 }
 
 TEST(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {

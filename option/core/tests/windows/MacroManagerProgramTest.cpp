@@ -21,6 +21,7 @@ constexpr char kManagerSkin[] = "skin_macro_manager.ini";
 constexpr char kManagerTitle[] = "Macro Manager";
 constexpr char kMenuClass[] = "#32768";
 constexpr int kMacroTabKey = 37;
+constexpr int kButtonTabKey = 47;
 constexpr int kApplyKey = 14;
 constexpr int kFourthAssignmentKey = 23;  // entry 3
 // Keys of the manager's skin.
@@ -291,6 +292,47 @@ TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
         return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) &&
                stored.repeatCount == 1;
     }));
+}
+
+// Recording swallows the keyboard, so it must end when its window can no
+// longer be reached: here the page is hidden by another tab.
+TEST(MacroManagerProgram, RecordingEndsWhenThePageIsHidden) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("Held");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key('C', false);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 1; }));
+
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kButtonTabKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(manager); }));
+    Key('C', true);  // not captured any more
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    EXPECT_TRUE(IsWindowEnabled(names));
+    EXPECT_EQ(RowCount(events), 1);  // the press recorded before, kept
+    // OK stores what was recorded.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    StoredMacro stored{};
+    ASSERT_TRUE(WaitFor([&] {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) != FALSE;
+    }));
+    EXPECT_EQ(stored.eventCount, 1);
+    EXPECT_EQ(stored.events[0][0], 6);  // C
 }
 
 TEST(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {

@@ -78,10 +78,32 @@ void PaintLamp(Raster& picture, const Box& box, bool round, ImageState state) {
     picture.FillRoundBox(lamp.Inset(1), std::max(0, radius - 1), face);
 }
 
+// A check box: a small square, ticked in the Down look (checked), with its
+// label on the window's background.
+void PaintCheckBox(Raster& picture, const LayoutElement& element, ImageState state, TextRasterizer& text) {
+    const Box& box = element.box;
+    const int side = style::kLampSize + 2;
+    Box square{box.x + 2, box.y + (box.height - side) / 2, side, side};
+    Colour rim = state == ImageState::Over ? style::kAccent : style::kWellBorder;
+    Colour label = state == ImageState::Disabled ? style::kTextDisabled : style::kText;
+    picture.FillRoundBox(square, 2, rim);
+    picture.FillRoundBox(square.Inset(1), 1, style::kWellFace);
+    if (state == ImageState::Down) {
+        double x = square.x, y = square.y, s = side;
+        picture.FillPolygon({x + 0.2 * s, y + 0.5 * s, x + 0.42 * s, y + 0.72 * s, x + 0.8 * s, y + 0.22 * s,
+                             x + 0.9 * s, y + 0.32 * s, x + 0.42 * s, y + 0.9 * s, x + 0.1 * s, y + 0.6 * s},
+                            style::kAccentBright);
+    }
+    int textLeft = 2 + side + 6;
+    Box place{box.x + textLeft, box.y, box.width - textLeft, box.height};
+    PaintText(picture, text, place, element.label, style::kCaptionFont, TextAlign::Left, false, label);
+}
+
 void PaintButton(Raster& picture, const LayoutElement& element, ImageState state, TextRasterizer& text) {
     const Box& box = element.box;
     const style::ButtonColours& colours = ButtonColoursFor(state);
     const std::string& kind = element.style;
+    if (kind == "check") return PaintCheckBox(picture, element, state, text);
     if (kind == "close" || kind == "minimise") {
         Colour glyph = state == ImageState::Normal ? style::kTextDim : state == ImageState::Disabled ? style::kTextDisabled : style::kSelectedText;
         if (state == ImageState::Over) picture.FillRoundBox(box, style::kButtonRadius, style::kAccent);

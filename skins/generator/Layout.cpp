@@ -24,7 +24,7 @@ const KindName kKinds[] = {
 };
 
 const char* const kButtonStyles[] = {"plain", "primary", "tab",   "menu", "toggle", "option",
-                                     "close", "minimise", "up",   "down", "left",   "right"};
+                                     "close", "minimise", "up",   "down", "left",   "right", "check"};
 
 // Splits a line into words; "quoted text" is one word without its quotes.
 bool SplitWords(const std::string& line, std::vector<std::string>& words, std::string& error) {

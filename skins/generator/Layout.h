@@ -21,7 +21,7 @@
 #include <vector>
 
 enum class ElementKind {
-    Button,     // styles: plain, primary, tab, menu, toggle, option, close, minimise, up, down, left, right
+    Button,     // styles: plain, primary, tab, menu, toggle, option, close, minimise, up, down, left, right, check
     Swatch,     // colour swatch button, at least 36 x 36
     Slider,     // horizontal track
     VSlider,    // vertical track

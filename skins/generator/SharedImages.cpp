@@ -2,6 +2,7 @@
 
 #include "skins/generator/BitmapFile.h"
 #include "skins/generator/ControlPainter.h"
+#include "skins/generator/JpegFile.h"
 #include "skins/generator/VisualStyle.h"
 
 namespace {
@@ -67,12 +68,34 @@ Raster PaintScrollBarParts() {
     return parts;
 }
 
+Raster PaintRecordButton(bool stop, int state) {
+    const style::ButtonColours* states[] = {&style::kButtonNormal, &style::kButtonOver, &style::kButtonDown};
+    const style::ButtonColours& colours = *states[state];
+    Raster button(kRecordButtonWidth, kRecordButtonHeight, style::kBackground);
+    const Box face{0, 0, kRecordButtonWidth, kRecordButtonHeight};
+    PaintButtonFace(button, face, style::kButtonRadius, colours, colours.border);
+    // The mark is red on the plain faces and white on the red pressed face.
+    const Colour mark = state == 2 ? Rgb(255, 255, 255) : Rgb(230, 40, 40);
+    const int side = kRecordButtonHeight - 12;
+    const Box markBox{(kRecordButtonWidth - side) / 2, (kRecordButtonHeight - side) / 2, side, side};
+    button.FillRoundBox(markBox, stop ? 2 : side / 2, mark);
+    return button;
+}
+
 std::vector<GeneratedFile> BuildSharedImages() {
     Raster down = PaintThumbPointingDown();
-    return {
+    const char* states[] = {"normal", "over", "down"};
+    std::vector<GeneratedFile> files;
+    for (int stop = 0; stop < 2; ++stop)
+        for (int state = 0; state < 3; ++state)
+            files.push_back({std::string(stop ? "stop" : "start") + "_record_" + states[state] + ".jpg",
+                             EncodeJpeg(PaintRecordButton(stop != 0, state))});
+    std::vector<GeneratedFile> images = {
         {"scroll_arrow_down.bmp", EncodeBitmap24(down)},
         {"scroll_arrow_up.bmp", EncodeBitmap24(FlipVertically(down))},
         {"slider_thumb_vertical.bmp", EncodeBitmap24(Transpose(down))},
         {"scrollbar_parts.bmp", EncodeBitmap24(PaintScrollBarParts())},
     };
+    images.insert(images.end(), files.begin(), files.end());
+    return images;
 }

@@ -16,4 +16,12 @@ constexpr int kScrollPartSide = 16;
 constexpr int kScrollPartRows = 5;
 Raster PaintScrollBarParts();
 
+// The macro manager's record button: "start_record_<state>.jpg" with a
+// round record mark and "stop_record_<state>.jpg" with a square stop mark,
+// for the states normal, over and down; the layout's record button has
+// this size.
+constexpr int kRecordButtonWidth = 96;
+constexpr int kRecordButtonHeight = 28;
+Raster PaintRecordButton(bool stop, int state);
+
 std::vector<GeneratedFile> BuildSharedImages();

@@ -39,6 +39,13 @@ void ButtonGallery::CreateControls(WindowSkin& skin) {
             m_swatches[i]->SetSwatchTag(kFirstSwatch + i);
         }
     }
+    for (int i = 0; i < kCheckBoxCount; ++i) {
+        const ButtonEntry entry = skin.Entry(kFirstCheckBox + i);
+        auto box = std::make_unique<SkinCheckBox>();
+        if (!box->Create(Handle(), ToRect(entry.rect))) continue;
+        skin.Dress(*box, entry);
+        m_byKey[kFirstCheckBox + i] = skin.Keep(std::move(box));
+    }
     if (m_byKey[kDisabled]) m_byKey[kDisabled]->Enable(false);
     if (m_byKey[kPlayer]) m_byKey[kPlayer]->SetCaption(kPlayerNames[0]);
     SelectOnly(kFirstTab, kTabCount, m_selectedTab);
@@ -53,6 +60,13 @@ int ButtonGallery::ToggleBits() const {
     int bits = 0;
     for (int i = 0; i < kToggleCount; ++i)
         if (m_byKey[kFirstToggle + i] && m_byKey[kFirstToggle + i]->Selected()) bits |= 1 << i;
+    return bits;
+}
+
+int ButtonGallery::CheckBits() const {
+    int bits = 0;
+    for (int i = 0; i < kCheckBoxCount; ++i)
+        if (m_byKey[kFirstCheckBox + i] && m_byKey[kFirstCheckBox + i]->Selected()) bits |= 1 << i;
     return bits;
 }
 

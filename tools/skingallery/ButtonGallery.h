@@ -10,6 +10,7 @@
 #include <string>
 
 #include "skin/win32/GdiOwners.h"
+#include "skin/win32/SkinCheckBox.h"
 #include "skin/win32/SkinnedWindow.h"
 #include "tools/skingallery/GalleryNames.h"
 
@@ -27,6 +28,8 @@ public:
     const std::string& LastClicked() const { return m_lastClicked; }
     // The modifier bits of the toggles, toggle i giving bit i.
     int ToggleBits() const;
+    // Bit i set: check box i is checked.
+    int CheckBits() const;
     UINT LastMenuChoice() const { return m_lastMenuChoice; }
     const std::string& ShownHint() const { return m_shownHint; }
 
@@ -45,9 +48,9 @@ private:
     int KeyOf(HWND button) const;
     void RedrawArea(int key);
 
-    std::array<SkinButton*, 22> m_byKey{};
+    std::array<SkinButton*, 24> m_byKey{};
     std::array<ColourSwatchButton*, gallery::buttons::kSwatchCount> m_swatches{};
-    std::array<RECT, 22> m_areas{};
+    std::array<RECT, 24> m_areas{};
     Font m_font;
     Font m_labelFont;
     int m_selectedOption = -1;

@@ -11,6 +11,8 @@ ButtonFunctionChooser::ButtonFunctionChooser(OptionHost& host, bool listMacros)
 AssignResult ButtonFunctionChooser::Choose(HWND owner, SkinButton& button, int entry) {
     if (!m_guard.MayOpen(GetTickCount())) return AssignResult::Cancelled;
     FunctionMenuOptions options;
+    // The macro submenu ends with the way to the macro manager.
+    options.offerMacroManager = true;
     if (m_listMacros)
         for (size_t i = 0; i < m_host.Macros().Count(); ++i) options.macroNames.push_back(MacroName(m_host.Macros().At(i)));
     FunctionMenu menu(m_font.Get(), [this](unsigned id) { return m_host.Text(id); }, options);
@@ -23,7 +25,7 @@ AssignResult ButtonFunctionChooser::Choose(HWND owner, SkinButton& button, int e
 }
 
 AssignResult ButtonFunctionChooser::Apply(int entry, UINT identifier) {
-    WindowsAssignmentDialogs dialogs(static_cast<HWND>(m_host.MainWindow()), m_host.Macros());
+    WindowsAssignmentDialogs dialogs(static_cast<HWND>(m_host.MainWindow()), m_host.Macros(), &m_host);
     return AssignFunction(m_host.EditCopy(), entry, identifier, m_host.Macros(), dialogs);
 }
 

@@ -1,6 +1,7 @@
 #include "option/pages/win32/WindowsAssignmentDialogs.h"
 
 #include "option/core/win32/WarningDialog.h"
+#include "option/macros/win32/MacroManagerWindow.h"
 #include "option/pages/win32/LaunchProgramDialog.h"
 #include "option/pages/win32/SelectMacroDialog.h"
 #include "option/pages/win32/SelectPlayerDialog.h"
@@ -39,4 +40,10 @@ bool WindowsAssignmentDialogs::ChooseMacro(int32_t& macroOption, int& macroIndex
     macroOption = dialog.MacroOption();
     macroIndex = dialog.MacroIndex();
     return true;
+}
+
+bool WindowsAssignmentDialogs::OpenMacroManager() {
+    if (!m_host) return false;
+    MacroManagerWindow manager;
+    return manager.RunModal(*m_host, m_owner) == IDOK;
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 std::map<std::string, Raster> DecodedSharedImages() {
     std::map<std::string, Raster> images;
     for (const GeneratedFile& file : BuildSharedImages()) {
+        if (file.name.size() < 4 || file.name.substr(file.name.size() - 4) != ".bmp") continue;
         Raster picture;
         EXPECT_TRUE(DecodeBitmap(file.bytes, picture)) << file.name;
         images[file.name] = picture;
@@ -38,6 +40,34 @@ TEST(SharedImages_Thumbs, HaveTheKeyColourInEveryCornerAndNowhereInside) {
         // Most of the thumb stays: a thumb that the key ate would be invisible.
         EXPECT_GT(KeptPixels(thumb), thumb.Width() * thumb.Height() * 2 / 3) << name;
     }
+}
+
+// The record button images are baseline JPEG files of the button's size:
+// start of image, JFIF, a baseline frame of three components, end of image.
+TEST(SharedImages_RecordButton, SixBaselineJpegFilesOfTheButtonSize) {
+    const char* names[] = {"start_record_normal.jpg", "start_record_over.jpg", "start_record_down.jpg",
+                           "stop_record_normal.jpg",  "stop_record_over.jpg",  "stop_record_down.jpg"};
+    std::map<std::string, std::vector<uint8_t>> files;
+    for (const GeneratedFile& file : BuildSharedImages()) files[file.name] = file.bytes;
+    for (const char* name : names) {
+        ASSERT_EQ(files.count(name), 1u) << name;
+        const std::vector<uint8_t>& bytes = files[name];
+        ASSERT_GT(bytes.size(), 200u) << name;
+        EXPECT_EQ(bytes[0], 0xFF);
+        EXPECT_EQ(bytes[1], 0xD8);
+        EXPECT_EQ(bytes[bytes.size() - 2], 0xFF);
+        EXPECT_EQ(bytes[bytes.size() - 1], 0xD9);
+        const uint8_t frame[] = {0xFF, 0xC0, 0, 17, 8, 0, kRecordButtonHeight, 0, kRecordButtonWidth, 3};
+        EXPECT_NE(std::search(bytes.begin(), bytes.end(), std::begin(frame), std::end(frame)), bytes.end()) << name;
+    }
+    // Start and stop differ in their mark.
+    EXPECT_NE(files["start_record_normal.jpg"], files["stop_record_normal.jpg"]);
+    // The mark: red on the plain face, white on the pressed one.
+    const Raster normal = PaintRecordButton(false, 0), down = PaintRecordButton(false, 2);
+    const Colour centre = normal.At(kRecordButtonWidth / 2, kRecordButtonHeight / 2);
+    EXPECT_GT(centre.red, 200);
+    EXPECT_LT(centre.green, 80);
+    EXPECT_EQ(down.At(kRecordButtonWidth / 2, kRecordButtonHeight / 2), Rgb(255, 255, 255));
 }
 
 TEST(SharedImages_Thumbs, PointTheirOwnWays) {

@@ -61,12 +61,12 @@ TEST_F(ButtonGalleryTest, Skin_GivesSizeShapeAndEveryButton) {
     RECT window{};
     GetWindowRect(m_window.Handle(), &window);
     EXPECT_EQ(window.right - window.left, 440);
-    EXPECT_EQ(window.bottom - window.top, 330);
+    EXPECT_EQ(window.bottom - window.top, 362);
     // The mask's rounded corners are cut from the window's shape.
     HRGN shape = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(m_window.Handle(), shape), ERROR);
     EXPECT_FALSE(PtInRegion(shape, 0, 0));
-    EXPECT_FALSE(PtInRegion(shape, 439, 329));
+    EXPECT_FALSE(PtInRegion(shape, 439, 361));
     EXPECT_TRUE(PtInRegion(shape, 220, 0));
     EXPECT_TRUE(PtInRegion(shape, 220, 165));
     DeleteObject(shape);
@@ -116,6 +116,30 @@ TEST_F(ButtonGalleryTest, Toggles_FlipAndGiveModifierBits) {
         Click(ButtonHandle(buttons::kFirstToggle + step.toggle));
         PumpPending();
         EXPECT_EQ(m_window.ToggleBits(), step.bits) << step.toggle;
+    }
+}
+
+TEST_F(ButtonGalleryTest, CheckBoxes_FlipAndShowTheTickedLookWhileChecked) {
+    const struct {
+        int box;
+        int bits;
+    } steps[] = {
+        {0, 0b01},  // first on
+        {1, 0b11},  // second on, first stays
+        {0, 0b10},  // first off again
+        {1, 0b00},  // both off
+    };
+    for (const auto& step : steps) {
+        Click(ButtonHandle(buttons::kFirstCheckBox + step.box));
+        PumpPending();
+        EXPECT_EQ(m_window.CheckBits(), step.bits) << step.box;
+        for (int i = 0; i < buttons::kCheckBoxCount; ++i) {
+            const bool checked = (step.bits >> i) & 1;
+            const ButtonLook look = m_window.Button(buttons::kFirstCheckBox + i)->CurrentLook();
+            // Checked shows the Down look (the tick) even under the pointer.
+            if (checked) EXPECT_EQ(look, ButtonLook::Down) << i;
+            else EXPECT_NE(look, ButtonLook::Down) << i;
+        }
     }
 }
 

@@ -1,0 +1,409 @@
+// The macro manager in the real Option.exe, as the macro page of the main
+// window: a new macro named by typing, keystrokes injected by this process
+// recorded through the keyboard hook, the context menu, and the macro file
+// written by OK. Driven by pointer clicks and keystrokes through the system.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+
+#include "OptionFolder.h"
+#include "portio/TransferLog.h"
+
+namespace {
+
+using optiontest::OptionFolder;
+using optiontest::WaitFor;
+
+constexpr char kMainSkin[] = "skin_main.ini";
+constexpr char kManagerSkin[] = "skin_macro_manager.ini";
+constexpr char kManagerTitle[] = "Macro Manager";
+constexpr char kMenuClass[] = "#32768";
+constexpr int kMacroTabKey = 37;
+constexpr int kButtonTabKey = 47;
+constexpr int kApplyKey = 14;
+constexpr int kFourthAssignmentKey = 23;  // entry 3
+// Keys of the manager's skin.
+constexpr int kOkKey = 1;
+constexpr int kNewKey = 4;
+constexpr int kRecordKey = 7;
+constexpr int kRecordDelaysKey = 8;
+constexpr int kRepeatKey = 9;
+constexpr int kRepeatCountKey = 10;
+constexpr int kNameListId = 4096;
+constexpr int kEventListId = 4097;
+
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
+#pragma pack(push, 1)
+struct StoredMacro {
+    char name[52];
+    int32_t repeatCount;
+    int32_t eventCount;
+    uint8_t events[40][4];  // key code, action, delay (little-endian)
+};
+#pragma pack(pop)
+static_assert(sizeof(StoredMacro) == 220, "stored macro record");
+
+void Key(WORD virtualKey, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void RightClickRow(HWND list, int row) {
+    RECT place{};
+    GetWindowRect(list, &place);
+    const int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    POINT point{(place.left + place.right) / 2, place.top + rowHeight * row + rowHeight / 2};
+    SetCursorPos(point.x, point.y);
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
+LRESULT RowCount(HWND list) { return SendMessageA(list, LB_GETCOUNT, 0, 0); }
+
+// The visible popup menus, the newest last.
+std::vector<HWND> OpenMenus() {
+    std::vector<HWND> menus;
+    HWND menu = nullptr;
+    while ((menu = FindWindowExA(nullptr, menu, kMenuClass, nullptr)))
+        if (IsWindowVisible(menu)) menus.insert(menus.begin(), menu);
+    return menus;
+}
+
+// With the function menu open: item `index` of its macro submenu, chosen
+// with the keyboard (the first item of the menu is the macro submenu).
+bool ChooseInMacroSubmenu(int index) {
+    if (!WaitFor([] { return OpenMenus().size() == 1; })) return false;
+    OptionFolder::PressKey(VK_DOWN);
+    OptionFolder::PressKey(VK_RIGHT);
+    if (!WaitFor([] { return OpenMenus().size() == 2; })) return false;
+    for (int i = 0; i < index; ++i) OptionFolder::PressKey(VK_DOWN);
+    OptionFolder::PressKey(VK_RETURN);
+    return true;
+}
+
+// Every transfer the virtual mouse logged, of both kinds, joined.
+std::vector<uint8_t> AllTransferBytes(const OptionFolder& folder) {
+    std::vector<uint8_t> bytes;
+    std::ifstream log(folder.Path() + "transfers.log");
+    std::string line;
+    while (std::getline(log, line)) {
+        portio::TransferRecord record;
+        if (portio::ParseTransferLine(line, record))
+            bytes.insert(bytes.end(), record.Bytes.begin(), record.Bytes.end());
+    }
+    return bytes;
+}
+
+bool Contains(const std::vector<uint8_t>& haystack, const std::vector<uint8_t>& needle) {
+    return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
+}
+
+// Screenshot runs set MACRO_SCREENSHOT_PAUSE and take pictures of the
+// screen from outside; the pause holds a state for them, nothing waits on it.
+void HoldForScreenshot() {
+    char value[8] = "";
+    if (GetEnvironmentVariableA("MACRO_SCREENSHOT_PAUSE", value, sizeof value)) Sleep(2000);
+}
+
+// Clicks item `index` of the newest of `level` open menus, which has
+// `count` items of one height (a skin menu without separators).
+bool ClickOpenMenuItem(size_t level, int index, int count) {
+    if (!WaitFor([&] { return OpenMenus().size() >= level; })) return false;
+    RECT place{};
+    GetWindowRect(OpenMenus().back(), &place);
+    const int x = (place.left + place.right) / 2;
+    const int y = place.top + (place.bottom - place.top) * (2 * index + 1) / (2 * count);
+    SetCursorPos(x, y);
+    INPUT input[3] = {};
+    input[0].type = input[1].type = input[2].type = INPUT_MOUSE;
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, input, sizeof(INPUT));
+    return true;
+}
+
+bool VisibleMenuOpen() {
+    HWND menu = FindWindowA(kMenuClass, nullptr);
+    return menu && IsWindowVisible(menu);
+}
+
+TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_NE(names, nullptr);
+    ASSERT_NE(events, nullptr);
+    EXPECT_EQ(RowCount(names), 0);
+
+    // New macro: the name is typed into the in-place edit; blanks around it go.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("  Jump ");
+    OptionFolder::PressKey(VK_RETURN);
+    // Committed: the edit is gone and the new macro is the selected one.
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(names, nullptr, "Edit", nullptr) == nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+
+    // Record with pauses: Shift held over A, then a pause before the release.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key(VK_LSHIFT, false);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) >= 1; }));
+    Key('A', false);
+    Key('A', false);  // the keyboard's auto-repeat: dropped
+    Key('A', true);
+    Sleep(300);  // a pause to be recorded, not a wait for the other process
+    Key(VK_LSHIFT, true);
+    // The last line is the event line of the fourth event, Shift up.
+    ASSERT_TRUE(WaitFor([&] {
+        const LRESULT count = RowCount(events);
+        return count >= 5 && SendMessageA(events, LB_GETITEMDATA, count - 1, 0) == 0x00040089;
+    }));
+    // Recording swallows the keyboard; the event list is out of reach.
+    EXPECT_FALSE(IsWindowEnabled(events));
+    HoldForScreenshot();
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    // Item data of the lines: event number and kind; pauses (any short
+    // ones between the keystrokes, and the long one after A up) in between.
+    std::vector<LRESULT> eventLines;
+    bool longPauseLine = false;
+    for (LRESULT row = 0; row < RowCount(events); ++row) {
+        const LRESULT data = SendMessageA(events, LB_GETITEMDATA, row, 0);
+        if ((data & 0xFFFF) == 0x87) longPauseLine = longPauseLine || data == 0x00030087;
+        else eventLines.push_back(data);
+    }
+    const std::vector<LRESULT> expectedLines = {0x0001008A, 0x0002008A, 0x00030089, 0x00040089};
+    EXPECT_EQ(eventLines, expectedLines);
+    EXPECT_TRUE(longPauseLine);
+
+    // The context menu opens on the event list after the recording.
+    RightClickRow(events, 0);
+    ASSERT_TRUE(WaitFor(VisibleMenuOpen));
+    // Mouse events, left button, click: inserted before the event of the
+    // right-clicked first line, press and release.
+    const LRESULT linesBefore = RowCount(events);
+    ASSERT_TRUE(ClickOpenMenuItem(1, 3, 6));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().size() == 2; }));
+    ASSERT_TRUE(ClickOpenMenuItem(2, 0, 5));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().size() == 3; }));
+    HoldForScreenshot();
+    ASSERT_TRUE(ClickOpenMenuItem(3, 2, 3));
+    ASSERT_TRUE(WaitFor([] { return !VisibleMenuOpen(); }));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == linesBefore + 2; }));
+
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    ASSERT_TRUE(WaitFor([&] { return GetPrivateProfileIntA("Macros", "number", -1, macroFile.c_str()) == 1; }));
+    StoredMacro stored{};
+    ASSERT_TRUE(GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()));
+    EXPECT_STREQ(stored.name, "Jump");
+    EXPECT_EQ(stored.repeatCount, 1);
+    ASSERT_EQ(stored.eventCount, 6);
+    // Left click, then Shift down, A down, A up, Shift up.
+    const uint8_t expected[6][2] = {{240, 1}, {240, 2}, {225, 1}, {4, 1}, {4, 2}, {225, 2}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(stored.events[i][0], expected[i][0]) << i;
+        EXPECT_EQ(stored.events[i][1], expected[i][1]) << i;
+    }
+    EXPECT_EQ(stored.events[0][2] | stored.events[1][2], 0);  // inserted without pauses
+    const int pause = stored.events[4][2] | (stored.events[4][3] << 8);
+    EXPECT_GE(pause, 250);  // at least the 300 ms slept, less the tick's grain
+    EXPECT_LT(pause, 65535);
+}
+
+TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("Loop");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+
+    // A down, a pause, A up: three lines.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key('A', false);
+    Sleep(100);  // the pause to be recorded
+    Key('A', true);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 3; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_EQ(SendMessageA(events, LB_GETITEMDATA, 1, 0), 0x00010087);
+
+    // Edit on the pause line; 70000 is more than a pause can hold.
+    RightClickRow(events, 1);
+    ASSERT_TRUE(WaitFor(VisibleMenuOpen));
+    ASSERT_TRUE(ClickOpenMenuItem(1, 4, 6));
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(events, nullptr, "Edit", nullptr) != nullptr; }));
+    OptionFolder::Type("70000");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(events, nullptr, "Edit", nullptr) == nullptr; }));
+
+    // Repeat count 300: more than 255. The box is checked for a new macro.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRepeatCountKey));
+    for (int i = 0; i < 3; ++i) OptionFolder::PressKey(VK_BACK);
+    // The numeric field takes the digit keys themselves.
+    for (WORD digit : {'3', '0', '0'}) OptionFolder::PressKey(digit);
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    StoredMacro stored{};
+    ASSERT_TRUE(WaitFor([&] {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) != FALSE;
+    }));
+    EXPECT_STREQ(stored.name, "Loop");
+    ASSERT_EQ(stored.eventCount, 2);
+    EXPECT_EQ(stored.events[0][2] | (stored.events[0][3] << 8), 65535);
+    EXPECT_EQ(stored.repeatCount, 255);
+
+    // Repeat off: 1, whatever the count says.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRepeatKey));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    EXPECT_TRUE(WaitFor([&] {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) &&
+               stored.repeatCount == 1;
+    }));
+}
+
+// Recording swallows the keyboard, so it must end when its window can no
+// longer be reached: here the page is hidden by another tab.
+TEST(MacroManagerProgram, RecordingEndsWhenThePageIsHidden) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("Held");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key('C', false);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 1; }));
+
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kButtonTabKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(manager); }));
+    Key('C', true);  // not captured any more
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    EXPECT_TRUE(IsWindowEnabled(names));
+    EXPECT_EQ(RowCount(events), 1);  // the press recorded before, kept
+    // OK stores what was recorded.
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    StoredMacro stored{};
+    ASSERT_TRUE(WaitFor([&] {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) != FALSE;
+    }));
+    EXPECT_EQ(stored.eventCount, 1);
+    EXPECT_EQ(stored.events[0][0], 6);  // C
+}
+
+TEST(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    ASSERT_NE(manager, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    HWND warning = folder.WaitForDialog(option);
+    ASSERT_NE(warning, nullptr);
+    // The keyboard is not captured: the warning's own button ends it.
+    ASSERT_TRUE(folder.Click(warning, "skin_macro_set_warn.ini", 1));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
+    EXPECT_TRUE(folder.ControlEnabled(manager, kManagerSkin, kOkKey));
+    EXPECT_EQ(RowCount(GetDlgItem(manager, kEventListId)), 0);
+}
+
+TEST(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReachesTheMouse) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_TRUE(folder.StartAgent());
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    // Function menu of entry 3, macro submenu: "select macro", then the
+    // macros (none yet), then the macro manager.
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFourthAssignmentKey));
+    ASSERT_TRUE(ChooseInMacroSubmenu(1));
+    HWND manager = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        manager = FindWindowA(nullptr, kManagerTitle);
+        return manager && IsWindowVisible(manager);
+    }));
+    EXPECT_FALSE(IsWindowEnabled(option));  // modal over the main window
+    HWND names = GetDlgItem(manager, kNameListId);
+    HWND events = GetDlgItem(manager, kEventListId);
+
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
+    OptionFolder::Type("Fire");
+    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    Key('B', false);
+    Key('B', true);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 2; }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
+    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(manager); }));
+    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    ASSERT_EQ(GetPrivateProfileIntA("Macros", "number", -1, macroFile.c_str()), 1);
+    StoredMacro stored{};
+    ASSERT_TRUE(GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()));
+    EXPECT_STREQ(stored.name, "Fire");
+    EXPECT_EQ(stored.eventCount, 2);
+
+    // Assign: the macro is now the second item of the macro submenu.
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(option) != FALSE; }));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFourthAssignmentKey));
+    ASSERT_TRUE(ChooseInMacroSubmenu(1));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().empty(); }));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    // The mouse's macro block of the button: repeat count 1 (high byte
+    // first), B pressed, B released, no pauses.
+    const std::vector<uint8_t> block = {0x00, 0x01, 0x01, 0x05, 0x81, 0x05, 0x00};
+    EXPECT_TRUE(WaitFor([&] { return Contains(AllTransferBytes(folder), block); }));
+}
+
+}  // namespace

@@ -234,15 +234,17 @@ bool OptionFolder::DragFromTo(HWND target, POINT from, POINT to) {
     MovePointer(from.x, from.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
-    const bool captured = WaitFor([&] {
+    auto captureIs = [thread](HWND expected) {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
-        return GetGUIThreadInfo(thread, &info) && info.hwndCapture == target;
-    });
+        return GetGUIThreadInfo(thread, &info) && info.hwndCapture == expected;
+    };
+    const bool captured = WaitFor([&] { return captureIs(target); });
     for (int step = 1; step <= kDragSteps; ++step)
         MovePointer(from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps);
     SendMouse(MOUSEEVENTF_LEFTUP, to.x, to.y);
-    return captured;
+    // Until the release is handled, the next click would go to the target.
+    return captured && WaitFor([&] { return captureIs(nullptr); });
 }
 
 bool OptionFolder::PointAt(HWND window, const std::string& skinFile, int key) const {

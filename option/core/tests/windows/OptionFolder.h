@@ -54,7 +54,8 @@ public:
     // A left click at a screen point.
     static void ClickAt(int x, int y);
     // Presses the left button at `from`, waits until `target` (a window of
-    // another process) holds the capture, moves in steps to `to`, releases.
+    // another process) holds the capture, moves in steps to `to`, releases
+    // and waits until the capture is let go.
     static bool DragFromTo(HWND target, POINT from, POINT to);
     // The key's skin rectangle on the screen, in the window using that skin.
     bool KeyRect(HWND window, const std::string& skinFile, int key, RECT& screenRect) const;

@@ -4,7 +4,10 @@
 // transfer log, the double-click time from a fresh process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "OptionFolder.h"
@@ -48,7 +51,8 @@ constexpr int kColourOkKey = 6;
 
 constexpr char kThumbClass[] = "SkinSliderThumb";
 constexpr char kProbeName[] = "double_click_probe.exe";
-constexpr int kThumbTravel = 120;  // pixels to the right
+constexpr int kThumbTravel = 120;  // pixels
+constexpr UINT kStartDoubleClickMs = 450;
 
 #define REQUIRE_READY(folder) \
     if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
@@ -92,6 +96,29 @@ UINT SystemDoubleClickTime() {
     return code;
 }
 
+// The texts of the edit fields inside `window`, top to bottom.
+std::vector<std::string> EditTexts(HWND window) {
+    std::vector<std::pair<LONG, std::string>> found;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM parameter) -> BOOL {
+            char className[16] = {};
+            GetClassNameA(child, className, sizeof className);
+            if (lstrcmpiA(className, "Edit") != 0) return TRUE;
+            char text[32] = {};
+            SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            RECT place{};
+            GetWindowRect(child, &place);
+            reinterpret_cast<std::vector<std::pair<LONG, std::string>>*>(parameter)->emplace_back(place.top, text);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> texts;
+    for (const auto& edit : found) texts.push_back(edit.second);
+    return texts;
+}
+
 std::string ProfileValue(const OptionFolder& folder, const char* key) {
     char value[64] = {};
     GetPrivateProfileStringA("Setting", key, "", value, sizeof value, (folder.Path() + "config\\Default0.gmp").c_str());
@@ -113,6 +140,7 @@ TEST(OptionSettingsPages_WithAgent, LevelsReportRateLightingAndQiSeColourReachTh
     ASSERT_NE(option, nullptr);
 
     // Resolution page: level 0 to preset 8, level 1 made current.
+    Picture(option, "option_button_page");
     HWND resolution = ShowPage(folder, option, kResolutionTabKey, kResolutionClass);
     ASSERT_NE(resolution, nullptr);
     Picture(option, "option_resolution_page");
@@ -151,6 +179,9 @@ TEST(OptionSettingsPages_WithAgent, LevelsReportRateLightingAndQiSeColourReachTh
     RECT field{};
     ASSERT_TRUE(folder.KeyRect(colour, kColourSkin, kColourFieldKey, field));
     OptionFolder::ClickAt(field.left + (field.right - field.left - 1) / 3, field.top + 60);
+    // Red, green and blue of the picked colour in the three value boxes.
+    const std::vector<std::string> green = {"0", "255", "0"};
+    EXPECT_TRUE(WaitFor([&] { return EditTexts(colour) == green; }));
     Picture(colour, "option_colour_dialog");
     ASSERT_TRUE(folder.Click(colour, kColourSkin, kColourOkKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(colour); }));
@@ -190,8 +221,12 @@ TEST(OptionSettingsPages_WithAgent, LevelsReportRateLightingAndQiSeColourReachTh
 TEST(OptionSettingsPages_WithoutAgent, TriedDoubleClickTimeGoesBackWhenClosedWithoutApply) {
     OptionFolder folder;
     REQUIRE_READY(folder);
+    // A known starting time that every new process sees (other programs of
+    // the test prefix may have left any value behind).
+    const UINT previous = GetDoubleClickTime();
+    ASSERT_TRUE(SetDoubleClickTime(kStartDoubleClickMs));
     const UINT before = SystemDoubleClickTime();
-    ASSERT_NE(before, 0u);
+    ASSERT_EQ(before, kStartDoubleClickMs);
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
     HWND performance = ShowPage(folder, option, kPerformanceTabKey, kPerformanceClass);
@@ -218,6 +253,7 @@ TEST(OptionSettingsPages_WithoutAgent, TriedDoubleClickTimeGoesBackWhenClosedWit
     ASSERT_TRUE(folder.Click(option, kMainSkin, kCloseKey));
     ASSERT_TRUE(folder.WaitForOptionEnd());
     EXPECT_EQ(SystemDoubleClickTime(), before) << "tried " << tried;
+    SetDoubleClickTime(previous);
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr int kWidth = 1040;
-constexpr int kHeight = 530;
+constexpr int kWidth = 1140;
+constexpr int kHeight = 624;
 
 INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM, LPARAM) {
     switch (message) {

@@ -10,6 +10,7 @@
 #include "option/core/win32/PageSet.h"
 #include "option/core/win32/ProfilePropertiesDialog.h"
 #include "option/core/win32/WarningDialog.h"
+#include "option/pages/settings/win32/PerformancePage.h"
 #include "skin/core/CurrentHint.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/core/SkinStyle.h"
@@ -57,7 +58,10 @@ LRESULT OptionMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_QUERYDRAGICON: return reinterpret_cast<LRESULT>(m_icon);
     case WM_LBUTTONDOWN: return OnLeftButtonDown(lParam);
     case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
-    case WM_CLOSE: EndModal(IDCANCEL); return 0;
+    case WM_CLOSE:
+        DropEdits();
+        EndModal(IDCANCEL);
+        return 0;
     case WM_DESTROY: return OnDestroy();
     case WM_TIMER:
         if (wParam == option::kApplyAnswerTimer) {
@@ -96,7 +100,8 @@ LRESULT OptionMainWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
     LRESULT created = SkinnedDialog::HandleMessage(WM_CREATE, wParam, lParam);
     SetHintWindow(Handle());
     m_chooser = std::make_unique<ButtonFunctionChooser>(*this, true);
-    m_pages = CreatePages();
+    m_pointer = std::make_unique<WindowsPointerSystem>(Handle());
+    m_pages = CreatePages(*m_pointer);
     for (int index = 0; index < kPageCount; ++index) {
         ConfigPage* page = m_pages[index].get();
         if (page && !page->CreatePage(*this, Handle(), m_pageArea.left, m_pageArea.top,
@@ -196,7 +201,11 @@ void OptionMainWindow::Apply(int mode) {
     m_waitingForAgent = true;
     for (int key : {kOk, kApply})
         if (SkinButton* button = Button(key)) button->Enable(false);
-    if (m_session.Apply(mode)) {
+    const bool answerDue = m_session.Apply(mode);
+    // The pointer settings are written: a tried double-click time is the
+    // profile's now.
+    if (PerformancePage* performance = PerformancePageOf(m_pages)) performance->EditsApplied();
+    if (answerDue) {
         SetTimer(Handle(), option::kApplyAnswerTimer, option::kApplyAnswerTimeoutMs, nullptr);
         return;
     }
@@ -218,6 +227,12 @@ void OptionMainWindow::CloseWindow() {
         ReleaseCapture();
     }
     PostMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+void OptionMainWindow::DropEdits() {
+    // Edits not applied by now are dropped with the window: a double-click
+    // time still on trial goes back to the system's earlier one.
+    if (PerformancePage* performance = PerformancePageOf(m_pages)) performance->EditsDropped();
 }
 
 void OptionMainWindow::ChooseFunction(int entry) {

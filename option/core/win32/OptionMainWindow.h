@@ -21,6 +21,7 @@
 #include "option/macros/win32/WindowsIniFileStore.h"
 #include "option/pages/win32/ButtonFunctionChooser.h"
 #include "profile/WallClock.h"
+#include "profile/win32/WindowsPointerSystem.h"
 #include "profile/win32/WindowsRegistry.h"
 #include "skin/win32/SkinnedWindow.h"
 
@@ -66,6 +67,7 @@ private:
     void Apply(int mode);
     void EndApplyWait();
     void CloseWindow();
+    void DropEdits();
     void SelectSlot(int slot);
     void SetOrientation(int orientation);
     void ShowPage(mainwindow::Page page);
@@ -90,6 +92,9 @@ private:
     OptionSession m_session;
     MacroList m_macros;
     MacroStorage m_macroStorage{m_macros};
+    // Receives the performance page's trial double-click times; made with
+    // the window's handle and kept until the pages are gone.
+    std::unique_ptr<WindowsPointerSystem> m_pointer;
 
     std::array<std::unique_ptr<ConfigPage>, mainwindow::kPageCount> m_pages;
     std::unique_ptr<ButtonFunctionChooser> m_chooser;

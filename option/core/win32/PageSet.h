@@ -8,6 +8,13 @@
 #include "option/core/ConfigPage.h"
 #include "option/core/MainWindowKeys.h"
 
+class PerformancePage;
+class PointerSystem;
+
 using PageArray = std::array<std::unique_ptr<ConfigPage>, mainwindow::kPageCount>;
 
-PageArray CreatePages();
+// `pointer` receives the performance page's trial double-click times and
+// must outlive the pages.
+PageArray CreatePages(PointerSystem& pointer);
+// The performance page of the set, or null.
+PerformancePage* PerformancePageOf(const PageArray& pages);

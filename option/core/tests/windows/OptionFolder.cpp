@@ -20,6 +20,7 @@ constexpr int kAbsoluteScale = 65535;
 constexpr ULONGLONG kQuietLogMs = 1500;
 // Text on the dark skin is at least this light in every channel.
 constexpr int kTextBrightness = 100;
+constexpr int kDragSteps = 10;
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
@@ -198,7 +199,7 @@ bool OptionFolder::WaitForOptionEnd() {
     return m_option && WaitForSingleObject(m_option, kDeadlineMs) == WAIT_OBJECT_0;
 }
 
-bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, POINT& centre) const {
+bool OptionFolder::KeyRect(HWND window, const std::string& skinFile, int key, RECT& screenRect) const {
     char entry[512] = {};
     GetPrivateProfileStringA("BUTTONPOS", std::to_string(key).c_str(), "", entry, sizeof entry,
                              (m_path + "skins\\" + skinFile).c_str());
@@ -207,13 +208,43 @@ bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, 
     if (sscanf(entry, "%63[^,],%d,%d,%d,%d", name, &x, &y, &width, &height) != 5) return false;
     RECT place{};
     if (!GetWindowRect(window, &place)) return false;
-    centre = POINT{place.left + x + width / 2, place.top + y + height / 2};
+    screenRect = RECT{place.left + x, place.top + y, place.left + x + width, place.top + y + height};
+    return true;
+}
+
+bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, POINT& centre) const {
+    RECT place{};
+    if (!KeyRect(window, skinFile, key, place)) return false;
+    centre = POINT{place.left + (place.right - place.left) / 2, place.top + (place.bottom - place.top) / 2};
     return true;
 }
 
 void OptionFolder::MovePointer(int x, int y) {
     SetCursorPos(x, y);
     SendMouse(MOUSEEVENTF_MOVE, x, y);
+}
+
+void OptionFolder::ClickAt(int x, int y) {
+    MovePointer(x, y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
+    SendMouse(MOUSEEVENTF_LEFTUP, x, y);
+}
+
+bool OptionFolder::DragFromTo(HWND target, POINT from, POINT to) {
+    MovePointer(from.x, from.y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
+    const DWORD thread = GetWindowThreadProcessId(target, nullptr);
+    auto captureIs = [thread](HWND expected) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return GetGUIThreadInfo(thread, &info) && info.hwndCapture == expected;
+    };
+    const bool captured = WaitFor([&] { return captureIs(target); });
+    for (int step = 1; step <= kDragSteps; ++step)
+        MovePointer(from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps);
+    SendMouse(MOUSEEVENTF_LEFTUP, to.x, to.y);
+    // Until the release is handled, the next click would go to the target.
+    return captured && WaitFor([&] { return captureIs(nullptr); });
 }
 
 bool OptionFolder::PointAt(HWND window, const std::string& skinFile, int key) const {
@@ -328,8 +359,7 @@ std::vector<uint8_t> OptionFolder::DataAfterLast(const std::vector<uint8_t>& com
             // A later command whose data has not been logged yet gives nothing.
             if (afterCommand) data.clear();
         } else if (afterCommand) {
-            data = record.Bytes;
-            afterCommand = false;
+            data.insert(data.end(), record.Bytes.begin(), record.Bytes.end());
         }
     }
     return data;

@@ -51,6 +51,14 @@ public:
     bool Click(HWND window, const std::string& skinFile, int key) const;
     // Moves the system pointer to a screen point, or to the key's centre.
     static void MovePointer(int x, int y);
+    // A left click at a screen point.
+    static void ClickAt(int x, int y);
+    // Presses the left button at `from`, waits until `target` (a window of
+    // another process) holds the capture, moves in steps to `to`, releases
+    // and waits until the capture is let go.
+    static bool DragFromTo(HWND target, POINT from, POINT to);
+    // The key's skin rectangle on the screen, in the window using that skin.
+    bool KeyRect(HWND window, const std::string& skinFile, int key, RECT& screenRect) const;
     bool PointAt(HWND window, const std::string& skinFile, int key) const;
     // Light pixels (text) on the screen in the left part of the key's rectangle.
     bool ShowsText(HWND window, const std::string& skinFile, int key) const;
@@ -66,8 +74,8 @@ public:
 
     std::string Setting(const char* section, const char* key) const;
     std::vector<std::vector<uint8_t>> SetFeatureTransfers() const;
-    // The data of the first WriteUSB transfer after the last SetFeature
-    // transfer that starts with `command`; empty when there is none.
+    // The data of the WriteUSB transfers (the chunks in order) after the last
+    // SetFeature transfer that starts with `command`; empty when there is none.
     std::vector<uint8_t> DataAfterLast(const std::vector<uint8_t>& command) const;
     size_t CountTransfers(const std::vector<uint8_t>& bytes) const;
     bool WaitForTransferCount(const std::vector<uint8_t>& bytes, size_t count) const;

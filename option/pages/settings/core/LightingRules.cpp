@@ -86,13 +86,3 @@ int32_t* ToggleField(ProfileRecord& record, LightMode mode) {
     default: return nullptr;
     }
 }
-
-bool MenuReopenGuard::MayOpen(uint32_t nowMs) const {
-    // Unsigned difference: right across the tick counter's wrap.
-    return !m_closedOnce || nowMs - m_closedAt >= kLightModeMenuReopenMs;
-}
-
-void MenuReopenGuard::Closed(uint32_t nowMs) {
-    m_closedOnce = true;
-    m_closedAt = nowMs;
-}

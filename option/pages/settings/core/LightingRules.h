@@ -1,11 +1,12 @@
 // What the lighting pages do to the profile record: the mode, the speed and
 // special speed of each mode, the pairs and toggles, the DanSe colour of the
-// current level and the QiSe colours; and the guard that keeps the mode menu
-// from reopening on the click that closed it.
+// current level and the QiSe colours. The mode menu shares the function
+// menus' guard against reopening on the click that closed it.
 #pragma once
 
 #include <cstdint>
 
+#include "option/pages/MenuReopenGuard.h"
 #include "profile/ProfileRecord.h"
 
 enum class LightMode : int32_t { DanSe = 0, DanDian = 1, XuanCai = 2, QiSe = 3 };
@@ -14,7 +15,6 @@ constexpr int kLightModeCount = 4;
 constexpr unsigned kLightModeFirstStringId = 1072;
 constexpr unsigned kLightModeMenuFirstId = 1001;
 constexpr int kLightModeMenuWidth = 72;
-constexpr uint32_t kLightModeMenuReopenMs = 200;
 
 constexpr int32_t kLightSpeedMinimum = 1;
 constexpr int32_t kLightSpeedMaximum = 4;
@@ -50,13 +50,3 @@ void SetPairIndex(ProfileRecord& record, LightMode mode, int index);
 // The toggle: NeonIntensity, LightSwitch, QiSeIntensity; DanSe has none.
 int32_t* ToggleField(ProfileRecord& record, LightMode mode);
 
-// The mode menu may open unless it closed less than 200 ms ago.
-class MenuReopenGuard {
-public:
-    bool MayOpen(uint32_t nowMs) const;
-    void Closed(uint32_t nowMs);
-
-private:
-    bool m_closedOnce = false;
-    uint32_t m_closedAt = 0;
-};

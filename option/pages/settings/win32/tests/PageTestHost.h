@@ -10,6 +10,7 @@
 
 #include "frame/Window.h"
 #include "option/core/OptionHost.h"
+#include "testing/Screenshot.h"
 
 class TestOptionHost : public OptionHost {
 public:
@@ -60,6 +61,5 @@ void ClickKey(HWND window, const std::string& skinFile, int key);
 // Moves the slider whose track lies at the skin rectangle of `key` to the
 // value by dragging its thumb (range minimum..maximum).
 void DragSliderTo(HWND window, const std::string& skinFile, int key, int minimum, int maximum, int value);
-// Saves a screenshot of the whole screen as a BMP into the folder named by
-// SCREENSHOT_DIR, when that is set.
-void SaveScreenshot(const std::string& name);
+// Screenshots into SCREENSHOT_DIR, shared with the other window tests.
+using testsupport::SaveScreenshot;

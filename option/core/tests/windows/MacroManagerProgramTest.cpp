@@ -8,8 +8,11 @@
 #include <cstring>
 #include <fstream>
 
+#include "KeyboardHookRecorder.h"
 #include "OptionFolder.h"
 #include "portio/TransferLog.h"
+#include "testing/DistFolder.h"
+#include "testing/ProgramRun.h"
 
 namespace {
 
@@ -24,6 +27,7 @@ constexpr int kMacroTabKey = 37;
 constexpr int kButtonTabKey = 47;
 constexpr int kApplyKey = 14;
 constexpr int kFourthAssignmentKey = 23;  // entry 3
+constexpr char kFourthButtonPress[] = "0x0004";  // button number 4, press
 // Keys of the manager's skin.
 constexpr int kOkKey = 1;
 constexpr int kNewKey = 4;
@@ -131,6 +135,12 @@ bool ClickOpenMenuItem(size_t level, int index, int count) {
     input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(3, input, sizeof(INPUT));
     return true;
+}
+
+// Runs portioctl from the dist folder; true when the virtual mouse took it.
+bool Portioctl(const std::string& arguments) {
+    const std::string command = "\"" + testsupport::DistFolder() + "portioctl.exe\" --wait 30 " + arguments;
+    return testsupport::RunProgram(command).exitCode == 0;
 }
 
 bool VisibleMenuOpen() {
@@ -370,6 +380,7 @@ TEST(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReac
         return manager && IsWindowVisible(manager);
     }));
     EXPECT_FALSE(IsWindowEnabled(option));  // modal over the main window
+    HoldForScreenshot();  // the main window, disabled, under the manager
     HWND names = GetDlgItem(manager, kNameListId);
     HWND events = GetDlgItem(manager, kEventListId);
 
@@ -403,7 +414,20 @@ TEST(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReac
     // The mouse's macro block of the button: repeat count 1 (high byte
     // first), B pressed, B released, no pauses.
     const std::vector<uint8_t> block = {0x00, 0x01, 0x01, 0x05, 0x81, 0x05, 0x00};
-    EXPECT_TRUE(WaitFor([&] { return Contains(AllTransferBytes(folder), block); }));
+    ASSERT_TRUE(WaitFor([&] { return Contains(AllTransferBytes(folder), block); }));
+
+    // The button pressed on the mouse: Monitor plays the macro as real
+    // input, seen by this process's own low-level keyboard hook.
+    agenttest::KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    ASSERT_TRUE(Portioctl(std::string("event 0x4000 ") + kFourthButtonPress));
+    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
+    const auto keys = hook.Keys();
+    ASSERT_EQ(keys.size(), 2u);
+    EXPECT_EQ(keys[0].virtualKey, static_cast<DWORD>('B'));
+    EXPECT_FALSE(keys[0].up);
+    EXPECT_EQ(keys[1].virtualKey, static_cast<DWORD>('B'));
+    EXPECT_TRUE(keys[1].up);
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "option/pages/win32/tests/UserInput.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "skin/core/ButtonEntry.h"
 #include "testing/DistFolder.h"
+#include "testing/Screenshot.h"
 
 namespace userinput {
 
@@ -167,40 +169,9 @@ POINT MenuItemCentre(HWND menuWindow, int index) {
 }
 
 void Screenshot(const std::string& name) {
-    char folder[MAX_PATH] = "";
-    if (!GetEnvironmentVariableA("PAGE_SCREENSHOTS", folder, sizeof folder)) return;
+    if (!std::getenv("SCREENSHOT_DIR")) return;
     Sleep(400);  // only for the picture: lets the windows finish painting
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    int height = GetSystemMetrics(SM_CYSCREEN);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    DWORD rowBytes = ((width * 3 + 3) / 4) * 4;
-    DWORD imageBytes = rowBytes * height;
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + imageBytes;
-    std::string path = std::string(folder) + "\\" + name + ".bmp";
-    if (FILE* file = fopen(path.c_str(), "wb")) {
-        fwrite(&header, sizeof header, 1, file);
-        fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, file);
-        fwrite(bits, 1, imageBytes, file);
-        fclose(file);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    testsupport::SaveScreenshot(name);
 }
 
 }  // namespace userinput

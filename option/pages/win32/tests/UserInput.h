@@ -36,7 +36,7 @@ HWND WaitForMenus(size_t count);
 // Centre of item `index` of an open menu window.
 POINT MenuItemCentre(HWND menuWindow, int index);
 
-// Writes the screen to a BMP in the folder named by PAGE_SCREENSHOTS (if set).
+// Writes the screen to a BMP in the folder named by SCREENSHOT_DIR (if set).
 void Screenshot(const std::string& name);
 
 }  // namespace userinput

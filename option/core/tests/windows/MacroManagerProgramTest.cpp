@@ -64,7 +64,7 @@ void RightClickRow(HWND list, int row) {
     GetWindowRect(list, &place);
     const int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     POINT point{(place.left + place.right) / 2, place.top + rowHeight * row + rowHeight / 2};
-    SetCursorPos(point.x, point.y);
+    OptionFolder::MovePointerAndWait(point.x, point.y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
     input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
@@ -127,13 +127,7 @@ bool ClickOpenMenuItem(size_t level, int index, int count) {
     GetWindowRect(OpenMenus().back(), &place);
     const int x = (place.left + place.right) / 2;
     const int y = place.top + (place.bottom - place.top) * (2 * index + 1) / (2 * count);
-    SetCursorPos(x, y);
-    INPUT input[3] = {};
-    input[0].type = input[1].type = input[2].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_MOVE;
-    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(3, input, sizeof(INPUT));
+    OptionFolder::ClickAt(x, y);
     return true;
 }
 

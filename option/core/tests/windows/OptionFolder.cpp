@@ -21,6 +21,8 @@ constexpr ULONGLONG kQuietLogMs = 1500;
 // Text on the dark skin is at least this light in every channel.
 constexpr int kTextBrightness = 100;
 constexpr int kDragSteps = 10;
+// How long a move may take to reach the program under load.
+constexpr DWORD kHandOverMs = 10000;
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
@@ -219,19 +221,40 @@ bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, 
     return true;
 }
 
+// A skinned control keeps the capture while the pointer hovers over it and
+// gives it up at the next move that leaves it; a press sent before that move
+// is handled goes to the old control and is lost. A hand on a real mouse is
+// never that fast, so the move is let through before anything follows it.
 void OptionFolder::MovePointer(int x, int y) {
     SetCursorPos(x, y);
     SendMouse(MOUSEEVENTF_MOVE, x, y);
 }
 
-void OptionFolder::ClickAt(int x, int y) {
+void OptionFolder::MovePointerAndWait(int x, int y) {
     MovePointer(x, y);
+    HWND under = WindowFromPoint(POINT{x, y});
+    if (!under) return;
+    const DWORD thread = GetWindowThreadProcessId(under, nullptr);
+    WaitFor(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            if (!GetGUIThreadInfo(thread, &info)) return true;
+            // An open menu holds the capture for its owner by design.
+            if (info.flags & GUI_INMENUMODE) return true;
+            return info.hwndCapture == nullptr || info.hwndCapture == under;
+        },
+        kHandOverMs);
+}
+
+void OptionFolder::ClickAt(int x, int y) {
+    MovePointerAndWait(x, y);
     SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
     SendMouse(MOUSEEVENTF_LEFTUP, x, y);
 }
 
 bool OptionFolder::DragFromTo(HWND target, POINT from, POINT to) {
-    MovePointer(from.x, from.y);
+    MovePointerAndWait(from.x, from.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     auto captureIs = [thread](HWND expected) {
@@ -250,7 +273,7 @@ bool OptionFolder::DragFromTo(HWND target, POINT from, POINT to) {
 bool OptionFolder::PointAt(HWND window, const std::string& skinFile, int key) const {
     POINT centre{};
     if (!KeyCentre(window, skinFile, key, centre)) return false;
-    MovePointer(centre.x, centre.y);
+    MovePointerAndWait(centre.x, centre.y);
     return true;
 }
 
@@ -282,11 +305,7 @@ bool OptionFolder::ControlEnabled(HWND window, const std::string& skinFile, int 
 bool OptionFolder::Click(HWND window, const std::string& skinFile, int key) const {
     POINT centre{};
     if (!KeyCentre(window, skinFile, key, centre)) return false;
-    const int screenX = centre.x, screenY = centre.y;
-    SetCursorPos(screenX, screenY);
-    SendMouse(MOUSEEVENTF_MOVE, screenX, screenY);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, screenX, screenY);
-    SendMouse(MOUSEEVENTF_LEFTUP, screenX, screenY);
+    ClickAt(centre.x, centre.y);
     return true;
 }
 

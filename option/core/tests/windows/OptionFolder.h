@@ -51,6 +51,8 @@ public:
     bool Click(HWND window, const std::string& skinFile, int key) const;
     // Moves the system pointer to a screen point, or to the key's centre.
     static void MovePointer(int x, int y);
+    // Moves and waits until the control under the pointer can take a press.
+    static void MovePointerAndWait(int x, int y);
     // A left click at a screen point.
     static void ClickAt(int x, int y);
     // Presses the left button at `from`, waits until `target` (a window of

@@ -34,6 +34,17 @@ namespace {
 constexpr size_t kReadBufferSize = 80;
 constexpr size_t kApplyBufferSize = 260;
 constexpr int32_t kWheelOneScreen = -1;
+// What the system itself accepts; a profile file that lacks a value reads it
+// as -1, which must never reach the desktop (a double-click time of 49 days
+// turns every second click into a double click).
+constexpr int32_t kMinDoubleClickMs = 1;
+constexpr int32_t kMaxDoubleClickMs = 5000;
+constexpr int32_t kMinPointerSpeed = 1;
+constexpr int32_t kMaxPointerSpeed = 20;
+
+bool IsDoubleClickTime(int32_t value) { return value >= kMinDoubleClickMs && value <= kMaxDoubleClickMs; }
+bool IsPointerSpeed(int32_t value) { return value >= kMinPointerSpeed && value <= kMaxPointerSpeed; }
+bool IsSwapFlag(int32_t value) { return value == 0 || value == 1; }
 
 // Decimal text as the C library's atoi reads it (leading blanks, sign,
 // digits up to the first other character), but refusing text without digits
@@ -93,9 +104,11 @@ int WritePointerSettings(const ProfileRecord& record, Registry& registry) {
     {
         std::unique_ptr<RegistryKey> mouse = registry.OpenKey(kMouseKeyPath);
         if (!mouse) return -1;
-        WriteInteger(*mouse, kDoubleClickSpeedValue, record.DbleClickSpeed);
-        WriteInteger(*mouse, kSwapMouseButtonsValue, record.Orientation);
-        WriteInteger(*mouse, kMouseSensitivityValue, record.MouseSpeed);
+        // A value the system would not take leaves the stored one alone.
+        if (IsDoubleClickTime(record.DbleClickSpeed))
+            WriteInteger(*mouse, kDoubleClickSpeedValue, record.DbleClickSpeed);
+        if (IsSwapFlag(record.Orientation)) WriteInteger(*mouse, kSwapMouseButtonsValue, record.Orientation);
+        if (IsPointerSpeed(record.MouseSpeed)) WriteInteger(*mouse, kMouseSensitivityValue, record.MouseSpeed);
         const AccelerationRow& row = kAccelerationTable[AccelerationRowFor(record)];
         WriteInteger(*mouse, kMouseSpeedValue, row.Speed);
         WriteInteger(*mouse, kMouseThreshold1Value, row.Threshold1);
@@ -143,7 +156,7 @@ int ReadPointerSettings(ProfileRecord& record, Registry& registry) {
 }
 
 void ApplyPointerSettings(ProfileRecord& record, Registry& registry, PointerSystem& system) {
-    system.SetDoubleClickTime(static_cast<uint32_t>(record.DbleClickSpeed));
+    if (IsDoubleClickTime(record.DbleClickSpeed)) system.SetDoubleClickTime(static_cast<uint32_t>(record.DbleClickSpeed));
 
     // SPI_SETMOUSE takes threshold 1, threshold 2, speed in this order.
     int mouse[3] = {0, 0, 0};
@@ -168,9 +181,11 @@ void ApplyPointerSettings(ProfileRecord& record, Registry& registry, PointerSyst
     system.SetSystemParameter(kSpiSetMouse, 0, mouse, kSpifSendChange);
     system.SendToOwnWindow(kWmSettingChange, kSpiSetMouse, mouse);
 
-    void* speedArgument = reinterpret_cast<void*>(static_cast<intptr_t>(record.MouseSpeed));
-    system.SetSystemParameter(kSpiSetMouseSpeed, 0, speedArgument, kSpifSendChange);
-    system.SendToOwnWindow(kWmSettingChange, kSpiSetMouseSpeed, nullptr);
+    if (IsPointerSpeed(record.MouseSpeed)) {
+        void* speedArgument = reinterpret_cast<void*>(static_cast<intptr_t>(record.MouseSpeed));
+        system.SetSystemParameter(kSpiSetMouseSpeed, 0, speedArgument, kSpifSendChange);
+        system.SendToOwnWindow(kWmSettingChange, kSpiSetMouseSpeed, nullptr);
+    }
 
     int32_t lines = record.ScrollWheelFlag != 0 ? kWheelOneScreen : record.ScrollWheelSpeed;
     system.SetSystemParameter(kSpiSetWheelScrollLines, static_cast<uint32_t>(lines), nullptr, kSpifSendChange);

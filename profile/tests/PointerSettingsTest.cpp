@@ -79,7 +79,7 @@ TEST(WritePointerSettings_Values, WritesEveryValueAsDecimalText) {
         record->ScrollWheelSpeed = c.scrollWheelSpeed;
         record->DbleClickSpeed = 431;
         record->Orientation = 1;
-        record->MouseSpeed = -7;
+        record->MouseSpeed = 17;
         MemoryRegistry registry;
         EXPECT_EQ(WritePointerSettings(*record, registry), 1);
         std::string label = "flag " + std::to_string(c.accelerationFlag) + " row " + std::to_string(c.acceleration);
@@ -89,7 +89,7 @@ TEST(WritePointerSettings_Values, WritesEveryValueAsDecimalText) {
         EXPECT_EQ(DesktopValue(registry, kWheelScrollLinesValue), c.wheelLines) << label;
         EXPECT_EQ(MouseValue(registry, kDoubleClickSpeedValue), "431");
         EXPECT_EQ(MouseValue(registry, kSwapMouseButtonsValue), "1");
-        EXPECT_EQ(MouseValue(registry, kMouseSensitivityValue), "-7");
+        EXPECT_EQ(MouseValue(registry, kMouseSensitivityValue), "17");
     }
 }
 
@@ -405,6 +405,49 @@ TEST(ApplyPointerSettings_MouseKeyRefused, StillAppliesWithZeros) {
     ApplyPointerSettings(*record, registry, system);
     ASSERT_EQ(system.m_calls.size(), 7u);
     EXPECT_EQ(system.m_calls[1].mouse, (std::vector<int>{0, 0, 0}));
+}
+
+// A record read from a file that lacks the values holds -1 in them; such
+// values never reach the system or the registry, whose own values stand.
+TEST(PointerSettings_OutOfRange, NeverReachTheSystemOrTheRegistry) {
+    struct Case {
+        int32_t doubleClick, speed, orientation;
+        bool doubleClickPassed, speedPassed, swapWritten;
+    };
+    const Case cases[] = {
+        {-1, -1, -1, false, false, false},     // all three missing from the file
+        {0, 0, 0, false, false, true},         // zero time and speed: below the range
+        {1, 1, 1, true, true, true},           // lowest values taken
+        {5000, 20, 0, true, true, true},       // highest values taken
+        {5001, 21, 2, false, false, false},    // just above
+        {550, 10, -1, true, true, false},      // the defaults, a bad swap flag
+    };
+    for (const Case& c : cases) {
+        auto record = DefaultRecord();
+        record->DbleClickSpeed = c.doubleClick;
+        record->MouseSpeed = c.speed;
+        record->Orientation = c.orientation;
+        MemoryRegistry registry;
+        registry.SetText(kMouseKeyPath, kDoubleClickSpeedValue, "500");
+        registry.SetText(kMouseKeyPath, kMouseSensitivityValue, "10");
+        registry.SetText(kMouseKeyPath, kSwapMouseButtonsValue, "0");
+        EXPECT_EQ(WritePointerSettings(*record, registry), 1);
+        EXPECT_EQ(MouseValue(registry, kDoubleClickSpeedValue), c.doubleClickPassed ? std::to_string(c.doubleClick) : "500")
+            << c.doubleClick;
+        EXPECT_EQ(MouseValue(registry, kMouseSensitivityValue), c.speedPassed ? std::to_string(c.speed) : "10") << c.speed;
+        EXPECT_EQ(MouseValue(registry, kSwapMouseButtonsValue), c.swapWritten ? std::to_string(c.orientation) : "0")
+            << c.orientation;
+
+        RecordingPointerSystem system;
+        ApplyPointerSettings(*record, registry, system);
+        bool doubleClickCall = false, speedCall = false;
+        for (const auto& call : system.m_calls) {
+            doubleClickCall = doubleClickCall || call.what == "doubleclick";
+            speedCall = speedCall || (call.what == "spi" && call.a == 113u);
+        }
+        EXPECT_EQ(doubleClickCall, c.doubleClickPassed) << c.doubleClick;
+        EXPECT_EQ(speedCall, c.speedPassed) << c.speed;
+    }
 }
 
 }  // namespace

@@ -72,6 +72,13 @@ constexpr unsigned kTimerFirstWriteDelay = 200;
 constexpr unsigned kTimerMediaRepeat = actions::kTimerMediaRepeat;  // driven by the action engine
 constexpr unsigned kTimerKeyRepeat = actions::kTimerKeyRepeat;
 
+// A tray icon the shell refused (not up yet at logon) is added again on
+// this timer until it takes it.
+constexpr unsigned kTimerTrayRetry = 503;
+constexpr unsigned kTimerTrayRetryPeriod = 3000;
+// Registered message the shell broadcasts when its taskbar (re)appears.
+constexpr char kTaskbarCreatedMessageName[] = "TaskbarCreated";
+
 // Pause before the channels are reopened on arrival.
 constexpr unsigned kArrivalPauseMilliseconds = 1000;
 

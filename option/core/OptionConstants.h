@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "version/ProductVersion.h"
+
 namespace option {
 
 // Identity.
@@ -44,7 +46,7 @@ constexpr unsigned kApplyAnswerTimer = 1;
 constexpr unsigned kApplyAnswerTimeoutMs = 30000;
 
 // Versions.
-constexpr char kSoftwareVersionText[] = "1.04";
+constexpr char kSoftwareVersionText[] = PRODUCT_VERSION_SHORT_TEXT;
 constexpr char kNotAvailableText[] = "N/A";
 constexpr int32_t kLowestFirmwareVersion = 100;
 constexpr int32_t kHighestStartFirmwareVersion = 500;

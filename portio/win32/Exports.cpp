@@ -5,6 +5,7 @@
 #include "portio/win32/HidBackend.h"
 #include "portio/win32/LibrarySettings.h"
 #include "portio/win32/VirtualBackend.h"
+#include "portio/win32/WindowsHidLayer.h"
 
 #include <memory>
 #include <type_traits>
@@ -17,7 +18,7 @@ Backend& TheBackend() {
     static const std::unique_ptr<Backend> backend = []() -> std::unique_ptr<Backend> {
         const portio::LibrarySettings settings = portio::ReadLibrarySettings(portio::LibraryFolder());
         if (settings.VirtualMouse) return std::make_unique<portio::VirtualBackend>(settings);
-        return std::make_unique<portio::HidBackend>();
+        return std::make_unique<portio::HidBackend>(std::make_unique<portio::WindowsHidLayer>());
     }();
     return *backend;
 }

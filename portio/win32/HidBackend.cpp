@@ -4,11 +4,6 @@
 #include "portio/PortioApi.h"
 #include "portio/Protocol.h"
 #include "portio/win32/DeviceWatchWindow.h"
-#include "portio/win32/HidDevices.h"
-
-extern "C" {
-#include <hidsdi.h>
-}
 
 #include <algorithm>
 #include <cstring>
@@ -17,27 +12,12 @@ namespace portio {
 
 namespace {
 
-constexpr DWORD kWriteTimeoutMs = 1000;
 constexpr int kReportIdLength = 1;
-
-// An output report that the device does not take within the timeout is
-// cancelled rather than left to block the caller.
-bool WriteWithTimeout(HANDLE device, const std::vector<unsigned char>& report) {
-    UniqueHandle done(CreateEventA(nullptr, TRUE, FALSE, nullptr));
-    if (!done) return false;
-    OVERLAPPED overlapped{};
-    overlapped.hEvent = done.Get();
-    DWORD written = 0;
-    if (!WriteFile(device, report.data(), static_cast<DWORD>(report.size()), nullptr, &overlapped)) {
-        if (GetLastError() != ERROR_IO_PENDING) return false;
-        if (WaitForSingleObject(done.Get(), kWriteTimeoutMs) != WAIT_OBJECT_0) CancelIo(device);
-    }
-    return GetOverlappedResult(device, &overlapped, &written, TRUE) && written == report.size();
-}
 
 }  // namespace
 
-HidBackend::HidBackend() : m_vendorId(kVendorId), m_productId(kProductId) {}
+HidBackend::HidBackend(std::unique_ptr<HidLayer> layer)
+    : m_layer(std::move(layer)), m_vendorId(kVendorId), m_productId(kProductId) {}
 
 HidBackend::~HidBackend() {
     m_watchThread.Stop();
@@ -58,9 +38,6 @@ int HidBackend::OpenMonitor(HWND window, UINT eventMessage, UINT presenceMessage
         m_monitorWindow = window;
         m_eventMessage = eventMessage;
         m_presenceMessage = presenceMessage;
-        // The caller learns the first presence from Open_ReportDevice;
-        // messages report changes from here on.
-        m_present = !FindHidInterfaces(m_vendorId, m_productId).empty();
     }
     const bool started = m_watchThread.Start(
         [this]() {
@@ -82,19 +59,27 @@ int HidBackend::CloseMonitor() {
     return 1;
 }
 
+void HidBackend::PostPresence(bool present) {
+    if (m_monitorWindow) PostMessageA(m_monitorWindow, m_presenceMessage, present ? 1 : 0, 0);
+}
+
 void HidBackend::CheckDevice() {
     int vendorId, productId;
+    bool outputOpen;
     {
         std::lock_guard<std::mutex> guard(m_lock);
         vendorId = m_vendorId;
         productId = m_productId;
+        outputOpen = static_cast<bool>(m_output.Connection);
     }
-    const std::vector<HidInterface> interfaces = FindHidInterfaces(vendorId, productId);
-    const bool present = !interfaces.empty();
+    const std::vector<HidInterface> interfaces = m_layer->Find(vendorId, productId);
+    const HidInterface* output = ChooseInterface(interfaces, HidChannel::Output, kReportIdLength + kChunkLength);
+    // Listed is not enough: the caller can only use the mouse once the
+    // output channel opens.
+    const bool present = output && (outputOpen || m_layer->Open(*output, HidChannel::Output));
     {
         std::lock_guard<std::mutex> guard(m_lock);
-        if (present != m_present && m_monitorWindow)
-            PostMessageA(m_monitorWindow, m_presenceMessage, present ? 1 : 0, 0);
+        if (present != m_present) PostPresence(present);
         m_present = present;
     }
     if (!present) {
@@ -116,64 +101,94 @@ void HidBackend::OnInputReport(const std::vector<unsigned char>& report) {
         PostMessageA(m_monitorWindow, m_eventMessage, event.Type, event.Data);
 }
 
+void HidBackend::Close(Channel& channel) {
+    // A transfer still running on the old connection ends now and fails.
+    if (channel.Connection) channel.Connection->Cancel();
+    channel = Channel();
+}
+
 int HidBackend::OpenFeature() {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_feature.Reset();
-    const auto interfaces = FindHidInterfaces(m_vendorId, m_productId);
+    int vendorId, productId;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        Close(m_feature);
+        vendorId = m_vendorId;
+        productId = m_productId;
+    }
+    const auto interfaces = m_layer->Find(vendorId, productId);
     const HidInterface* chosen = ChooseInterface(interfaces, HidChannel::Feature, kReportIdLength + kCommandLength);
     if (!chosen) return 0;
-    m_feature = OpenHidInterface(chosen->Path, GENERIC_READ | GENERIC_WRITE, 0);
-    m_featureLength = chosen->FeatureLength;
-    return static_cast<bool>(m_feature);
+    Channel opened{m_layer->Open(*chosen, HidChannel::Feature), chosen->FeatureReportId, chosen->FeatureLength};
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_feature = opened;
+    return static_cast<bool>(m_feature.Connection);
 }
 
 int HidBackend::CloseFeature() {
     std::lock_guard<std::mutex> guard(m_lock);
-    m_feature.Reset();
+    Close(m_feature);
     return 1;
 }
 
 int HidBackend::OpenReport() {
-    std::lock_guard<std::mutex> guard(m_lock);
-    m_output.Reset();
-    const auto interfaces = FindHidInterfaces(m_vendorId, m_productId);
+    int vendorId, productId;
+    {
+        std::lock_guard<std::mutex> guard(m_lock);
+        Close(m_output);
+        vendorId = m_vendorId;
+        productId = m_productId;
+    }
+    const auto interfaces = m_layer->Find(vendorId, productId);
     const HidInterface* chosen = ChooseInterface(interfaces, HidChannel::Output, kReportIdLength + kChunkLength);
-    if (!chosen) return 0;
-    m_output = OpenHidInterface(chosen->Path, GENERIC_READ | GENERIC_WRITE, FILE_FLAG_OVERLAPPED);
-    m_outputLength = chosen->OutputLength;
-    return static_cast<bool>(m_output);
+    Channel opened;
+    if (chosen) opened = {m_layer->Open(*chosen, HidChannel::Output), chosen->OutputReportId, chosen->OutputLength};
+    const bool present = static_cast<bool>(opened.Connection);
+    std::lock_guard<std::mutex> guard(m_lock);
+    m_output = opened;
+    // The caller takes the result as presence; a caller told "present"
+    // before learns that it is gone, and the checks tell it when it is back.
+    if (m_present && !present) PostPresence(false);
+    m_present = present;
+    return present;
 }
 
 int HidBackend::CloseReport() {
     std::lock_guard<std::mutex> guard(m_lock);
-    m_output.Reset();
+    Close(m_output);
     return 1;
 }
 
-std::vector<unsigned char> HidBackend::PadReport(const unsigned char* buffer, int length, int reportLength) {
-    std::vector<unsigned char> report(static_cast<size_t>(reportLength), 0);
-    std::memcpy(report.data() + kReportIdLength, buffer, static_cast<size_t>(std::min(length, reportLength - 1)));
+HidBackend::Channel HidBackend::Snapshot(const Channel& channel) {
+    std::lock_guard<std::mutex> guard(m_lock);
+    return channel;
+}
+
+std::vector<unsigned char> HidBackend::BuildReport(const Channel& channel, const unsigned char* buffer, int length) {
+    std::vector<unsigned char> report(static_cast<size_t>(channel.ReportLength), 0);
+    report[0] = channel.ReportId;
+    std::memcpy(report.data() + kReportIdLength, buffer, static_cast<size_t>(length));
     return report;
 }
 
 int HidBackend::SetFeature(unsigned char* buffer, int length) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_feature || !buffer || length <= 0 || length > m_featureLength - kReportIdLength) return 0;
-    std::vector<unsigned char> report = PadReport(buffer, length, m_featureLength);
-    return HidD_SetFeature(m_feature.Get(), report.data(), static_cast<ULONG>(report.size())) ? 1 : 0;
+    const Channel channel = Snapshot(m_feature);
+    if (!channel.Connection || !buffer || length <= 0 || length > channel.ReportLength - kReportIdLength) return 0;
+    std::vector<unsigned char> report = BuildReport(channel, buffer, length);
+    return channel.Connection->SetFeature(report) ? 1 : 0;
 }
 
 int HidBackend::WriteUsb(unsigned char* buffer, int length) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_output || !buffer || length <= 0 || length > m_outputLength - kReportIdLength) return 0;
-    return WriteWithTimeout(m_output.Get(), PadReport(buffer, length, m_outputLength)) ? 1 : 0;
+    const Channel channel = Snapshot(m_output);
+    if (!channel.Connection || !buffer || length <= 0 || length > channel.ReportLength - kReportIdLength) return 0;
+    return channel.Connection->Write(BuildReport(channel, buffer, length)) ? 1 : 0;
 }
 
 int HidBackend::GetFeature(unsigned char* buffer, int length) {
-    std::lock_guard<std::mutex> guard(m_lock);
-    if (!m_feature || !buffer || length <= 0) return 0;
-    std::vector<unsigned char> report(static_cast<size_t>(m_featureLength), 0);
-    if (!HidD_GetFeature(m_feature.Get(), report.data(), static_cast<ULONG>(report.size()))) return 0;
+    const Channel channel = Snapshot(m_feature);
+    if (!channel.Connection || !buffer || length <= 0 || channel.ReportLength <= kReportIdLength) return 0;
+    std::vector<unsigned char> report(static_cast<size_t>(channel.ReportLength), 0);
+    report[0] = channel.ReportId;
+    if (!channel.Connection->GetFeature(report)) return 0;
     std::memset(buffer, 0, static_cast<size_t>(length));
     std::memcpy(buffer, report.data() + kReportIdLength, std::min<size_t>(length, report.size() - kReportIdLength));
     return 1;

@@ -1,15 +1,26 @@
-// The real mouse through the Windows HID API. Commands go out as feature
-// reports and data chunks as output reports, each behind a report-id byte
-// 0 and padded to the collection's report length. Input reports of the
-// vendor collection become event messages (format in portio/InputReport.h);
-// arrival and removal come from device broadcasts and a periodic check.
+// The real mouse through a HID layer (the Windows HID API in the library).
+// Commands go out as feature reports and data chunks as output reports,
+// each behind the report id and padded to the report length the device
+// reports for that channel. Input reports of the vendor collection become
+// event messages (format in portio/InputReport.h); arrival and removal come
+// from device broadcasts and a periodic check.
+//
+// "Present" means what Open_ReportDevice tells its caller: the output
+// channel can be opened. A check that finds it openable after a failed open
+// posts the presence message, so a caller that started without the mouse
+// learns when it comes.
+//
+// The lock guards the backend's state only; transfers run outside it on a
+// connection each holds for its duration, so a slow device never stalls the
+// checks, the input reports or the closing of a channel.
 #pragma once
 
 #include "portio/win32/Backend.h"
+#include "portio/win32/HidLayer.h"
 #include "portio/win32/InputReader.h"
-#include "portio/win32/UniqueHandle.h"
 #include "portio/win32/WindowThread.h"
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -17,7 +28,7 @@ namespace portio {
 
 class HidBackend : public Backend {
 public:
-    HidBackend();
+    explicit HidBackend(std::unique_ptr<HidLayer> layer);
     ~HidBackend() override;
 
     int SetVidPid(int vendorId, int productId) override;
@@ -33,20 +44,29 @@ public:
     int ReadUsb(unsigned char* buffer, int length) override;
 
 private:
-    // On the watch thread: compares presence with the last check, posts
-    // the presence message on a change and keeps the input reader going.
+    struct Channel {
+        std::shared_ptr<HidConnection> Connection;
+        unsigned char ReportId = 0;
+        int ReportLength = 0;  // with the report-id byte
+    };
+
+    // On the watch thread: compares presence with what the caller was last
+    // told, posts the presence message on a change and keeps the input
+    // reader going.
     void CheckDevice();
     void OnInputReport(const std::vector<unsigned char>& report);
-    // A buffer of the channel's report length: report id 0, then the data.
-    static std::vector<unsigned char> PadReport(const unsigned char* buffer, int length, int reportLength);
+    void PostPresence(bool present);
+    Channel Snapshot(const Channel& channel);
+    static void Close(Channel& channel);
+    // The report id, the data, zeros up to the report length.
+    static std::vector<unsigned char> BuildReport(const Channel& channel, const unsigned char* buffer, int length);
 
+    std::unique_ptr<HidLayer> m_layer;
     std::mutex m_lock;
     int m_vendorId;
     int m_productId;
-    UniqueHandle m_feature;
-    int m_featureLength = 0;
-    UniqueHandle m_output;
-    int m_outputLength = 0;
+    Channel m_feature;
+    Channel m_output;
     HWND m_monitorWindow = nullptr;
     UINT m_eventMessage = 0;
     UINT m_presenceMessage = 0;

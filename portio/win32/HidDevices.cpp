@@ -10,6 +10,7 @@ extern "C" {
 #include <setupapi.h>
 
 #include <memory>
+#include <vector>
 
 namespace portio {
 
@@ -20,6 +21,25 @@ constexpr unsigned short kVendorDefinedUsagePage = 0xFF00;
 struct DeviceInfoSetCloser {
     void operator()(void* set) const { SetupDiDestroyDeviceInfoList(set); }
 };
+
+// The id of the first report of the kind, from its value or else its
+// button capabilities; 0 when the collection has no such report.
+unsigned char FirstReportId(PHIDP_PREPARSED_DATA preparsed, HIDP_REPORT_TYPE type, USHORT valueCount,
+                            USHORT buttonCount) {
+    if (valueCount > 0) {
+        std::vector<HIDP_VALUE_CAPS> values(valueCount);
+        USHORT count = valueCount;
+        if (HidP_GetValueCaps(type, values.data(), &count, preparsed) == HIDP_STATUS_SUCCESS && count > 0)
+            return values[0].ReportID;
+    }
+    if (buttonCount > 0) {
+        std::vector<HIDP_BUTTON_CAPS> buttons(buttonCount);
+        USHORT count = buttonCount;
+        if (HidP_GetButtonCaps(type, buttons.data(), &count, preparsed) == HIDP_STATUS_SUCCESS && count > 0)
+            return buttons[0].ReportID;
+    }
+    return 0;
+}
 
 // Attributes and capabilities of one interface; false when it cannot be
 // opened (e.g. taken exclusively by the system) or is not the mouse.
@@ -35,6 +55,14 @@ bool Describe(const std::string& path, int vendorId, int productId, HidInterface
     if (!HidD_GetPreparsedData(device.Get(), &preparsed)) return false;
     HIDP_CAPS caps{};
     const bool described = HidP_GetCaps(preparsed, &caps) == HIDP_STATUS_SUCCESS;
+    if (described) {
+        found.InputReportId =
+            FirstReportId(preparsed, HidP_Input, caps.NumberInputValueCaps, caps.NumberInputButtonCaps);
+        found.OutputReportId =
+            FirstReportId(preparsed, HidP_Output, caps.NumberOutputValueCaps, caps.NumberOutputButtonCaps);
+        found.FeatureReportId =
+            FirstReportId(preparsed, HidP_Feature, caps.NumberFeatureValueCaps, caps.NumberFeatureButtonCaps);
+    }
     HidD_FreePreparsedData(preparsed);
     if (!described) return false;
     found.Path = path;

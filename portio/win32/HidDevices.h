@@ -16,6 +16,10 @@ struct HidInterface {
     int InputLength = 0;  // report lengths including the report-id byte
     int OutputLength = 0;
     int FeatureLength = 0;
+    // The id each kind of report starts with; 0 for a device without ids.
+    unsigned char InputReportId = 0;
+    unsigned char OutputReportId = 0;
+    unsigned char FeatureReportId = 0;
 };
 
 std::vector<HidInterface> FindHidInterfaces(int vendorId, int productId);

@@ -81,7 +81,12 @@ LRESULT AgentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case agent::kMsgDeviceEvent: return OnDeviceEvent(wParam, lParam);
         case agent::kMsgDevicePresence: return OnDevicePresence(wParam);
         case agent::kMsgSelectWritten: return OnSelectWritten(wParam);
-        default: return DefaultProcessing(message, wParam, lParam);
+        default:
+            if (m_taskbarCreatedMessage != 0 && message == m_taskbarCreatedMessage) {
+                m_trayKeeper.OnShellRestarted();
+                return 0;
+            }
+            return DefaultProcessing(message, wParam, lParam);
     }
 }
 
@@ -116,8 +121,9 @@ LRESULT AgentWindow::OnCreate() {
     // 12. No taskbar button.
     SetWindowLongPtrA(Handle(), GWL_EXSTYLE, GetWindowLongPtrA(Handle(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
     // 13-14. The mouse.
+    m_taskbarCreatedMessage = RegisterWindowMessageA(agent::kTaskbarCreatedMessageName);
     m_tray.Prepare(Handle(), agent::kTrayIconId, agent::kMsgTrayCallback, ProgramPath(),
-                   m_language.Text(agent::kStringTrayTip));
+                   m_language.Text(agent::kStringTrayTip), agent::kTimerTrayRetry, agent::kTimerTrayRetryPeriod);
     OpenMouse();
     // 15. Presence for outside readers.
     WriteDevicePresence(m_core.IsPresent() ? 1 : 0);
@@ -153,7 +159,7 @@ void AgentWindow::OpenMouse() {
     m_core.OnOpenedAtStart(present);
     if (!present) return;
     SetTimer(Handle(), agent::kTimerFirstWrite, agent::kTimerFirstWriteDelay, nullptr);
-    m_tray.Add();
+    m_trayKeeper.Show();
     if (m_openOptionAfterStart) OpenOption();
 }
 
@@ -211,8 +217,8 @@ void AgentWindow::OnDestroy() {
     // 9. Block and settings mutex.
     m_shared.CloseMapping();
     m_shared.CloseMutex();
-    // 10. Tray icon.
-    m_tray.Remove();
+    // 10. Tray icon (and its retry timer).
+    m_trayKeeper.Hide();
     // 11. Language library.
     m_language.Unload();
     if (m_pointerKey) {
@@ -239,6 +245,9 @@ LRESULT AgentWindow::OnTimer(WPARAM timerId) {
             return 0;
         case agent::kTimerForegroundCheck:
             m_engine.ForegroundCheck();
+            return 0;
+        case agent::kTimerTrayRetry:
+            m_trayKeeper.OnRetryTimer();
             return 0;
         case agent::kTimerMediaRepeat:
         case agent::kTimerKeyRepeat:
@@ -371,8 +380,8 @@ bool AgentWindow::RequestDeviceWrite(int mode, intptr_t parameter, const Setting
     return false;
 }
 
-void AgentWindow::ShowTrayIcon() { m_tray.Add(); }
-void AgentWindow::HideTrayIcon() { m_tray.Remove(); }
+void AgentWindow::ShowTrayIcon() { m_trayKeeper.Show(); }
+void AgentWindow::HideTrayIcon() { m_trayKeeper.Hide(); }
 
 void AgentWindow::StartForegroundTimer() {
     SetTimer(Handle(), agent::kTimerForegroundCheck, agent::kTimerForegroundCheckPeriod, nullptr);

@@ -139,4 +139,7 @@ private:
     WorkerThread m_playerThread;
     WorkerThread m_writerThread;
     TrayIcon m_tray;
+    agent::TrayKeeper m_trayKeeper{m_tray};
+    // The shell broadcasts it when a new taskbar comes up.
+    UINT m_taskbarCreatedMessage = 0;
 };

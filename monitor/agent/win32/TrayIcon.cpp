@@ -5,13 +5,15 @@
 #include <cstring>
 
 TrayIcon::~TrayIcon() {
-    Remove();
+    RemoveIcon();
     if (m_icon) DestroyIcon(m_icon);
 }
 
 void TrayIcon::Prepare(HWND window, UINT id, UINT callbackMessage, const std::string& programPath,
-                       const std::string& tip) {
+                       const std::string& tip, UINT retryTimerId, UINT retryPeriodMs) {
     m_window = window;
+    m_retryTimerId = retryTimerId;
+    m_retryPeriodMs = retryPeriodMs;
     m_id = id;
     m_callbackMessage = callbackMessage;
     m_tip = tip;
@@ -34,16 +36,25 @@ NOTIFYICONDATAA TrayIcon::Data() const {
     return data;
 }
 
-bool TrayIcon::Add() {
-    if (m_shown || !m_window) return m_shown;
+// Also after the shell restarted, when it holds no icon of ours any more.
+bool TrayIcon::AddIcon() {
+    if (!m_window) return false;
     NOTIFYICONDATAA data = Data();
     m_shown = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
     return m_shown;
 }
 
-void TrayIcon::Remove() {
+void TrayIcon::RemoveIcon() {
     if (!m_shown) return;
     NOTIFYICONDATAA data = Data();
     Shell_NotifyIconA(NIM_DELETE, &data);
     m_shown = false;
+}
+
+void TrayIcon::StartRetryTimer() {
+    if (m_window) SetTimer(m_window, m_retryTimerId, m_retryPeriodMs, nullptr);
+}
+
+void TrayIcon::StopRetryTimer() {
+    if (m_window) KillTimer(m_window, m_retryTimerId);
 }

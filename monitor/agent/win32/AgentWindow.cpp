@@ -212,7 +212,7 @@ void AgentWindow::OnDestroy() {
     m_shared.CloseMapping();
     m_shared.CloseMutex();
     // 10. Tray icon.
-    m_tray.Remove();
+    m_tray.Close();
     // 11. Language library.
     m_language.Unload();
     if (m_pointerKey) {
@@ -350,7 +350,23 @@ void AgentWindow::OnPlayerMessage(UINT message, WPARAM, LPARAM) {
 
 // AgentServices.
 
-void AgentWindow::Pause(unsigned milliseconds) { Sleep(milliseconds); }
+void AgentWindow::Pause(unsigned milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end && !RemovalQueued(); now = GetTickCount64()) {
+        // Wakes for each newly posted message; messages sent by other
+        // programs wait, as they would during a plain sleep.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_POSTMESSAGE);
+    }
+}
+
+bool AgentWindow::RemovalQueued() {
+    // Posted messages only: a message sent by another program must not be
+    // handled in the middle of an arrival.
+    MSG message{};
+    return PeekMessageA(&message, Handle(), agent::kMsgDevicePresence, agent::kMsgDevicePresence,
+                        PM_NOREMOVE | PM_QS_POSTMESSAGE) &&
+           device::EventWordFromPresence(message.wParam).Word == device::kPresenceGone;
+}
 
 void AgentWindow::OpenChannels() {
     m_portio.Open_FeatureDevice();

@@ -1,7 +1,11 @@
 // The agent's notification-area icon: added while the mouse is present,
 // removed on removal and at shutdown. The icon handle it holds is released
-// with it.
+// with it. The shell calls run on a thread of their own, in the order asked:
+// the notification area may take seconds to answer one (Wine's takes about
+// 2 s to delete an icon), and the agent window's thread must not wait for it.
 #pragma once
+
+#include "monitor/agent/win32/WorkerThread.h"
 
 #include <windows.h>
 
@@ -19,10 +23,13 @@ public:
     void Prepare(HWND window, UINT id, UINT callbackMessage, const std::string& programPath, const std::string& tip);
     bool Add();
     void Remove();
+    // Removes the icon and waits until the shell has done so.
+    void Close();
     bool IsShown() const { return m_shown; }
 
 private:
     NOTIFYICONDATAA Data() const;
+    void Notify(DWORD shellMessage) const;
 
     HWND m_window = nullptr;
     UINT m_id = 0;
@@ -30,4 +37,5 @@ private:
     HICON m_icon = nullptr;
     std::string m_tip;
     bool m_shown = false;
+    WorkerThread m_shellCalls;
 };

@@ -169,6 +169,7 @@ bool OptionFolder::StopAgent() {
 }
 
 HWND OptionFolder::StartOption() {
+    if (m_option) CloseHandle(m_option);
     m_option = Start("Option.exe");
     if (!m_option) return nullptr;
     HWND window = nullptr;
@@ -193,6 +194,14 @@ long OptionFolder::RunSecondOption() {
     }
     CloseHandle(second);
     return code;
+}
+
+void OptionFolder::KillOption() {
+    if (!m_option) return;
+    TerminateProcess(m_option, 1);
+    WaitForSingleObject(m_option, kDeadlineMs);
+    CloseHandle(m_option);
+    m_option = nullptr;
 }
 
 bool OptionFolder::WaitForOptionEnd() {

@@ -3,6 +3,7 @@
 // written, and the settings mutex of a dead owner stays usable.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <random>
@@ -67,10 +68,14 @@ TEST(OptionKilled_DuringSave, EveryProfileFileAndTheMacroFileIsOldOrNew) {
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
     ASSERT_TRUE(ResetAllAndApply(folder, option));
-    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto files = SavedContents(folder);
+        return std::find(files.begin(), files.end(), "<missing>") == files.end();
+    }));
+    // The save runs on the window's thread: once the window has closed, it is over.
+    PostMessageA(option, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(folder.WaitForOptionEnd());
     const std::vector<std::string> saved = SavedContents(folder);
-    for (size_t i = 0; i < saved.size(); ++i) ASSERT_NE(saved[i], "<missing>") << kSavedFiles[i];
-    folder.KillOption();
 
     std::vector<std::string> oldFiles;
     for (size_t i = 0; i < saved.size(); ++i) {
@@ -137,22 +142,29 @@ TEST(OptionKilled_HoldingTheSettingsMutex, AgentKeepsWorkingAndANewOptionApplies
     ASSERT_TRUE(folder.StartAgent());
     HWND agent = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor");
     ASSERT_NE(agent, nullptr);
+    // Owned is signalled once the thread holds the mutex.
+    struct Owner {
+        HANDLE mutex;
+        HANDLE owned;
+    };
     auto abandonMutex = [] {
-        HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-        HANDLE owner = CreateThread(
+        Owner owner{OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSettingsMutexName), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+        HANDLE thread = CreateThread(
             nullptr, 0,
-            [](void* event) -> DWORD {
-                HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSettingsMutexName);
-                if (mutex && WaitForSingleObject(mutex, INFINITE) == WAIT_OBJECT_0) SetEvent(static_cast<HANDLE>(event));
+            [](void* parameter) -> DWORD {
+                auto* owner = static_cast<Owner*>(parameter);
+                if (WaitForSingleObject(owner->mutex, INFINITE) == WAIT_OBJECT_0) SetEvent(owner->owned);
                 Sleep(INFINITE);
                 return 0;
             },
-            held, 0, nullptr);
-        const bool owned = WaitForSingleObject(held, optiontest::kDeadlineMs) == WAIT_OBJECT_0;
-        TerminateThread(owner, 1);
-        WaitForSingleObject(owner, optiontest::kDeadlineMs);
-        CloseHandle(owner);
-        CloseHandle(held);
+            &owner, 0, nullptr);
+        const bool owned = WaitForSingleObject(owner.owned, optiontest::kDeadlineMs) == WAIT_OBJECT_0;
+        TerminateThread(thread, 1);
+        WaitForSingleObject(thread, optiontest::kDeadlineMs);
+        CloseHandle(thread);
+        CloseHandle(owner.owned);
+        // A handle left open would make the next agent think another one runs.
+        if (owner.mutex) CloseHandle(owner.mutex);
         return owned;
     };
 

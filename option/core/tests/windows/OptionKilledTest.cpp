@@ -29,7 +29,7 @@ constexpr UINT kMsgReadBlock = 1226;
 // Every file a save of Option replaces: the five slot profiles and the macro file.
 const char* const kSavedFiles[] = {"config\\Default0.gmp", "config\\Default1.gmp", "config\\Default2.gmp",
                                    "config\\Default3.gmp", "config\\Default4.gmp", "config\\sequence.dat"};
-constexpr int kSaveKills = 24;
+constexpr int kSaveKills = 20;
 
 #define REQUIRE_READY(folder) \
     if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()

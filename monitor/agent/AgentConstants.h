@@ -106,6 +106,17 @@ constexpr char kDebugOptionNotFound[] = "CMonitorWnd OnCustomizer hWnd==NULL\n";
 constexpr char kDebugApplyNoOption[] = "OnApplyAllSetting Don't find Quil Option Dialog\n";
 constexpr char kDebugApplyEnableButtons[] = "OnApplyAllSetting  Send Enable OK/Apply Button\n";
 constexpr char kDebugThreadEnableButtons[] = "Thread Send Enable OK/Apply Button\n";
+// The steps of an arrival and a removal, for timing them from outside.
+constexpr char kDebugArrivalStart[] = "Monitor arrival: start\n";
+constexpr char kDebugArrivalSuperseded[] = "Monitor arrival: skipped, the mouse is gone again\n";
+constexpr char kDebugArrivalOpened[] = "Monitor arrival: channels opened\n";
+constexpr char kDebugArrivalWriteRequested[] = "Monitor arrival: full write requested\n";
+constexpr char kDebugArrivalTrayShown[] = "Monitor arrival: tray icon added\n";
+constexpr char kDebugArrivalDone[] = "Monitor arrival: done\n";
+constexpr char kDebugRemovalStart[] = "Monitor removal: start\n";
+constexpr char kDebugRemovalClosed[] = "Monitor removal: channels closed\n";
+constexpr char kDebugRemovalTrayHidden[] = "Monitor removal: tray icon removed\n";
+constexpr char kDebugRemovalDone[] = "Monitor removal: done\n";
 
 }  // namespace agent
 
@@ -114,5 +125,7 @@ namespace agent {
 // Agent-private window message: the device-writer thread told the mouse the
 // current slot (wParam) after a select-only write.
 constexpr unsigned kMsgSelectWritten = 0x8000 + 1;  // WM_APP + 1
+// The shell refused the tray icon; wParam = the number of that add.
+constexpr unsigned kMsgTrayAddFailed = 0x8000 + 2;  // WM_APP + 2
 
 }  // namespace agent

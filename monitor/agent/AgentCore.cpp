@@ -30,14 +30,30 @@ void AgentCore::OnFirstWriteTimer() {
 
 void AgentCore::OnArrival() {
     if (!device::ArrivalApplies(State())) return;
+    // A mouse already unplugged again never becomes present: the removal
+    // that follows then finds nothing to undo, and the window thread neither
+    // pauses nor starts a full write that would only be aborted.
+    if (m_services.RemovalQueued()) {
+        m_services.Debug(agent::kDebugArrivalSuperseded);
+        return;
+    }
+    m_services.Debug(agent::kDebugArrivalStart);
     m_services.Pause(agent::kArrivalPauseMilliseconds);
+    if (m_services.RemovalQueued()) {
+        m_services.Debug(agent::kDebugArrivalSuperseded);
+        return;
+    }
     device::MarkPresent(m_link);
     m_services.OpenChannels();
+    m_services.Debug(agent::kDebugArrivalOpened);
     MarkAllChanged(*m_copy);
     m_services.RequestDeviceWrite(agent::kWriteEverything, 0, *m_copy);
+    m_services.Debug(agent::kDebugArrivalWriteRequested);
     m_services.ShowTrayIcon();
+    m_services.Debug(agent::kDebugArrivalTrayShown);
     m_services.WriteDevicePresence(1);
     m_services.StartForegroundTimer();
+    m_services.Debug(agent::kDebugArrivalDone);
 }
 
 void AgentCore::OnRemoval() {
@@ -45,11 +61,15 @@ void AgentCore::OnRemoval() {
     // close: the writer checks both before every transfer, so it sends
     // nothing more on channels being closed.
     if (!device::MarkRemoved(m_link)) return;
+    m_services.Debug(agent::kDebugRemovalStart);
     m_services.CloseChannels();
+    m_services.Debug(agent::kDebugRemovalClosed);
     m_services.HideTrayIcon();
+    m_services.Debug(agent::kDebugRemovalTrayHidden);
     m_services.StopForegroundTimer();
     m_services.WriteDevicePresence(0);
     m_services.PostToWindow(agent::kOptionWindowTitle, agent::kMsgClose, 0, 0);
+    m_services.Debug(agent::kDebugRemovalDone);
 }
 
 void AgentCore::ReadBlockIntoCopy() {

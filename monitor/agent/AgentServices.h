@@ -20,8 +20,12 @@ class AgentServices {
 public:
     virtual ~AgentServices() = default;
 
-    // Blocks the agent window's thread.
+    // Blocks the agent window's thread; ends early once a removal is queued.
     virtual void Pause(unsigned milliseconds) = 0;
+
+    // True when a presence message telling of the mouse's removal already
+    // waits in the agent window's queue.
+    virtual bool RemovalQueued() = 0;
 
     // Open_FeatureDevice then Open_ReportDevice, and the reverse pair.
     virtual void OpenChannels() = 0;

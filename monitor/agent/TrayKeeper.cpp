@@ -29,6 +29,14 @@ void TrayKeeper::OnRetryTimer() {
     }
 }
 
+void TrayKeeper::OnAddFailed() {
+    m_shown = false;
+    if (m_wanted && !m_retrying) {
+        m_shell.StartRetryTimer();
+        m_retrying = true;
+    }
+}
+
 void TrayKeeper::TryAdd() {
     m_shown = m_shell.AddIcon();
     if (m_shown && m_retrying) {

@@ -9,7 +9,8 @@ namespace agent {
 class TrayShell {
 public:
     virtual ~TrayShell() = default;
-    // True when the shell took the icon.
+    // True when the shell took the icon, or took the call: a refusal that
+    // comes later is told through TrayKeeper::OnAddFailed.
     virtual bool AddIcon() = 0;
     virtual void RemoveIcon() = 0;
     virtual void StartRetryTimer() = 0;
@@ -25,6 +26,8 @@ public:
     // The shell announced a new taskbar ("TaskbarCreated").
     void OnShellRestarted();
     void OnRetryTimer();
+    // The shell refused the latest add after AddIcon returned.
+    void OnAddFailed();
 
     bool Shown() const { return m_shown; }
 

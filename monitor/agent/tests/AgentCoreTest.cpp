@@ -17,6 +17,7 @@ using ::testing::StrEq;
 class MockServices : public AgentServices {
 public:
     MOCK_METHOD(void, Pause, (unsigned), (override));
+    MOCK_METHOD(bool, RemovalQueued, (), (override));
     MOCK_METHOD(void, OpenChannels, (), (override));
     MOCK_METHOD(void, CloseChannels, (), (override));
     MOCK_METHOD(bool, RequestDeviceWrite, (int, intptr_t, const SettingsBlock&), (override));
@@ -151,6 +152,38 @@ TEST(OnArrival_Repeated, OnlyTheFirstActs) {
     EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(1).WillOnce(Return(true));
     core.OnArrival();
     core.OnArrival();
+}
+
+// An arrival whose removal already waits in the queue, found before or after
+// the pause, leaves everything as it was: the removal that follows then
+// finds the mouse still removed and does nothing either.
+TEST(OnArrival_RemovalQueued, LeavesTheMouseRemovedWithoutAWrite) {
+    struct Row {
+        bool queuedBefore, queuedAfterPause;
+        int pauses;
+    } rows[] = {
+        {true, false, 0},   // unplugged again before the arrival was handled: no pause
+        {false, true, 1},   // unplugged during the pause
+    };
+    for (const Row& row : rows) {
+        NiceMock<MockServices> services;
+        device::DeviceLinkState link;
+        AgentCore core(services, link);
+        core.OnOpenedAtStart(true);
+        core.OnRemoval();
+        EXPECT_CALL(services, RemovalQueued())
+            .WillOnce(Return(row.queuedBefore))
+            .WillRepeatedly(Return(row.queuedAfterPause));
+        EXPECT_CALL(services, Pause(_)).Times(row.pauses);
+        EXPECT_CALL(services, OpenChannels()).Times(0);
+        EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(0);
+        EXPECT_CALL(services, ShowTrayIcon()).Times(0);
+        EXPECT_CALL(services, WriteDevicePresence(_)).Times(0);
+        core.OnArrival();
+        EXPECT_EQ(core.State(), device::kDeviceRemoved) << row.pauses;
+        EXPECT_CALL(services, CloseChannels()).Times(0);
+        core.OnRemoval();
+    }
 }
 
 TEST(OnRemoval_WhilePresent, RunsTheStepsInOrderAndClosesOption) {

@@ -33,7 +33,7 @@ public:
     }
 };
 
-enum class Step { Show, Hide, Restart, Retry };
+enum class Step { Show, Hide, Restart, Retry, Refused };
 
 TEST(TrayKeeper_Sequences, AddsRetriesAndRestoresOnlyWhileWanted) {
     struct Row {
@@ -63,6 +63,10 @@ TEST(TrayKeeper_Sequences, AddsRetriesAndRestoresOnlyWhileWanted) {
         {"shell restarted while the mouse is away: no icon", {}, {Step::Show, Step::Hide, Step::Restart},
          "add remove ", false, false},
         {"removed once on hide", {}, {Step::Show, Step::Hide, Step::Hide}, "add remove ", false, false},
+        {"taken, then refused by the shell: retried", {}, {Step::Show, Step::Refused, Step::Retry},
+         "add start add stop ", true, false},
+        {"a refusal after hiding: no timer, nothing to remove", {}, {Step::Show, Step::Hide, Step::Refused},
+         "add remove ", false, false},
     };
     for (const Row& row : rows) {
         ScriptedShell shell;
@@ -74,6 +78,7 @@ TEST(TrayKeeper_Sequences, AddsRetriesAndRestoresOnlyWhileWanted) {
                 case Step::Hide: keeper.Hide(); break;
                 case Step::Restart: keeper.OnShellRestarted(); break;
                 case Step::Retry: keeper.OnRetryTimer(); break;
+                case Step::Refused: keeper.OnAddFailed(); break;
             }
         }
         EXPECT_EQ(shell.calls, row.calls) << row.name;

@@ -74,6 +74,9 @@ LRESULT AgentWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER: return OnTimer(wParam);
         case WM_COPYDATA: return OnCopyData(lParam);
         case agent::kMsgTrayCallback: return OnTrayCallback(lParam);
+        case agent::kMsgTrayAddFailed:
+            if (m_tray.IsLatestAdd(wParam)) m_trayKeeper.OnAddFailed();
+            return 0;
         case agent::kMsgApplySettings: return OnApplySettings(wParam);
         case agent::kMsgReadSettings: return OnReadSettings();
         case agent::kMsgReadAndApplyPointer: return OnReadAndApplyPointer();
@@ -123,7 +126,8 @@ LRESULT AgentWindow::OnCreate() {
     // 13-14. The mouse.
     m_taskbarCreatedMessage = RegisterWindowMessageA(agent::kTaskbarCreatedMessageName);
     m_tray.Prepare(Handle(), agent::kTrayIconId, agent::kMsgTrayCallback, ProgramPath(),
-                   m_language.Text(agent::kStringTrayTip), agent::kTimerTrayRetry, agent::kTimerTrayRetryPeriod);
+                   m_language.Text(agent::kStringTrayTip), agent::kTimerTrayRetry, agent::kTimerTrayRetryPeriod,
+                   agent::kMsgTrayAddFailed);
     OpenMouse();
     // 15. Presence for outside readers.
     WriteDevicePresence(m_core.IsPresent() ? 1 : 0);
@@ -217,8 +221,9 @@ void AgentWindow::OnDestroy() {
     // 9. Block and settings mutex.
     m_shared.CloseMapping();
     m_shared.CloseMutex();
-    // 10. Tray icon (and its retry timer).
+    // 10. Tray icon (and its retry timer); waits for the shell.
     m_trayKeeper.Hide();
+    m_tray.Close();
     // 11. Language library.
     m_language.Unload();
     if (m_pointerKey) {
@@ -359,7 +364,23 @@ void AgentWindow::OnPlayerMessage(UINT message, WPARAM, LPARAM) {
 
 // AgentServices.
 
-void AgentWindow::Pause(unsigned milliseconds) { Sleep(milliseconds); }
+void AgentWindow::Pause(unsigned milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end && !RemovalQueued(); now = GetTickCount64()) {
+        // Wakes for each newly posted message; messages sent by other
+        // programs wait, as they would during a plain sleep.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_POSTMESSAGE);
+    }
+}
+
+bool AgentWindow::RemovalQueued() {
+    // Posted messages only: a message sent by another program must not be
+    // handled in the middle of an arrival.
+    MSG message{};
+    return PeekMessageA(&message, Handle(), agent::kMsgDevicePresence, agent::kMsgDevicePresence,
+                        PM_NOREMOVE | PM_QS_POSTMESSAGE) &&
+           device::EventWordFromPresence(message.wParam).Word == device::kPresenceGone;
+}
 
 void AgentWindow::OpenChannels() {
     m_portio.Open_FeatureDevice();

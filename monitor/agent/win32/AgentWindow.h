@@ -72,6 +72,7 @@ private:
 
     // AgentServices.
     void Pause(unsigned milliseconds) override;
+    bool RemovalQueued() override;
     void OpenChannels() override;
     void CloseChannels() override;
     bool RequestDeviceWrite(int mode, intptr_t parameter, const SettingsBlock& snapshot) override;

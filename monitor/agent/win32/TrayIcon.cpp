@@ -4,23 +4,37 @@
 
 #include <cstring>
 
+namespace {
+// Thread message to the shell-call thread: wParam = NIM_ADD or NIM_DELETE,
+// lParam = the number of the add.
+constexpr UINT kMsgNotify = WM_APP;
+}  // namespace
+
 TrayIcon::~TrayIcon() {
-    RemoveIcon();
+    Close();
     if (m_icon) DestroyIcon(m_icon);
 }
 
 void TrayIcon::Prepare(HWND window, UINT id, UINT callbackMessage, const std::string& programPath,
-                       const std::string& tip, UINT retryTimerId, UINT retryPeriodMs) {
+                       const std::string& tip, UINT retryTimerId, UINT retryPeriodMs, UINT addFailedMessage) {
+    // The shell-call thread reads these; they are set before it starts.
+    m_shellCalls.Stop();
     m_window = window;
-    m_retryTimerId = retryTimerId;
-    m_retryPeriodMs = retryPeriodMs;
     m_id = id;
     m_callbackMessage = callbackMessage;
+    m_retryTimerId = retryTimerId;
+    m_retryPeriodMs = retryPeriodMs;
+    m_addFailedMessage = addFailedMessage;
     m_tip = tip;
     if (m_icon) DestroyIcon(m_icon);
     SHFILEINFOA info{};
     SHGetFileInfoA(programPath.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON);
     m_icon = info.hIcon;
+    m_shellCalls.Start(
+        [this](UINT message, WPARAM shellMessage, LPARAM addNumber) {
+            if (message == kMsgNotify) Notify(static_cast<DWORD>(shellMessage), static_cast<WPARAM>(addNumber));
+        },
+        0);
 }
 
 NOTIFYICONDATAA TrayIcon::Data() const {
@@ -36,18 +50,23 @@ NOTIFYICONDATAA TrayIcon::Data() const {
     return data;
 }
 
+void TrayIcon::Notify(DWORD shellMessage, WPARAM addNumber) const {
+    NOTIFYICONDATAA data = Data();
+    const bool done = Shell_NotifyIconA(shellMessage, &data) != FALSE;
+    if (!done && shellMessage == NIM_ADD) PostMessageA(m_window, m_addFailedMessage, addNumber, 0);
+}
+
 // Also after the shell restarted, when it holds no icon of ours any more.
 bool TrayIcon::AddIcon() {
     if (!m_window) return false;
-    NOTIFYICONDATAA data = Data();
-    m_shown = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+    ++m_addNumber;
+    m_shown = m_shellCalls.Post(kMsgNotify, NIM_ADD, static_cast<LPARAM>(m_addNumber));
     return m_shown;
 }
 
 void TrayIcon::RemoveIcon() {
     if (!m_shown) return;
-    NOTIFYICONDATAA data = Data();
-    Shell_NotifyIconA(NIM_DELETE, &data);
+    if (!m_shellCalls.Post(kMsgNotify, NIM_DELETE, 0)) Notify(NIM_DELETE, 0);
     m_shown = false;
 }
 
@@ -57,4 +76,10 @@ void TrayIcon::StartRetryTimer() {
 
 void TrayIcon::StopRetryTimer() {
     if (m_window) KillTimer(m_window, m_retryTimerId);
+}
+
+void TrayIcon::Close() {
+    RemoveIcon();
+    // Stop lets the thread finish every call posted before it.
+    m_shellCalls.Stop();
 }

@@ -3,12 +3,15 @@
 #include "ProgramFolder.h"
 
 #include "monitor/device/DeviceWritePlan.h"
+#include "portio/ControlProtocol.h"
 #include "profile/SettingsBlock.h"
+#include "testing/MessagePump.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
+#include <random>
 
 namespace {
 
@@ -22,6 +25,7 @@ constexpr char kSharedBlockName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Share_D
 constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
 constexpr UINT kMsgApply = 1224;
 constexpr UINT kMsgPresence = 1326;
+constexpr UINT kMsgApplyFinished = 1256;
 
 #define REQUIRE_READY(folder) \
     if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
@@ -326,6 +330,121 @@ TEST(AgentShutdown_DuringFullWrite, EndsTheWriterBeforeClosingTheMouse) {
     }
     const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
     EXPECT_LT(static_cast<size_t>(transferCount()), full) << "the write was not aborted";
+}
+
+// Each row kills the agent at another point of its first full write; the
+// agent started next writes the mouse in full.
+TEST(AgentKilled_DuringFullWrite, RestartedAgentWritesTheMouseInFull) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
+    const size_t killAfter[] = {
+        1,                    // after the opening command
+        expected.size() / 2,  // among the button maps
+        expected.size() - 1,  // before the select command
+    };
+    for (size_t transfers : killAfter) {
+        const size_t base = TransferCount(folder);
+        HANDLE agent = folder.StartAgent();
+        ASSERT_NE(agent, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= base + transfers; }));
+        TerminateProcess(agent, 1);
+        ASSERT_NE(WaitForExit(agent), -1);
+        if (agent != folder.AgentProcess()) CloseHandle(agent);
+        EXPECT_LT(TransferCount(folder), base + expected.size()) << "killed after " << transfers;
+    }
+    const size_t base = TransferCount(folder);
+    HANDLE agent = folder.StartAgent();
+    ASSERT_NE(agent, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= base + expected.size(); }));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+    const auto transfers = folder.Transfers();
+    EXPECT_EQ(transfers.size(), base + expected.size());
+    ExpectTransfers(transfers, base, expected);
+    if (agent != folder.AgentProcess()) {
+        PostMessageA(folder.WaitForAgentWindow(), WM_COMMAND, 6002, 0);
+        EXPECT_NE(WaitForExit(agent), -1);
+        CloseHandle(agent);
+    }
+}
+
+// Stands in for Option: a window of its title that counts the agent's
+// answers to applies and stays open when told to close.
+class CountingOption {
+public:
+    CountingOption() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = Procedure;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "CountingOption";
+        RegisterClassA(&windowClass);
+        m_window = CreateWindowA("CountingOption", kOptionTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    }
+    ~CountingOption() {
+        if (m_window) DestroyWindow(m_window);
+    }
+    static int s_answers;
+    static int s_closes;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == kMsgApplyFinished) ++s_answers;
+        if (message == WM_CLOSE) {
+            ++s_closes;
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    HWND m_window = nullptr;
+};
+int CountingOption::s_answers = 0;
+int CountingOption::s_closes = 0;
+
+bool PlugVirtualMouse(bool attach) {
+    HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
+    return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
+}
+
+// 20 detach/attach cycles 50-150 ms apart with applies among them: the agent
+// answers every apply without hanging, and the last attach brings one full
+// write that is the last thing the mouse receives.
+TEST(AgentDevice_QuickReplugging, AnswersEveryApplyAndEndsWrittenInFull) {
+    ProgramFolder folder;
+    REQUIRE_READY(folder);
+    CountingOption option;
+    ASSERT_NE(folder.StartAgent(), nullptr);
+    HWND agentWindow = folder.WaitForAgentWindow();
+    ASSERT_NE(agentWindow, nullptr);
+    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }));
+
+    std::mt19937 random(1326);
+    std::uniform_int_distribution<int> gap(50, 150);
+    int applies = 0;
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        ASSERT_TRUE(PlugVirtualMouse(false));
+        Sleep(gap(random));
+        if (cycle % 3 == 0) {
+            // As Option applies: sent, with a deadline far beyond any pause.
+            DWORD_PTR result = 0;
+            ASSERT_NE(SendMessageTimeoutA(agentWindow, kMsgApply, 0, 0, SMTO_NORMAL, agenttest::kDeadlineMilliseconds,
+                                          &result), 0)
+                << "the agent hangs at cycle " << cycle;
+            ++applies;
+        }
+        ASSERT_TRUE(PlugVirtualMouse(true));
+        Sleep(gap(random));
+    }
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return CountingOption::s_answers == applies; }, agenttest::kDeadlineMilliseconds));
+    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size() * 2; }));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+    testsupport::PumpPending();
+    EXPECT_EQ(CountingOption::s_answers, applies);
+    EXPECT_GE(CountingOption::s_closes, 1) << "each removal closes Option";
+    const auto transfers = folder.Transfers();
+    ExpectTransfers(transfers, transfers.size() - expected.size(), expected);
 }
 
 }  // namespace

@@ -171,6 +171,7 @@ bool OptionFolder::StopAgent() {
 }
 
 HWND OptionFolder::StartOption() {
+    if (m_option) CloseHandle(m_option);
     m_option = Start("Option.exe");
     if (!m_option) return nullptr;
     HWND window = nullptr;
@@ -195,6 +196,14 @@ long OptionFolder::RunSecondOption() {
     }
     CloseHandle(second);
     return code;
+}
+
+void OptionFolder::KillOption() {
+    if (!m_option) return;
+    TerminateProcess(m_option, 1);
+    WaitForSingleObject(m_option, kDeadlineMs);
+    CloseHandle(m_option);
+    m_option = nullptr;
 }
 
 bool OptionFolder::WaitForOptionEnd() {

@@ -45,6 +45,8 @@ public:
     // Starts another Option.exe and returns its exit code (-1 when it runs on).
     long RunSecondOption();
     bool WaitForOptionEnd();
+    // Ends Option as a crash would.
+    void KillOption();
 
     // A left click with the system pointer at the centre of the skin
     // rectangle of the key, in the window that uses that skin file.

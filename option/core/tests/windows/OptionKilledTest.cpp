@@ -1,0 +1,233 @@
+// Option.exe and Monitor.exe when a process dies at a bad moment or the
+// mouse comes and goes during applies: nothing hangs, no file is left half
+// written, and the settings mutex of a dead owner stays usable.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <random>
+#include <sstream>
+
+#include "OptionFolder.h"
+#include "portio/ControlProtocol.h"
+
+namespace {
+
+using optiontest::OptionFolder;
+using optiontest::SelectCommand;
+using optiontest::WaitFor;
+
+constexpr char kMainSkin[] = "skin_main.ini";
+constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
+constexpr int kFirstSlotKey = 5;
+constexpr int kApplyKey = 14;
+constexpr int kResetAllKey = 45;
+constexpr int kWarningOkKey = 1;
+constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
+constexpr UINT kMsgReadBlock = 1226;
+// Every file a save of Option replaces: the five slot profiles and the macro file.
+const char* const kSavedFiles[] = {"config\\Default0.gmp", "config\\Default1.gmp", "config\\Default2.gmp",
+                                   "config\\Default3.gmp", "config\\Default4.gmp", "config\\sequence.dat"};
+constexpr int kSaveKills = 20;
+
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return file ? text.str() : std::string("<missing>");
+}
+
+void WriteWhole(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+}
+
+std::vector<std::string> SavedContents(const OptionFolder& folder) {
+    std::vector<std::string> contents;
+    for (const char* name : kSavedFiles) contents.push_back(ReadWhole(folder.Path() + name));
+    return contents;
+}
+
+// Resets every profile through the warning; its OK applies at once, which
+// saves every slot file and the macro file.
+bool ResetAllAndApply(OptionFolder& folder, HWND option) {
+    if (!folder.Click(option, kMainSkin, kResetAllKey)) return false;
+    HWND warning = folder.WaitForDialog(option);
+    return warning && folder.Click(warning, kResetAllSkin, kWarningOkKey);
+}
+
+// Option killed at random points of a save: each file is whole, the old one
+// or the new one. The new contents come from a save that ran to its end, the
+// old ones differ from them in every file.
+TEST(OptionKilled_DuringSave, EveryProfileFileAndTheMacroFileIsOldOrNew) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(ResetAllAndApply(folder, option));
+    ASSERT_TRUE(WaitFor([&] {
+        const auto files = SavedContents(folder);
+        return std::find(files.begin(), files.end(), "<missing>") == files.end();
+    }));
+    // The save runs on the window's thread: once the window has closed, it is over.
+    PostMessageA(option, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(folder.WaitForOptionEnd());
+    const std::vector<std::string> saved = SavedContents(folder);
+
+    std::vector<std::string> oldFiles;
+    for (size_t i = 0; i < saved.size(); ++i) {
+        const std::string path = folder.Path() + kSavedFiles[i];
+        if (i < 5) {
+            WritePrivateProfileStringA("Setting", "ProFileName", ("Old " + std::to_string(i)).c_str(), path.c_str());
+            WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+        } else {
+            WriteWhole(path, saved[i] + "[Unused]\r\nKept=1\r\n");
+        }
+        oldFiles.push_back(ReadWhole(path));
+        ASSERT_NE(oldFiles[i], saved[i]) << kSavedFiles[i];
+    }
+    auto restoreOld = [&] {
+        for (size_t i = 0; i < oldFiles.size(); ++i) {
+            WriteWhole(folder.Path() + kSavedFiles[i], oldFiles[i]);
+            DeleteFileA((folder.Path() + kSavedFiles[i] + ".tmp").c_str());
+        }
+    };
+
+    // One save from the old files to its end: the new files, and how long it takes.
+    restoreOld();
+    option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(ResetAllAndApply(folder, option));
+    const ULONGLONG clicked = GetTickCount64();
+    ASSERT_TRUE(WaitFor([&] { return SavedContents(folder) == saved; }));
+    const int saveMs = static_cast<int>(GetTickCount64() - clicked);
+    folder.KillOption();
+
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> delay(0, saveMs + saveMs / 4);
+    int allOld = 0, mixed = 0, allNew = 0;
+    for (int kill = 0; kill < kSaveKills; ++kill) {
+        restoreOld();
+        option = folder.StartOption();
+        ASSERT_NE(option, nullptr);
+        ASSERT_TRUE(ResetAllAndApply(folder, option));
+        const int wait = delay(random);
+        Sleep(wait);
+        folder.KillOption();
+        const std::vector<std::string> now = SavedContents(folder);
+        int olds = 0, news = 0;
+        for (size_t i = 0; i < now.size(); ++i) {
+            EXPECT_TRUE(now[i] == oldFiles[i] || now[i] == saved[i])
+                << kSavedFiles[i] << " half written after a kill at " << wait << " ms:\n" << now[i];
+            olds += now[i] == oldFiles[i];
+            news += now[i] == saved[i];
+        }
+        allOld += olds == static_cast<int>(now.size());
+        allNew += news == static_cast<int>(now.size());
+        mixed += olds != static_cast<int>(now.size()) && news != static_cast<int>(now.size());
+    }
+    std::cout << "save of " << saveMs << " ms killed " << kSaveKills << " times: " << allOld << " before it, "
+              << mixed << " within it, " << allNew << " after it\n";
+}
+
+// A thread of this process owns the settings mutex and is killed: the mutex
+// is abandoned exactly as by a killed Option. The agent meets it first, then
+// a new Option: both take it as theirs, and an apply reaches the mouse.
+TEST(OptionKilled_HoldingTheSettingsMutex, AgentKeepsWorkingAndANewOptionApplies) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_TRUE(folder.StartAgent());
+    HWND agent = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor");
+    ASSERT_NE(agent, nullptr);
+    // Owned is signalled once the thread holds the mutex.
+    struct Owner {
+        HANDLE mutex;
+        HANDLE owned;
+    };
+    auto abandonMutex = [] {
+        Owner owner{OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSettingsMutexName), CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+        HANDLE thread = CreateThread(
+            nullptr, 0,
+            [](void* parameter) -> DWORD {
+                auto* owner = static_cast<Owner*>(parameter);
+                if (WaitForSingleObject(owner->mutex, INFINITE) == WAIT_OBJECT_0) SetEvent(owner->owned);
+                Sleep(INFINITE);
+                return 0;
+            },
+            &owner, 0, nullptr);
+        const bool owned = WaitForSingleObject(owner.owned, optiontest::kDeadlineMs) == WAIT_OBJECT_0;
+        TerminateThread(thread, 1);
+        WaitForSingleObject(thread, optiontest::kDeadlineMs);
+        CloseHandle(thread);
+        CloseHandle(owner.owned);
+        // A handle left open would make the next agent think another one runs.
+        if (owner.mutex) CloseHandle(owner.mutex);
+        return owned;
+    };
+
+    ASSERT_TRUE(abandonMutex());
+    DWORD_PTR result = 0;
+    EXPECT_NE(SendMessageTimeoutA(agent, kMsgReadBlock, 0, 0, SMTO_NORMAL, optiontest::kDeadlineMs, &result), 0u)
+        << "the agent hangs on the abandoned mutex";
+    ASSERT_TRUE(abandonMutex());
+    const size_t selectsBefore = folder.CountTransfers(SelectCommand(4));
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 3));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(4), selectsBefore + 1));
+    EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+}
+
+bool PlugVirtualMouse(bool attach) {
+    HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
+    return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
+}
+
+// Option no longer waits for the agent and holds no capture.
+bool ButtonsBack(const OptionFolder& folder, HWND option) {
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    return folder.ControlEnabled(option, kMainSkin, kApplyKey) &&
+           GetGUIThreadInfo(GetWindowThreadProcessId(option, nullptr), &thread) && thread.hwndCapture != option;
+}
+
+// The mouse unplugged and plugged in quickly while Option applies: Option is
+// either closed by the removal or gets its buttons back; never stuck. Once
+// the mouse stays, a new Option applies and gets them back too.
+TEST(OptionApply_QuickReplugging, OptionNeverStaysLocked) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    ASSERT_TRUE(folder.StartAgent());
+    std::mt19937 random(1256);
+    std::uniform_int_distribution<int> gap(50, 150);
+    for (int round = 0; round < 3; ++round) {
+        HWND option = folder.StartOption();
+        ASSERT_NE(option, nullptr);
+        ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + round));
+        ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+        for (int cycle = 0; cycle < 4; ++cycle) {
+            ASSERT_TRUE(PlugVirtualMouse(false));
+            Sleep(gap(random));
+            ASSERT_TRUE(PlugVirtualMouse(true));
+            Sleep(gap(random));
+        }
+        EXPECT_TRUE(WaitFor([&] {
+            return WaitForSingleObject(folder.OptionProcess(), 0) == WAIT_OBJECT_0 || ButtonsBack(folder, option);
+        })) << "round " << round;
+        folder.KillOption();
+    }
+    ASSERT_TRUE(WaitFor([&] { return folder.Setting("Setting", "Device") == "1"; }));
+    const size_t selectsBefore = folder.CountTransfers(SelectCommand(5));
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 4));
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(5), selectsBefore + 1));
+    EXPECT_TRUE(WaitFor([&] { return ButtonsBack(folder, option); }));
+}
+
+}  // namespace

@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb
-          fonts-liberation x11-apps imagemagick)
+          fonts-liberation x11-apps imagemagick
+          nsis pandoc weasyprint   # Setup.exe and the user manual
+          xdotool)                 # the manual's screenshot script
 
 missing=()
 for package in "${packages[@]}"; do

@@ -44,8 +44,8 @@ InstallDir "$PROGRAMFILES64\${PRODUCT_NAME}"
 ; An upgrade goes into the folder of the previous installation.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
-ShowInstDetails show
-ShowUninstDetails show
+ShowInstDetails hide
+ShowUninstDetails hide
 
 VIProductVersion "${VERSION}.0.0"
 VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT_NAME}"
@@ -65,7 +65,7 @@ VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
 !insertmacro MUI_PAGE_INSTFILES
 !insertmacro MUI_PAGE_FINISH
 
-!define MUI_COMPONENTSPAGE_TEXT_TOP "The programs are removed. Tick the box to remove your profiles, macros and settings too; without it they stay for a later installation."
+!define MUI_COMPONENTSPAGE_TEXT_TOP "The programs are removed. Tick Remove my settings to remove your profiles, macros and settings too; without it they stay for a later installation."
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_COMPONENTS
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -119,8 +119,12 @@ Section "Programs" SectionPrograms
     File "${DIST_DIR}/ProfileTool.exe"
     File "${DIST_DIR}/User Manual.pdf"
     SetOutPath "$INSTDIR\skins"
+    ; Two hundred skin images would fill the detail list one line each.
+    DetailPrint "Installing the skins"
+    SetDetailsPrint textonly
     ; The gallery skins belong to a developer tool.
     File /x "*gallery*" "${DIST_DIR}/skins/*.*"
+    SetDetailsPrint both
 
     ; The user's settings: written only where none exist, so that an upgrade
     ; keeps config.ini, the slot profiles and the macro file as they are.
@@ -181,7 +185,7 @@ Section "un.Programs" SectionUninstallPrograms
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
 
-Section /o "un.Remove my profiles, macros and settings" SectionUninstallSettings
+Section /o "un.Remove my settings" SectionUninstallSettings
     Delete "$INSTDIR\config.ini"
     RMDir /r "$INSTDIR\config"
 SectionEnd
@@ -191,6 +195,11 @@ Section "-un.Finish"
     ; Only when nothing of the user's is left in it.
     RMDir "$INSTDIR"
 SectionEnd
+
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_BEGIN
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionUninstallPrograms} "The programs, the Start-menu entries and the start with Windows."
+    !insertmacro MUI_DESCRIPTION_TEXT ${SectionUninstallSettings} "Your five profiles, your macros and config.ini. Without this they stay in the program folder."
+!insertmacro MUI_UNFUNCTION_DESCRIPTION_END
 
 Function un.onInit
     ${GetParameters} $0

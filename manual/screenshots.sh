@@ -17,9 +17,12 @@ unset DISPLAY
 source "$root/scripts/wine-env.sh"
 work="$(mktemp -d /tmp/manual-screenshots.XXXXXX)"
 cleanup() {
+    WINEPREFIX="$work/installer-prefix" wineserver -k >/dev/null 2>&1 || true
+    export WINEPREFIX="$build_prefix"
     wine_env_stop
     rm -rf "$work"
 }
+build_prefix="$WINEPREFIX"
 trap cleanup EXIT
 wine_env_start
 
@@ -171,3 +174,34 @@ key Down Return
 click_skin "$win_x" "$win_y" skin_select_macro.ini 6
 shot dialog-macro
 click_skin "$win_x" "$win_y" skin_select_macro.ini 3
+
+# The installer's and the uninstaller's pages, in a prefix of their own so
+# that the build's prefix gets no installation.
+installer_window() { xdotool search --onlyvisible --name "^TARVIK-Q7 Gaming Mouse $1" | head -1; }
+shot_window() {  # shot_window <window id> <name>
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$images/$2.png"
+    echo "screenshots: $2.png"
+}
+export WINEPREFIX="$work/installer-prefix"
+wineboot -i >/dev/null 2>&1 || true
+wine "$WINDOWS_BUILD_DIR/Setup.exe" </dev/null >/dev/null 2>&1 &
+wait_for installer_window Setup >/dev/null
+setup_window="$(installer_window Setup)"
+key Return
+shot_window "$setup_window" setup-folder
+key Return
+# The detail list makes a windowed installation slow under Wine.
+uninstaller="$WINEPREFIX/drive_c/Program Files/TARVIK-Q7 Gaming Mouse/Uninstall.exe"
+for ((tenth = 0; tenth < 3000; tenth++)); do
+    [ -f "$uninstaller" ] && break
+    sleep 0.1
+done
+sleep 5
+key Return
+wine "$uninstaller" </dev/null >/dev/null 2>&1 &
+wait_for installer_window Uninstall >/dev/null
+key Return
+shot_window "$(installer_window Uninstall)" uninstall-components
+key Escape

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb
           fonts-liberation x11-apps imagemagick
           nsis pandoc weasyprint   # Setup.exe and the user manual
-          xdotool)                 # the manual's screenshot script
+          xdotool poppler-utils)   # the manual's screenshot script, looking at its pages
 
 missing=()
 for package in "${packages[@]}"; do

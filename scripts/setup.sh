@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb
-          fonts-liberation x11-apps imagemagick)
+          fonts-liberation x11-apps imagemagick
+          nsis pandoc weasyprint   # Setup.exe and the user manual
+          xdotool poppler-utils)   # the manual's screenshot script, looking at its pages
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 
 #include "portio/TransferLog.h"
 #include "testing/DistFolder.h"
+#include "testing/PointerHandOver.h"
 
 namespace optiontest {
 
@@ -230,10 +231,6 @@ bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, 
     return true;
 }
 
-// A skinned control keeps the capture while the pointer hovers over it and
-// gives it up at the next move that leaves it; a press sent before that move
-// is handled goes to the old control and is lost. A hand on a real mouse is
-// never that fast, so the move is let through before anything follows it.
 void OptionFolder::MovePointer(int x, int y) {
     SetCursorPos(x, y);
     SendMouse(MOUSEEVENTF_MOVE, x, y);
@@ -241,19 +238,7 @@ void OptionFolder::MovePointer(int x, int y) {
 
 void OptionFolder::MovePointerAndWait(int x, int y) {
     MovePointer(x, y);
-    HWND under = WindowFromPoint(POINT{x, y});
-    if (!under) return;
-    const DWORD thread = GetWindowThreadProcessId(under, nullptr);
-    WaitFor(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            if (!GetGUIThreadInfo(thread, &info)) return true;
-            // An open menu holds the capture for its owner by design.
-            if (info.flags & GUI_INMENUMODE) return true;
-            return info.hwndCapture == nullptr || info.hwndCapture == under;
-        },
-        kHandOverMs);
+    testsupport::WaitForPointerHandOver(POINT{x, y}, kHandOverMs);
 }
 
 void OptionFolder::ClickAt(int x, int y) {

@@ -8,13 +8,14 @@
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "skin/core/ButtonEntry.h"
 #include "testing/DistFolder.h"
+#include "testing/PointerHandOver.h"
 #include "testing/Screenshot.h"
 
 namespace userinput {
 
 namespace {
 
-constexpr DWORD kDeadlineMs = 15000;
+constexpr DWORD kDeadlineMs = 60000;
 constexpr DWORD kPollMs = 20;
 constexpr UINT kMenuGetHandle = 0x01E1;  // MN_GETHMENU
 constexpr char kMenuClass[] = "#32768";
@@ -52,7 +53,7 @@ void MoveTo(POINT screen) {
 
 void ClickAt(POINT screen) {
     MoveTo(screen);
-    Sleep(50);  // lets the window under the pointer see the move first
+    testsupport::WaitForPointerHandOver(screen, kDeadlineMs);
     MouseButton(MOUSEEVENTF_LEFTDOWN);
     MouseButton(MOUSEEVENTF_LEFTUP);
 }

@@ -99,6 +99,8 @@ constexpr char kDebugOptionNotFound[] = "CMonitorWnd OnCustomizer hWnd==NULL\n";
 constexpr char kDebugApplyNoOption[] = "OnApplyAllSetting Don't find Quil Option Dialog\n";
 constexpr char kDebugApplyEnableButtons[] = "OnApplyAllSetting  Send Enable OK/Apply Button\n";
 constexpr char kDebugThreadEnableButtons[] = "Thread Send Enable OK/Apply Button\n";
+// A profile without a left button reached the writer (slot number 1..5).
+constexpr char kDebugLeftButtonRestored[] = "Profile %d has no left button: button 1 written as the left button\n";
 
 }  // namespace agent
 

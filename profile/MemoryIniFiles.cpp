@@ -2,6 +2,7 @@
 
 #include "StructuredValue.h"
 
+#include <cstring>
 #include <strings.h>
 
 namespace {
@@ -116,6 +117,33 @@ bool MemoryIniFiles::GetValue(const std::string& path, const std::string& sectio
     if (!existing) return false;
     value = *existing;
     return true;
+}
+
+void MemoryIniFiles::SetText(const std::string& path, const std::string& bytes) {
+    File& file = m_files[path];
+    file.clear();
+    auto trim = [](const std::string& text) {
+        size_t first = text.find_first_not_of(" \t");
+        if (first == std::string::npos) return std::string();
+        return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    };
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = bytes.size();
+        // A NUL ends what the platform's string functions see of a line.
+        std::string line = trim(std::string(bytes.c_str() + start, strnlen(bytes.c_str() + start, end - start)));
+        start = end + 1;
+        size_t close = line.find(']');
+        if (!line.empty() && line[0] == '[' && close != std::string::npos) {
+            file.push_back(Section{line.substr(1, close - 1), {}});
+            continue;
+        }
+        size_t equals = line.find('=');
+        if (equals == std::string::npos || file.empty()) continue;
+        std::string key = trim(line.substr(0, equals));
+        if (!key.empty()) file.back().keys.emplace_back(key, trim(line.substr(equals + 1)));
+    }
 }
 
 std::string MemoryIniFiles::Text(const std::string& path) const {

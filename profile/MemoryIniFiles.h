@@ -31,6 +31,11 @@ public:
                   const std::string& value);
     bool GetValue(const std::string& path, const std::string& section, const std::string& key,
                   std::string& value) const;
+    // Replaces the file with raw bytes read as the private-profile functions
+    // read them: "[Section]" lines open a section, "key=value" lines (blanks
+    // around both trimmed) are its keys, every other line is ignored. An
+    // empty text makes an empty file that exists.
+    void SetText(const std::string& path, const std::string& bytes);
 
 private:
     friend class MemoryIniAccessor;

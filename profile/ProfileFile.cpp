@@ -142,14 +142,28 @@ bool ReadProfileFile(ProfileRecord& record, IniFileSystem& files, const std::str
             *at = static_cast<uint8_t>(ini->GetInt(kProfileSection, key, -1) & 0xFF);
             break;
         case FieldKind::Entry: {
-            // A missing or damaged value leaves the entry as it was.
+            // A missing or damaged value takes the position's default entry:
+            // zeros would leave the button with no function (a left button
+            // that no longer clicks).
             ButtonAssignmentEntry work;
-            if (ini->GetStruct(kProfileSection, key, &work, sizeof work)) memcpy(at, &work, sizeof work);
+            if (!ini->GetStruct(kProfileSection, key, &work, sizeof work))
+                FillDefaultEntry(work, static_cast<int>((field.offset - offsetof(ProfileRecord, MacroKeyInfo)) /
+                                                        sizeof(ButtonAssignmentEntry)));
+            memcpy(at, &work, sizeof work);
             break;
         }
         }
     }
     return true;
+}
+
+bool HoldsAnyProfileKey(IniFileSystem& files, const std::string& path) {
+    // A text no INI line can hold stands for a missing key.
+    static const char kMissing[] = "\x01\x02missing\x02\x01";
+    auto ini = files.Open(path);
+    for (const ProfileField& field : ProfileFieldsInWriteOrder())
+        if (ini->GetString(kProfileSection, field.key.c_str(), kMissing) != kMissing) return true;
+    return false;
 }
 
 std::string SlotProfilePath(const std::string& programFolder, int slot) {

@@ -30,9 +30,13 @@ bool WriteProfileFile(const ProfileRecord& record, IniFileSystem& files, const s
 bool WriteProfileFields(const ProfileRecord& record, IniAccessor& file);
 
 // Reads every field: missing integers read as -1 (bytes as 255), texts as
-// empty (cut to their field), an entry whose value is missing or damaged keeps
-// its previous content. Always true.
+// empty (cut to their field), an entry whose value is missing or damaged
+// (length, digit or checksum) takes that position's default entry. Always true.
 bool ReadProfileFile(ProfileRecord& record, IniFileSystem& files, const std::string& path);
+
+// True when the file holds at least one key of the profile file in section
+// "Setting": an empty, binary or foreign file holds none.
+bool HoldsAnyProfileKey(IniFileSystem& files, const std::string& path);
 
 // program folder (with trailing backslash) + "config\Default<slot>.gmp".
 std::string SlotProfilePath(const std::string& programFolder, int slot);

@@ -12,6 +12,12 @@ void CopyText(char* field, size_t fieldSize, const char* text) {
     field[length] = '\0';
 }
 
+void FillDefaultEntry(ButtonAssignmentEntry& entry, int button) {
+    memset(&entry, 0, sizeof entry);
+    entry.ButtonIndex = static_cast<uint8_t>(button);
+    entry.FunctionCode = kDefaultFunctionCodes[button];
+}
+
 void FillDefaults(ProfileRecord& record, int slot) {
     snprintf(record.ProFileName, sizeof record.ProFileName, "Default%d", slot + 1);
     record.GameFile[0] = '\0';
@@ -64,11 +70,7 @@ void FillDefaults(ProfileRecord& record, int slot) {
     record.FireOrOnToGoStatusIndicatorSetting = 1;
     record.ProfileSwitchIndictor = 1;
 
-    memset(record.MacroKeyInfo, 0, sizeof record.MacroKeyInfo);
-    for (int b = 0; b < kButtonCount; ++b) {
-        record.MacroKeyInfo[b].ButtonIndex = static_cast<uint8_t>(b);
-        record.MacroKeyInfo[b].FunctionCode = kDefaultFunctionCodes[b];
-    }
+    for (int b = 0; b < kButtonCount; ++b) FillDefaultEntry(record.MacroKeyInfo[b], b);
 
     record.XuanCaiDirection = 0;
     record.XuanCaiSpeed = 2;

@@ -97,6 +97,8 @@ struct ProfileRecord {
 #pragma pack(pop)
 
 static_assert(sizeof(ButtonAssignmentEntry) == 460, "button assignment entry is 460 bytes");
+static_assert(offsetof(ButtonAssignmentEntry, ButtonIndex) == 0);
+static_assert(offsetof(ButtonAssignmentEntry, FunctionCode) == 1);
 static_assert(offsetof(ButtonAssignmentEntry, Name) == 2);
 static_assert(offsetof(ButtonAssignmentEntry, RepeatCount) == 28);
 static_assert(offsetof(ButtonAssignmentEntry, MacroOption) == 32);
@@ -104,13 +106,29 @@ static_assert(offsetof(ButtonAssignmentEntry, ItemCount) == 36);
 static_assert(offsetof(ButtonAssignmentEntry, Data) == 38);
 static_assert(offsetof(ButtonAssignmentEntry, ProgramPath) == 198);
 
+// Every field at its byte offset: the record is shared memory between the
+// two programs, so a field moved by one byte breaks the other program.
 static_assert(sizeof(ProfileRecord) == 8440, "profile record is 8440 bytes");
+// Texts and system pointer settings.
+static_assert(offsetof(ProfileRecord, ProFileName) == 0);
 static_assert(offsetof(ProfileRecord, GameFile) == 250);
 static_assert(offsetof(ProfileRecord, DbleClickSpeed) == 752);
+static_assert(offsetof(ProfileRecord, ScrollWheelSpeed) == 756);
+static_assert(offsetof(ProfileRecord, ScrollWheelFlag) == 760);
+static_assert(offsetof(ProfileRecord, MouseSpeed) == 764);
+static_assert(offsetof(ProfileRecord, Acceleration) == 768);
+static_assert(offsetof(ProfileRecord, AccelerationFlag) == 772);
 static_assert(offsetof(ProfileRecord, TiltSpeed) == 776);
+// Device settings, sensitivity and resolution levels.
 static_assert(offsetof(ProfileRecord, LightIntensity) == 780);
+static_assert(offsetof(ProfileRecord, BreathSpeed) == 784);
 static_assert(offsetof(ProfileRecord, TimeCloseFlag) == 788);
+static_assert(offsetof(ProfileRecord, MediaOption) == 792);
+static_assert(offsetof(ProfileRecord, HDDKeyboard) == 796);
 static_assert(offsetof(ProfileRecord, Orientation) == 800);
+static_assert(offsetof(ProfileRecord, XYSynchronous) == 804);
+static_assert(offsetof(ProfileRecord, Sensitivity_X) == 808);
+static_assert(offsetof(ProfileRecord, Sensitivity_Y) == 812);
 static_assert(offsetof(ProfileRecord, XYCpiFlag) == 816);
 static_assert(offsetof(ProfileRecord, CpiLevel_X) == 820);
 static_assert(offsetof(ProfileRecord, CpiLevel_Y) == 840);
@@ -118,25 +136,60 @@ static_assert(offsetof(ProfileRecord, CpiStep) == 860);
 static_assert(offsetof(ProfileRecord, dpiStepFlag) == 864);
 static_assert(offsetof(ProfileRecord, dpiIndicator) == 884);
 static_assert(offsetof(ProfileRecord, DpiIndicationType) == 889);
+static_assert(offsetof(ProfileRecord, Reserved1) == 890);
 static_assert(offsetof(ProfileRecord, PollingRate) == 892);
 static_assert(offsetof(ProfileRecord, LiftSwitch) == 896);
+static_assert(offsetof(ProfileRecord, LiftLevel) == 900);
+// Lighting.
+static_assert(offsetof(ProfileRecord, LightSwitch) == 904);
 static_assert(offsetof(ProfileRecord, LightType) == 908);
+static_assert(offsetof(ProfileRecord, ColorFlag) == 912);
 static_assert(offsetof(ProfileRecord, ColorOptions) == 916);
 static_assert(offsetof(ProfileRecord, ColorChangeMode) == 948);
+static_assert(offsetof(ProfileRecord, BTOption) == 952);
 static_assert(offsetof(ProfileRecord, OTGSpeed) == 956);
 static_assert(offsetof(ProfileRecord, DPIColor) == 960);
+// Byte-wide fields.
 static_assert(offsetof(ProfileRecord, BtnConfiguration) == 980);
+static_assert(offsetof(ProfileRecord, Color1Type) == 981);
+static_assert(offsetof(ProfileRecord, Color2Type) == 982);
+static_assert(offsetof(ProfileRecord, LightEffectSwitch1) == 983);
+static_assert(offsetof(ProfileRecord, LightEffectSwitch2) == 984);
+static_assert(offsetof(ProfileRecord, LightEffectType1) == 985);
+static_assert(offsetof(ProfileRecord, LightEffectType2) == 986);
 static_assert(offsetof(ProfileRecord, ColorOptions1) == 987);
+static_assert(offsetof(ProfileRecord, ColorOptions2) == 988);
+static_assert(offsetof(ProfileRecord, ColorChangeModeOptions1) == 989);
+static_assert(offsetof(ProfileRecord, ColorChangeModeOptions2) == 990);
+static_assert(offsetof(ProfileRecord, FireOrOnToGoStatusIndicatorSetting) == 991);
 static_assert(offsetof(ProfileRecord, ProfileSwitchIndictor) == 992);
+static_assert(offsetof(ProfileRecord, Reserved2) == 993);
+// Button assignment entries.
 static_assert(offsetof(ProfileRecord, MacroKeyInfo) == 996);
+static_assert(offsetof(ProfileRecord, MacroKeyInfo) + 15 * sizeof(ButtonAssignmentEntry) == 7896);
+// Lighting effects.
 static_assert(offsetof(ProfileRecord, XuanCaiDirection) == 8356);
+static_assert(offsetof(ProfileRecord, XuanCaiSpeed) == 8360);
+static_assert(offsetof(ProfileRecord, XuanCaiSpecielSpeed) == 8364);
+static_assert(offsetof(ProfileRecord, NeonSpeed) == 8368);
+static_assert(offsetof(ProfileRecord, NeonSpecielSpeed) == 8372);
+static_assert(offsetof(ProfileRecord, NeonIntensity) == 8376);
+static_assert(offsetof(ProfileRecord, QiSeSpeed) == 8380);
+static_assert(offsetof(ProfileRecord, QiSeIntensity) == 8384);
+static_assert(offsetof(ProfileRecord, QiSeType) == 8388);
 static_assert(offsetof(ProfileRecord, QiSeSpecielSpeed) == 8392);
 static_assert(offsetof(ProfileRecord, ClQiSeColor) == 8396);
 static_assert(offsetof(ProfileRecord, DanSeSpeed) == 8424);
+static_assert(offsetof(ProfileRecord, DanSeSpecielSpeed) == 8428);
+static_assert(offsetof(ProfileRecord, DanSeIntensity) == 8432);
 static_assert(offsetof(ProfileRecord, DanSeType) == 8436);
 
 // Default function codes of the 16 buttons (14 and 15 are wheel up and down).
 extern const uint8_t kDefaultFunctionCodes[kButtonCount];
+
+// The default entry of button position 0..15: all zero but its index and
+// function code.
+void FillDefaultEntry(ButtonAssignmentEntry& entry, int button);
 
 // Sets every field that has a default; fields without one (dpiIndicator,
 // LiftSwitch, LiftLevel, ColorChangeMode, BTOption) keep their value.

@@ -18,7 +18,10 @@ bool LoadProfileSet(SettingsBlock& block, IniFileSystem& files, Registry& regist
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
         std::string path = SlotProfilePath(programFolder, slot);
-        if (files.FileExists(path)) ReadProfileFile(block.Profiles[slot], files, path);
+        // A file that holds no key of a profile (empty, binary, foreign) is
+        // as good as missing: reading it would give -1 in every field.
+        if (files.FileExists(path) && HoldsAnyProfileKey(files, path))
+            ReadProfileFile(block.Profiles[slot], files, path);
         else FillDefaults(block.Profiles[slot], slot);
     }
     // The system's own pointer settings override what the file held.

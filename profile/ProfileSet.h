@@ -10,7 +10,8 @@
 #include <string>
 
 // Reads into the block's current slot, mouse type and five records; the change
-// flags are left alone. A slot whose file is missing gets its default profile.
+// flags are left alone. A slot whose file is missing or holds no key of a
+// profile gets its default profile.
 // A current slot outside 0..4 (no config.ini, damaged key) stays as read and
 // the registry is not read; callers index records through EffectiveSlot().
 // Always true.

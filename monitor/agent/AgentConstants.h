@@ -117,6 +117,8 @@ constexpr char kDebugRemovalStart[] = "Monitor removal: start\n";
 constexpr char kDebugRemovalClosed[] = "Monitor removal: channels closed\n";
 constexpr char kDebugRemovalTrayHidden[] = "Monitor removal: tray icon removed\n";
 constexpr char kDebugRemovalDone[] = "Monitor removal: done\n";
+// A profile without a left button reached the writer (slot number 1..5).
+constexpr char kDebugLeftButtonRestored[] = "Profile %d has no left button: button 1 written as the left button\n";
 
 }  // namespace agent
 

@@ -1,6 +1,7 @@
 // The device-writer thread's handling of one request message: it takes the
-// oldest queued request, writes it unless the agent is stopping, and says
-// what the agent window must be told afterwards.
+// oldest queued request, gives every button map it writes a left button,
+// writes it unless the agent is stopping, and says what the agent window must
+// be told afterwards.
 #pragma once
 
 #include "monitor/agent/WriteRequestQueue.h"
@@ -8,6 +9,7 @@
 
 #include <atomic>
 #include <optional>
+#include <vector>
 
 struct WriteOutcome {
     // Option waits for this after an apply, also when the write was dropped.
@@ -15,6 +17,9 @@ struct WriteOutcome {
     // The slot of the second profile notice: only a select-only write whose
     // select reached the mouse brings it.
     std::optional<int> selectWrittenSlot;
+    // Slots whose button map had no left button: their left-button position
+    // was written as the left button instead.
+    std::vector<int> leftButtonRestoredSlots;
 };
 
 // kind: wParam of the request message (changed parts, everything, select only).

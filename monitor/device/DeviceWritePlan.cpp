@@ -46,11 +46,6 @@ private:
     std::vector<DeviceWriteStep>& m_steps;
 };
 
-bool AnyButtonChanged(const SettingsBlock& block, int slot) {
-    const auto& flags = block.ButtonChanged[slot];
-    return std::any_of(std::begin(flags), std::end(flags), IsFlagSet);
-}
-
 // Button map of the slot, and its macro blocks into the store.
 ReportData BuildSlotButtons(const ProfileRecord& record, int slot, MacroStore& macros) {
     for (int button = 0; button < kButtonCount; ++button) {
@@ -61,6 +56,13 @@ ReportData BuildSlotButtons(const ProfileRecord& record, int slot, MacroStore& m
 }
 
 }  // namespace
+
+bool WritesButtonMap(const SettingsBlock& block, DeviceWriteMode mode, int slot) {
+    if (mode == DeviceWriteMode::Full) return true;
+    if (mode != DeviceWriteMode::Changed) return false;
+    const auto& flags = block.ButtonChanged[slot];
+    return std::any_of(std::begin(flags), std::end(flags), IsFlagSet);
+}
 
 std::vector<DeviceWriteStep> PlanDeviceWrite(const SettingsBlock& block, DeviceWriteMode mode,
                                              MacroStore& macros) {
@@ -97,7 +99,7 @@ std::vector<DeviceWriteStep> PlanDeviceWrite(const SettingsBlock& block, DeviceW
         plan.Pause(kCommandPauseMilliseconds);
     }
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        if (!full && !AnyButtonChanged(block, slot)) continue;
+        if (!WritesButtonMap(block, mode, slot)) continue;
         const ReportData buttonMap = BuildSlotButtons(block.Profiles[slot], slot, macros);
         plan.Report(ButtonMapCommand(slot), buttonMap);
         plan.Pause(kButtonMapPauseMilliseconds);

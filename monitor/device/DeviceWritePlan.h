@@ -40,6 +40,10 @@ struct DeviceWriteStep {
     bool IsSelect;  // the profile select command, whose result is the write's
 };
 
+// True when a write of this mode sends the slot's button map: every slot in
+// full mode, a slot with a button change flag in changed mode.
+bool WritesButtonMap(const SettingsBlock& block, DeviceWriteMode mode, int slot);
+
 // Fills `macros` (emptied first) with the macro blocks of the slots whose
 // buttons are written.
 std::vector<DeviceWriteStep> PlanDeviceWrite(const SettingsBlock& block, DeviceWriteMode mode,

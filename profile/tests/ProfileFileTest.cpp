@@ -145,12 +145,12 @@ TEST(ReadProfileFile_OnlyName, MissingKeysReadAsMinusOne) {
             EXPECT_EQ(bytes[field.offset], 255) << field.key;
         }
     }
-    // Missing entries keep what the record held.
+    // Missing entries take their position's default.
     EXPECT_EQ(record->MacroKeyInfo[6].FunctionCode, 86);
     EXPECT_EQ(record->MacroKeyInfo[15].ButtonIndex, 15);
 }
 
-TEST(ReadProfileFile_DamagedEntry, KeepsPreviousEntryAndReadsTheRest) {
+TEST(ReadProfileFile_DamagedEntry, TakesTheDefaultEntryAndReadsTheRest) {
     MemoryIniFiles files;
     auto written = DefaultRecord(0);
     written->MacroKeyInfo[4].FunctionCode = 16;
@@ -162,8 +162,9 @@ TEST(ReadProfileFile_DamagedEntry, KeepsPreviousEntryAndReadsTheRest) {
     files.SetValue(kPath, "Setting", "MacroKeyInfo4", value);
 
     auto read = DefaultRecord(0);
+    read->MacroKeyInfo[4].FunctionCode = 16;
     ReadProfileFile(*read, files, kPath);
-    EXPECT_EQ(read->MacroKeyInfo[4].FunctionCode, 8);  // the default it held
+    EXPECT_EQ(read->MacroKeyInfo[4].FunctionCode, 8);  // position 4's default, not what the record held
     EXPECT_EQ(read->MacroKeyInfo[5].FunctionCode, 17);
 }
 

@@ -28,34 +28,109 @@ TEST(FillDefaults_Fields, MatchTheDefaultTable) {
     auto block = NewClearedBlock();
     ResetProfileSet(*block);
     const ProfileRecord& r = block->Profiles[2];
-    // A sample of values whose typos would go unnoticed elsewhere.
-    EXPECT_EQ(r.DbleClickSpeed, 550);
-    EXPECT_EQ(r.Acceleration, 10);
-    EXPECT_EQ(r.AccelerationFlag, 0);
-    EXPECT_EQ(r.HDDKeyboard, 1);
-    EXPECT_EQ(r.XYCpiFlag, 1);
-    EXPECT_EQ(r.CpiLevel_X[0], 4);
-    EXPECT_EQ(r.CpiLevel_X[4], 12);
-    EXPECT_EQ(r.CpiLevel_Y[3], 10);
-    EXPECT_EQ(r.PollingRate, 2);
-    EXPECT_EQ(r.LightType, 2);
-    const int32_t colorOptions[8] = {0, 1, 3, 2, 4, 5, 6, 7};
-    EXPECT_EQ(memcmp(r.ColorOptions, colorOptions, sizeof colorOptions), 0);
-    EXPECT_EQ(r.DPIColor[0], 0x0000FF);
-    EXPECT_EQ(r.DPIColor[3], 0xFF00FF);
-    EXPECT_EQ(r.BtnConfiguration, 4);
-    EXPECT_EQ(r.LightEffectSwitch2, 0);
-    EXPECT_EQ(r.LightEffectType2, 1);
-    EXPECT_EQ(r.ColorOptions1, 1);
-    EXPECT_EQ(r.ColorOptions2, 1);
-    EXPECT_EQ(r.ProfileSwitchIndictor, 1);
-    EXPECT_EQ(r.XuanCaiSpecielSpeed, 1);
-    EXPECT_EQ(r.QiSeType, 1);
-    EXPECT_EQ(r.ClQiSeColor[0], 0xFF00FF);
-    EXPECT_EQ(r.ClQiSeColor[6], 0xFFFFFF);
-    EXPECT_EQ(r.DanSeIntensity, 2);
-    EXPECT_EQ(r.DanSeType, 2);
-    EXPECT_EQ(r.OTGSpeed, 10);
+    // All 86 defaults of the record, in record order, each written out.
+    struct Row {
+        const char* field;
+        int64_t value;
+        int64_t expected;
+    } rows[] = {
+        // System pointer settings and tilt wheel.
+        {"DbleClickSpeed", r.DbleClickSpeed, 550},
+        {"ScrollWheelSpeed", r.ScrollWheelSpeed, 3},
+        {"ScrollWheelFlag", r.ScrollWheelFlag, 0},
+        {"MouseSpeed", r.MouseSpeed, 10},
+        {"Acceleration", r.Acceleration, 10},
+        {"AccelerationFlag", r.AccelerationFlag, 0},
+        {"TiltSpeed", r.TiltSpeed, 3},
+        // Device settings and sensitivity.
+        {"LightIntensity", r.LightIntensity, 3},
+        {"BreathSpeed", r.BreathSpeed, 1},
+        {"TimeCloseFlag", r.TimeCloseFlag, 1},
+        {"MediaOption", r.MediaOption, 0},
+        {"HDDKeyboard", r.HDDKeyboard, 1},
+        {"Orientation", r.Orientation, 0},
+        {"XYSynchronous", r.XYSynchronous, 0},
+        {"Sensitivity_X", r.Sensitivity_X, 10},
+        {"Sensitivity_Y", r.Sensitivity_Y, 10},
+        {"XYCpiFlag", r.XYCpiFlag, 1},
+        // Resolution levels.
+        {"CpiLevel_X0", r.CpiLevel_X[0], 4},
+        {"CpiLevel_X1", r.CpiLevel_X[1], 6},
+        {"CpiLevel_X2", r.CpiLevel_X[2], 8},
+        {"CpiLevel_X3", r.CpiLevel_X[3], 10},
+        {"CpiLevel_X4", r.CpiLevel_X[4], 12},
+        {"CpiLevel_Y0", r.CpiLevel_Y[0], 4},
+        {"CpiLevel_Y1", r.CpiLevel_Y[1], 6},
+        {"CpiLevel_Y2", r.CpiLevel_Y[2], 8},
+        {"CpiLevel_Y3", r.CpiLevel_Y[3], 10},
+        {"CpiLevel_Y4", r.CpiLevel_Y[4], 12},
+        {"CpiStep", r.CpiStep, 0},
+        {"dpiStepFlag0", r.dpiStepFlag[0], 1},
+        {"dpiStepFlag1", r.dpiStepFlag[1], 1},
+        {"dpiStepFlag2", r.dpiStepFlag[2], 1},
+        {"dpiStepFlag3", r.dpiStepFlag[3], 1},
+        {"dpiStepFlag4", r.dpiStepFlag[4], 1},
+        {"DpiIndicationType", r.DpiIndicationType, 1},
+        {"PollingRate", r.PollingRate, 2},
+        // Lighting.
+        {"LightSwitch", r.LightSwitch, 0},
+        {"LightType", r.LightType, 2},
+        {"ColorFlag", r.ColorFlag, 1},
+        {"ColorOptions0", r.ColorOptions[0], 0},
+        {"ColorOptions1 (array)", r.ColorOptions[1], 1},
+        {"ColorOptions2 (array)", r.ColorOptions[2], 3},
+        {"ColorOptions3", r.ColorOptions[3], 2},
+        {"ColorOptions4", r.ColorOptions[4], 4},
+        {"ColorOptions5", r.ColorOptions[5], 5},
+        {"ColorOptions6", r.ColorOptions[6], 6},
+        {"ColorOptions7", r.ColorOptions[7], 7},
+        {"OTGSpeed", r.OTGSpeed, 10},
+        {"DPIColor0", r.DPIColor[0], 0x0000FF},
+        {"DPIColor1", r.DPIColor[1], 0xFF0000},
+        {"DPIColor2", r.DPIColor[2], 0x00FF00},
+        {"DPIColor3", r.DPIColor[3], 0xFF00FF},
+        {"DPIColor4", r.DPIColor[4], 0xFF0000},
+        // Byte-wide fields.
+        {"BtnConfiguration", r.BtnConfiguration, 4},
+        {"Color1Type", r.Color1Type, 1},
+        {"Color2Type", r.Color2Type, 1},
+        {"LightEffectSwitch1", r.LightEffectSwitch1, 1},
+        {"LightEffectSwitch2", r.LightEffectSwitch2, 0},
+        {"LightEffectType1", r.LightEffectType1, 0},
+        {"LightEffectType2", r.LightEffectType2, 1},
+        {"ColorOptions1 (byte)", r.ColorOptions1, 1},
+        {"ColorOptions2 (byte)", r.ColorOptions2, 1},
+        {"ColorChangeModeOptions1", r.ColorChangeModeOptions1, 1},
+        {"ColorChangeModeOptions2", r.ColorChangeModeOptions2, 1},
+        {"FireOrOnToGoStatusIndicatorSetting", r.FireOrOnToGoStatusIndicatorSetting, 1},
+        {"ProfileSwitchIndictor", r.ProfileSwitchIndictor, 1},
+        // Lighting effects.
+        {"XuanCaiDirection", r.XuanCaiDirection, 0},
+        {"XuanCaiSpeed", r.XuanCaiSpeed, 2},
+        {"XuanCaiSpecielSpeed", r.XuanCaiSpecielSpeed, 1},
+        {"NeonSpeed", r.NeonSpeed, 2},
+        {"NeonSpecielSpeed", r.NeonSpecielSpeed, 1},
+        {"NeonIntensity", r.NeonIntensity, 0},
+        {"QiSeSpeed", r.QiSeSpeed, 2},
+        {"QiSeIntensity", r.QiSeIntensity, 0},
+        {"QiSeType", r.QiSeType, 1},
+        {"QiSeSpecielSpeed", r.QiSeSpecielSpeed, 1},
+        {"ClQiSeColor0", r.ClQiSeColor[0], 0xFF00FF},
+        {"ClQiSeColor1", r.ClQiSeColor[1], 0x00FF00},
+        {"ClQiSeColor2", r.ClQiSeColor[2], 0xFF0000},
+        {"ClQiSeColor3", r.ClQiSeColor[3], 0x00FFFF},
+        {"ClQiSeColor4", r.ClQiSeColor[4], 0xFFFF00},
+        {"ClQiSeColor5", r.ClQiSeColor[5], 0xFF00FF},
+        {"ClQiSeColor6", r.ClQiSeColor[6], 0xFFFFFF},
+        {"DanSeSpeed", r.DanSeSpeed, 2},
+        {"DanSeSpecielSpeed", r.DanSeSpecielSpeed, 1},
+        {"DanSeIntensity", r.DanSeIntensity, 2},
+        {"DanSeType", r.DanSeType, 2},
+    };
+    static_assert(sizeof rows / sizeof rows[0] == 86, "86 defaults");
+    for (const Row& row : rows) EXPECT_EQ(row.value, row.expected) << row.field;
+    EXPECT_STREQ(r.ProFileName, "Default3");
+    EXPECT_STREQ(r.GameFile, "");
 }
 
 TEST(FillDefaults_ButtonEntries, CarryIndexAndFunctionCode) {

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <random>
 #include <memory>
 #include <string>
 #include <vector>
@@ -214,6 +216,101 @@ TEST(ProfileSet_SaveThenLoad, GivesTheSameSet) {
     EXPECT_EQ(loaded->MouseType, -77);
     for (int slot = 0; slot < kSlotCount; ++slot)
         EXPECT_EQ(FirstDifference(loaded->Profiles[slot], saved->Profiles[slot]), "") << slot;
+}
+
+// A damaged slot profile file never leaves a button without its function:
+// a file that holds no key of a profile counts as missing, an entry that is
+// missing or cannot be read takes that position's default entry.
+TEST(LoadProfileSet_DamagedSlotFile, GivesDefaultsWhereTheFileFails) {
+    const std::string path = SlotProfilePath(kFolder, 2);
+    // The file as Option wrote it: every button a macro, so that a default
+    // entry cannot be mistaken for the stored one.
+    auto stored = DefaultRecord(2);
+    for (int b = 0; b < kButtonCount; ++b) {
+        stored->MacroKeyInfo[b].FunctionCode = 16;
+        stored->MacroKeyInfo[b].RepeatCount = 3;
+        strcpy(stored->MacroKeyInfo[b].Name, "combo");
+    }
+    stored->ColorOptions2 = static_cast<uint8_t>(stored->ColorOptions[2]);
+    auto writeStored = [&](MemoryIniFiles& files) { WriteProfileFile(*stored, files, path); };
+    auto editValue = [&](MemoryIniFiles& files, const char* key, void (*edit)(std::string&)) {
+        writeStored(files);
+        std::string value;
+        files.GetValue(path, "Setting", key, value);
+        edit(value);
+        files.SetValue(path, "Setting", key, value);
+    };
+    std::string randomBytes(4096, '\0');
+    std::mt19937 random(7);
+    for (char& c : randomBytes) c = static_cast<char>(random());
+
+    struct Row {
+        const char* what;
+        std::function<void(MemoryIniFiles&)> plant;
+        bool wholeDefault;        // the slot's default profile
+        int defaultedButton;      // the one entry that takes its default; -1 none
+        int32_t dbleClickSpeed;   // an integer field as loaded
+    } rows[] = {
+        {"empty file", [&](MemoryIniFiles& f) { f.SetText(path, ""); }, true, -1, 550},
+        {"random bytes", [&](MemoryIniFiles& f) { f.SetText(path, randomBytes); }, true, -1, 550},
+        {"10 MB of zeros", [&](MemoryIniFiles& f) { f.SetText(path, std::string(10 << 20, '\0')); }, true, -1, 550},
+        {"foreign keys only",
+         [&](MemoryIniFiles& f) { f.SetText(path, "[Other]\r\nProFileName=x\r\n[Setting]\r\nComment=1\r\n"); },
+         true, -1, 550},
+        // A name and nothing else: integers read as -1, every entry its default.
+        {"only ProFileName", [&](MemoryIniFiles& f) { f.SetText(path, "[Setting]\r\nProFileName=Test\r\n"); },
+         false, -2, -1},
+        {"one digit changed in MacroKeyInfo0",
+         [&](MemoryIniFiles& f) {
+             editValue(f, "MacroKeyInfo0", [](std::string& v) { v[2] = v[2] == '1' ? '0' : '1'; });
+         },
+         false, 0, 550},
+        {"MacroKeyInfo7 missing",
+         [&](MemoryIniFiles& f) {
+             writeStored(f);
+             std::string text = f.Text(path);
+             size_t at = text.find("MacroKeyInfo7=");
+             text.erase(at, text.find('\n', at) + 1 - at);
+             f.SetText(path, text);
+         },
+         false, 7, 550},
+        {"MacroKeyInfo15 two digits short",
+         [&](MemoryIniFiles& f) { editValue(f, "MacroKeyInfo15", [](std::string& v) { v.resize(v.size() - 2); }); },
+         false, 15, 550},
+        {"MacroKeyInfo5 with a non-hex digit",
+         [&](MemoryIniFiles& f) { editValue(f, "MacroKeyInfo5", [](std::string& v) { v[100] = 'G'; }); },
+         false, 5, 550},
+    };
+    // Default function codes of positions 0..15.
+    const uint8_t defaultCodes[kButtonCount] = {1, 2, 3, 7, 8, 13, 86, 0, 0, 0, 0, 0, 0, 0, 9, 10};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        MemoryIniFiles files;
+        row.plant(files);
+        ASSERT_TRUE(files.FileExists(path));
+        MemoryRegistry registry;
+        auto block = ClearedBlock();
+        LoadProfileSet(*block, files, registry, kFolder);
+        const ProfileRecord& loaded = block->Profiles[2];
+        EXPECT_EQ(loaded.DbleClickSpeed, row.dbleClickSpeed);
+        if (row.wholeDefault) {
+            auto expected = DefaultRecord(2);
+            EXPECT_EQ(memcmp(&loaded, expected.get(), sizeof loaded), 0);
+            EXPECT_STREQ(loaded.ProFileName, "Default3");
+            continue;
+        }
+        for (int b = 0; b < kButtonCount; ++b) {
+            const ButtonAssignmentEntry& entry = loaded.MacroKeyInfo[b];
+            if (b == row.defaultedButton || row.defaultedButton == -2) {
+                ButtonAssignmentEntry expected{};
+                expected.ButtonIndex = static_cast<uint8_t>(b);
+                expected.FunctionCode = defaultCodes[b];
+                EXPECT_EQ(memcmp(&entry, &expected, sizeof entry), 0) << "button " << b;
+            } else {
+                EXPECT_EQ(memcmp(&entry, &stored->MacroKeyInfo[b], sizeof entry), 0) << "button " << b;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 
@@ -351,6 +352,11 @@ LRESULT AgentWindow::OnSelectWritten(WPARAM slot) {
 void AgentWindow::OnWriterMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message != agent::kMsgDeviceWrite) return;
     const WriteOutcome outcome = RunWriteRequest(m_requests, m_writer, static_cast<int>(wParam), m_shuttingDown);
+    for (int slot : outcome.leftButtonRestoredSlots) {
+        char text[sizeof agent::kDebugLeftButtonRestored + 8];
+        snprintf(text, sizeof text, agent::kDebugLeftButtonRestored, slot + 1);
+        OutputDebugStringA(text);
+    }
     if (outcome.applyFinished) {
         OutputDebugStringA(agent::kDebugThreadEnableButtons);
         PostToWindow(agent::kOptionWindowTitle, agent::kMsgApplyFinished, 0, 0);

@@ -120,12 +120,22 @@ TEST(Write_FullModeDefaultBlock, SendsEveryPartInOrder) {
     block.Profiles[3].CpiStep = 2;
     const std::optional<int> result = fixture.writer.Write(block, DeviceWriteMode::Full);
 
-    std::vector<std::vector<uint8_t>> expected = {Command(OpeningCommand())};
-    for (int slot = 0; slot < kSlotCount; ++slot) expected.push_back(Command(ReportRateCommand(slot, block.Profiles[slot].PollingRate)));
-    for (int slot = 0; slot < kSlotCount; ++slot) expected.push_back(Command(LevelCommand(slot, block.Profiles[slot].CpiStep)));
-    for (int slot = 0; slot < kSlotCount; ++slot) expected.push_back(Command(ConfigurationCommand(slot)));
-    for (int slot = 0; slot < kSlotCount; ++slot) expected.push_back(Command(ButtonMapCommand(slot)));
-    expected.push_back(Command(ProfileSelectCommand(0)));
+    const std::vector<std::vector<uint8_t>> expected = {
+        Hex("01 88 02 00 00 00 00 74"),  // opening
+        // Report rate of slots 0..4 (slot 2 at rate 0: code 8).
+        Hex("03 01 02 00 00 00 00 F9"), Hex("03 02 02 00 00 00 00 F8"), Hex("03 03 08 00 00 00 00 F1"),
+        Hex("03 04 02 00 00 00 00 F6"), Hex("03 05 02 00 00 00 00 F5"),
+        // Level of slots 0..4 (slot 3 at level 2).
+        Hex("04 01 01 00 00 00 00 F9"), Hex("04 02 01 00 00 00 00 F8"), Hex("04 03 01 00 00 00 00 F7"),
+        Hex("04 04 03 00 00 00 00 F4"), Hex("04 05 01 00 00 00 00 F5"),
+        // Configuration reports of slots 0..4.
+        Hex("0C 01 80 00 00 00 00 72"), Hex("0C 02 80 00 00 00 00 71"), Hex("0C 03 80 00 00 00 00 70"),
+        Hex("0C 04 80 00 00 00 00 6F"), Hex("0C 05 80 00 00 00 00 6E"),
+        // Button maps of slots 0..4.
+        Hex("0D 01 80 00 00 00 00 71"), Hex("0D 02 80 00 00 00 00 70"), Hex("0D 03 80 00 00 00 00 6F"),
+        Hex("0D 04 80 00 00 00 00 6E"), Hex("0D 05 80 00 00 00 00 6D"),
+        Hex("02 01 00 00 00 00 00 FC"),  // select slot 0
+    };
     EXPECT_EQ(fixture.recorder.Commands(), expected);
     EXPECT_EQ(fixture.recorder.Commands()[3], Hex("03 03 08 00 00 00 00 F1")) << "slot 2 at rate 0";
     EXPECT_EQ(fixture.recorder.Commands()[9], Hex("04 04 03 00 00 00 00 F4")) << "slot 3 at level 2";
@@ -177,8 +187,12 @@ TEST(Write_ChangedButtons, SendsMapAndMacrosOfThatSlotOnly) {
     fixture.writer.Write(block, DeviceWriteMode::Changed);
 
     const std::vector<std::vector<uint8_t>> expected = {
-        Command(OpeningCommand()),   Command(ReportRateCommand(2, 2)), Command(ButtonMapCommand(1)),
-        Command(MacroCommand(20)),   Command(MacroCommand(24)),        Command(ProfileSelectCommand(1)),
+        Hex("01 88 02 00 00 00 00 74"),  // opening
+        Hex("03 03 02 00 00 00 00 F7"),  // report rate of slot 2
+        Hex("0D 02 80 00 00 00 00 70"),  // button map of slot 1
+        Hex("0F 14 80 00 00 00 00 5C"),  // macro 20
+        Hex("0F 18 80 00 00 00 00 58"),  // macro 24
+        Hex("02 02 00 00 00 00 00 FB"),  // select slot 1
     };
     EXPECT_EQ(fixture.recorder.Commands(), expected);
     EXPECT_EQ(fixture.recorder.Transfers(Event::Chunk).size(), 6u);

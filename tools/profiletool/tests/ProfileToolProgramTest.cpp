@@ -63,6 +63,33 @@ TEST(ProfileTool_Defaults, WritesFiveFilesThatReadBackAsDefaults) {
             if (std::find(expectedKeys.begin(), expectedKeys.end(), field.key) == expectedKeys.end())
                 expectedKeys.push_back(field.key);
         EXPECT_EQ(KeysOfFile(path), expectedKeys) << "slot " << slot;
+
+        // Values as the file holds them, written out: 111 keys (ColorOptions1
+        // and 2 name a byte field and an array element at once).
+        EXPECT_EQ(KeysOfFile(path).size(), 111u);
+        struct Row {
+            const char* key;
+            std::string text;
+        } rows[] = {
+            {"ProFileName", "Default" + std::to_string(slot + 1)},
+            {"DbleClickSpeed", "550"},
+            {"CpiLevel_X4", "12"},
+            {"ColorOptions2", "3"},        // the array element wins over the byte field's 1
+            {"DPIColor0", "255"},          // 0x0000FF
+            {"ClQiSeColor6", "16777215"},  // 0xFFFFFF
+            {"ProfileSwitchIndictor", "1"},
+            // Index 0, left button, zeros; checksum 01.
+            {"MacroKeyInfo0", "0001" + std::string(916, '0') + "01"},
+            // Index 6, function 86 (0x56); checksum 0x5C.
+            {"MacroKeyInfo6", "0656" + std::string(916, '0') + "5C"},
+            // Index 15, wheel down (10); checksum 0x19.
+            {"MacroKeyInfo15", "0F0A" + std::string(916, '0') + "19"},
+        };
+        for (const Row& row : rows) {
+            char value[1024] = {};
+            GetPrivateProfileStringA("Setting", row.key, "", value, sizeof value, path.c_str());
+            EXPECT_EQ(std::string(value), row.text) << row.key << ", slot " << slot;
+        }
     }
 }
 

@@ -129,6 +129,33 @@ TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {
     const auto transfers = folder.Transfers();
     EXPECT_EQ(transfers.size(), expected.size());
     ExpectTransfers(transfers, 0, expected);
+    // The same write written out: 22 commands, and two chunks after each of
+    // the ten reports.
+    const std::vector<std::vector<uint8_t>> commands = {
+        {0x01, 0x88, 0x02, 0, 0, 0, 0, 0x74},  // opening
+        // Report rate code 2 of slots 0..4.
+        {0x03, 0x01, 0x02, 0, 0, 0, 0, 0xF9}, {0x03, 0x02, 0x02, 0, 0, 0, 0, 0xF8},
+        {0x03, 0x03, 0x02, 0, 0, 0, 0, 0xF7}, {0x03, 0x04, 0x02, 0, 0, 0, 0, 0xF6},
+        {0x03, 0x05, 0x02, 0, 0, 0, 0, 0xF5},
+        // Level 1 of slots 0..4.
+        {0x04, 0x01, 0x01, 0, 0, 0, 0, 0xF9}, {0x04, 0x02, 0x01, 0, 0, 0, 0, 0xF8},
+        {0x04, 0x03, 0x01, 0, 0, 0, 0, 0xF7}, {0x04, 0x04, 0x01, 0, 0, 0, 0, 0xF6},
+        {0x04, 0x05, 0x01, 0, 0, 0, 0, 0xF5},
+        // Configuration reports of slots 0..4.
+        {0x0C, 0x01, 0x80, 0, 0, 0, 0, 0x72}, {0x0C, 0x02, 0x80, 0, 0, 0, 0, 0x71},
+        {0x0C, 0x03, 0x80, 0, 0, 0, 0, 0x70}, {0x0C, 0x04, 0x80, 0, 0, 0, 0, 0x6F},
+        {0x0C, 0x05, 0x80, 0, 0, 0, 0, 0x6E},
+        // Button maps of slots 0..4.
+        {0x0D, 0x01, 0x80, 0, 0, 0, 0, 0x71}, {0x0D, 0x02, 0x80, 0, 0, 0, 0, 0x70},
+        {0x0D, 0x03, 0x80, 0, 0, 0, 0, 0x6F}, {0x0D, 0x04, 0x80, 0, 0, 0, 0, 0x6E},
+        {0x0D, 0x05, 0x80, 0, 0, 0, 0, 0x6D},
+        {0x02, 0x01, 0, 0, 0, 0, 0, 0xFC},  // select slot 0
+    };
+    std::vector<std::vector<uint8_t>> sentCommands;
+    for (const TransferLine& line : transfers)
+        if (line.kind == "SetFeature") sentCommands.push_back(line.bytes);
+    EXPECT_EQ(sentCommands, commands);
+    EXPECT_EQ(transfers.size(), 42u);
     // A first start (no stored slot) selects profile 1.
     EXPECT_EQ(transfers.back().bytes, (std::vector<uint8_t>{0x02, 0x01, 0, 0, 0, 0, 0, 0xFC}));
     EXPECT_EQ(folder.SettingsValue("Setting", "Device"), "1");

@@ -37,8 +37,12 @@ DeviceCommand ReportRateCommand(int slot, int32_t pollingRate) {
     return BuildCommand(CommandCode::ReportRate, SlotNumber(slot), RateCode(pollingRate));
 }
 
+// The mouse reports levels 1..8 (a step of 0..7). A step outside that, as a
+// damaged file's missing value (-1) reads, would send level 0 or a level the
+// mouse does not have; it sends the first level instead.
 DeviceCommand LevelCommand(int slot, int32_t cpiStep) {
-    return BuildCommand(CommandCode::Level, SlotNumber(slot), static_cast<uint8_t>(static_cast<uint32_t>(cpiStep) + 1));
+    const bool known = cpiStep >= 0 && cpiStep <= kHighestLevelStep;
+    return BuildCommand(CommandCode::Level, SlotNumber(slot), static_cast<uint8_t>(known ? cpiStep + 1 : 1));
 }
 
 DeviceCommand ConfigurationCommand(int slot) {

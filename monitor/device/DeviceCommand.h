@@ -14,6 +14,8 @@ constexpr int kChunksPerReport = kReportSize / kChunkSize;
 
 // Macro numbers run 1..80 (slot x 16 + button + 1); the store has room for 100.
 constexpr int kMacroNumberCount = 100;
+// Level steps the mouse knows: 0..7 (levels 1..8 in its events).
+constexpr int32_t kHighestLevelStep = 7;
 
 // Command codes (byte 0).
 enum class CommandCode : uint8_t {

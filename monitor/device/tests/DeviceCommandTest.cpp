@@ -44,11 +44,21 @@ TEST(CheckByte_SumOverflows, WrapsModulo256) {
     EXPECT_EQ(sum % 256, 0xFFu) << "all eight bytes sum to 0xFF";
 }
 
-TEST(LevelCommand_OddStep, KeepsLowByteWithoutOverflow) {
-    // CpiStep 255 sends 0; INT32_MAX (damaged file) must not overflow.
-    EXPECT_EQ(LevelCommand(0, 255)[2], 0x00);
-    EXPECT_EQ(LevelCommand(0, 0x7FFFFFFF)[2], 0x00);
-    EXPECT_EQ(LevelCommand(0, -1)[2], 0x00);
+TEST(LevelCommand_OddStep, SendsTheFirstLevelNeverLevelZero) {
+    struct Row {
+        int32_t step;
+        uint8_t level;
+    };
+    const Row rows[] = {
+        {0, 0x01},           // first level
+        {4, 0x05},           // fifth level
+        {7, 0x08},           // the highest level the mouse reports
+        {8, 0x01},           // beyond it
+        {255, 0x01},         // used to wrap to level 0
+        {-1, 0x01},          // a value missing from the file
+        {0x7FFFFFFF, 0x01},  // no overflow
+    };
+    for (const Row& row : rows) EXPECT_EQ(LevelCommand(0, row.step)[2], row.level) << row.step;
 }
 
 TEST(MacroNumber_SlotsAndButtons, RunsFromOneToEighty) {

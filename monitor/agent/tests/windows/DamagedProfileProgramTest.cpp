@@ -107,15 +107,14 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
     struct Row {
         const char* what;
         bool wholeDefault;  // the whole button map is the default one
-        bool levelSet;      // the level command names a level (not 0)
     } rows[] = {
-        {"empty file", true, true},
-        {"random bytes", true, true},
-        {"10 MB of zeros", true, true},
-        // Every integer reads as -1 (CpiStep too, so the level byte is 0),
-        // every entry takes its default.
-        {"only ProFileName", true, false},
-        {"one digit changed in MacroKeyInfo0 of a default file", true, true},
+        {"empty file", true},
+        {"random bytes", true},
+        {"10 MB of zeros", true},
+        // Every integer reads as -1 (CpiStep too: the first level is sent,
+        // never level 0), every entry takes its default.
+        {"only ProFileName", true},
+        {"one digit changed in MacroKeyInfo0 of a default file", true},
     };
     WriteBytes(config + "Default0.gmp", "");
     WriteBytes(config + "Default1.gmp", randomBytes);
@@ -141,7 +140,7 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
         ASSERT_EQ(map.size(), 64u);
         EXPECT_EQ(std::vector<uint8_t>(map.begin(), map.begin() + 4), kLeftButtonEntry);
         if (row.wholeDefault) EXPECT_EQ(map, kDefaultButtonMap);
-        if (row.levelSet) EXPECT_EQ(LevelByte(transfers, slot), 1);  // level 0 of the default profile
+        EXPECT_EQ(LevelByte(transfers, slot), 1);  // the first level
     }
 }
 

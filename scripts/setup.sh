@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb
-          fonts-liberation x11-apps imagemagick)
+          fonts-liberation x11-apps imagemagick clang-14 libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

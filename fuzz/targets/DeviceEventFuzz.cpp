@@ -63,7 +63,7 @@ void PlantEntries(FuzzedDataProvider& input, SettingsBlock& block) {
         ButtonAssignmentEntry& entry = profile.MacroKeyInfo[input.ConsumeIntegralInRange(0, kButtonCount - 1)];
         const size_t offset = input.ConsumeIntegralInRange<size_t>(0, sizeof entry - 1);
         const std::vector<uint8_t> patch = input.ConsumeBytes<uint8_t>(std::min(kMaxPatchLength, sizeof entry - offset));
-        memcpy(reinterpret_cast<uint8_t*>(&entry) + offset, patch.data(), patch.size());
+        if (!patch.empty()) memcpy(reinterpret_cast<uint8_t*>(&entry) + offset, patch.data(), patch.size());
         // Repeats are bounded so that one input plays in bounded time; the
         // player stops a long macro on a press anyway.
         entry.RepeatCount %= kMaxRepeatCount + 1;

@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         entry.ItemCount = input.ConsumeIntegral<uint16_t>();
         entry.RepeatCount = input.ConsumeIntegral<int32_t>();
         const std::vector<uint8_t> events = input.ConsumeBytes<uint8_t>(sizeof entry.Data);
-        memcpy(entry.Data, events.data(), events.size());
+        if (!events.empty()) memcpy(entry.Data, events.data(), events.size());
     }
     list.MergeFromProfiles(*block);
     list.PushToButtons(*block);

@@ -64,7 +64,8 @@ std::string PickName(FuzzedDataProvider& input) {
     for (char& c : name)
         if (input.ConsumeBool()) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
     if (input.ConsumeBool()) name = input.ConsumeRandomLengthString(12);
-    return name;
+    // Names reach the files as C strings.
+    return name.c_str();
 }
 
 // Decimal and hexadecimal texts of a value read back as the value.

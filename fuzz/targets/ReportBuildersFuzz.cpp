@@ -183,7 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         const std::vector<uint8_t> patch =
             input.ConsumeBytes<uint8_t>(std::min(kMaxPatchLength, sizeof(SettingsBlock) - offset));
-        memcpy(bytes + offset, patch.data(), patch.size());
+        if (!patch.empty()) memcpy(bytes + offset, patch.data(), patch.size());
     }
 
     for (DeviceWriteMode mode : kModes) CheckPlan(*block, mode);

@@ -2,7 +2,7 @@
 // its tests use): any event words, on any profile with any button entries
 // and any current slot, with timers, macro playing and text notices between
 // them. The decoder passes only in-range data, the current slot never leaves
-// 0..4 once valid, and after shutdown no key is left held down.
+// 0..4 once valid, and after shutdown no key or mouse button is left down.
 #include "FuzzCheck.h"
 
 #include "monitor/actions/tests/EngineFakes.h"
@@ -23,6 +23,10 @@ constexpr int32_t kMaxRepeatCount = 3;
 constexpr int32_t kCurrentSlots[] = {0, 1, 2, 3, 4, -1, -5, 77};
 constexpr WindowId kOptionWindow = 100;
 constexpr WindowId kDisplayWindow = 101;
+// Down and up flags of each mouse button.
+constexpr std::pair<uint32_t, uint32_t> kMouseButtons[] = {
+    {kMouseLeftDown, kMouseLeftUp}, {kMouseRightDown, kMouseRightUp},
+    {kMouseMiddleDown, kMouseMiddleUp}, {kMouseXDown, kMouseXUp}};
 // Event types the decoder knows, and any other.
 constexpr uint16_t kTypes[] = {0x7F00, 0x1000, 0x01F2, 0x0800, 0x0803, 0x4000, 0x5000, 0x000A,
                                0x00A0, 0x0700, 0x0701, 0xC000, 0xF000, 0x0000, 0xFFFF};
@@ -125,12 +129,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fixture.engine.FinishShutdown();
     FUZZ_CHECK(!fixture.engine.MacroPlaying());
 
-    // Every key that went down came up again.
+    // Every key and mouse button that went down came up again.
     std::map<unsigned, bool> held;
+    std::map<std::pair<uint32_t, unsigned>, bool> buttonsHeld;  // (down flag, X button) -> held
     for (const std::string& line : fixture.recorder.Texts()) {
-        unsigned key = 0, flags = 0;
+        unsigned key = 0, flags = 0, buttonData = 0;
         if (sscanf(line.c_str(), "key %X %X", &key, &flags) == 2) held[key] = (flags & kKeyUp) == 0;
+        if (sscanf(line.c_str(), "mouse %X %u", &flags, &buttonData) != 2) continue;
+        for (const auto& [down, up] : kMouseButtons) {
+            const unsigned xButton = down == kMouseXDown ? buttonData : 0;
+            if (flags & down) buttonsHeld[{down, xButton}] = true;
+            if (flags & up) buttonsHeld[{down, xButton}] = false;
+        }
     }
     for (const auto& [key, down] : held) FUZZ_CHECK(!down);
+    for (const auto& [button, down] : buttonsHeld) FUZZ_CHECK(!down);
     return 0;
 }

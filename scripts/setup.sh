@@ -5,8 +5,9 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64 wine wine64 xvfb
           fonts-liberation x11-apps imagemagick
-          nsis pandoc weasyprint   # Setup.exe and the user manual
-          xdotool poppler-utils)   # the manual's screenshot script, looking at its pages
+          clang-14 libclang-rt-14-dev  # the fuzz build
+          nsis pandoc weasyprint       # Setup.exe and the user manual
+          xdotool poppler-utils)       # the manual's screenshot script, looking at its pages
 
 missing=()
 for package in "${packages[@]}"; do

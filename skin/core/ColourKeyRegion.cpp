@@ -147,7 +147,8 @@ std::vector<uint8_t> RegionDataBytes(const RegionBatch& batch) {
 
 std::vector<SkinPoint> PixelsLikeTopLeft(const PixelView& image) {
     std::vector<SkinPoint> points;
-    if (image.IsEmpty()) return points;
+    // A stride shorter than a row would read past the last row.
+    if (image.IsEmpty() || image.stride < image.width * 4) return points;
     const SkinColour key = image.At(0, 0);
     for (int32_t y = 0; y < image.height; ++y)
         for (int32_t x = 0; x < image.width; ++x)

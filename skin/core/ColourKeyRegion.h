@@ -50,5 +50,6 @@ constexpr size_t kRegionDataRectSize = 16;
 
 // The slider thumb's shape: all of the image minus every pixel whose colour
 // equals its top-left pixel. Returns those pixels (each removed as a 1 x 1
-// rectangle), row by row; empty for an empty image.
+// rectangle), row by row; empty for an empty image or one whose stride is
+// shorter than a row.
 std::vector<SkinPoint> PixelsLikeTopLeft(const PixelView& image);

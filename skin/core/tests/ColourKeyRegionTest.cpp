@@ -163,6 +163,11 @@ TEST(PixelsLikeTopLeft, FindsEveryPixelOfTheCornerColour) {
     const std::vector<SkinPoint> expected = {{0, 0}, {2, 0}, {1, 1}};
     EXPECT_EQ(PixelsLikeTopLeft(thumb.View()), expected);
     EXPECT_TRUE(PixelsLikeTopLeft(PixelView{}).empty());
+    // A stride shorter than a row (3 pixels in 8 bytes) is refused instead of
+    // reading past the last row.
+    PixelView shortRows = thumb.View();
+    shortRows.stride = 8;
+    EXPECT_TRUE(PixelsLikeTopLeft(shortRows).empty());
 }
 
 }  // namespace

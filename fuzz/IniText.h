@@ -1,0 +1,37 @@
+// INI file text as the private-profile functions read it: "[Section]" lines
+// open a section, "key=value" lines (blanks around both trimmed) belong to
+// the last one, anything else is skipped. The fuzz targets feed their input
+// through this into the in-memory files the readers under test open.
+#pragma once
+
+#include <functional>
+#include <string>
+
+using IniValueSink = std::function<void(const std::string& section, const std::string& key, const std::string& value)>;
+
+inline std::string TrimBlanks(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+inline void ReadIniText(const std::string& text, const IniValueSink& sink) {
+    std::string section;
+    bool inSection = false;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string line = TrimBlanks(text.substr(start, end - start));
+        start = end + 1;
+        if (!line.empty() && line[0] == '[') {
+            const size_t close = line.find(']');
+            section = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+            inSection = true;
+            continue;
+        }
+        const size_t equals = line.find('=');
+        if (!inSection || equals == std::string::npos) continue;
+        sink(section, TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1)));
+    }
+}

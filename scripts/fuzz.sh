@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets and runs each for a bounded time on a scratch copy
+# of its committed seed corpus (fuzz/corpus/<target>), one after another.
+#   scripts/fuzz.sh [seconds-per-target] [target...]
+# FUZZ_MAX_RUNS=<n> also ends each target after n executions. Prints
+# executions per target; fails when a target crashed, leaving the crashing
+# input in build/fuzz/runs/<target>/ (override with BUILD_ROOT).
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build_root="${BUILD_ROOT:-$root/build}"
+seconds="${1:-60}"
+shift || true
+# A single input running longer than this counts as a hang.
+input_timeout=25
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" fuzz >/dev/null
+
+fuzzers="$build_root/fuzz/fuzzers"
+targets=("$@")
+if [ "${#targets[@]}" -eq 0 ]; then
+    for binary in "$fuzzers"/fuzz_*; do
+        name="$(basename "$binary")"
+        [ "$name" = fuzz_seed_writer ] || targets+=("$name")
+    done
+fi
+
+failed=()
+printf '%-26s %12s %10s  %s\n' target executions exec/s result
+for target in "${targets[@]}"; do
+    run="$build_root/fuzz/runs/$target"
+    rm -rf "$run"
+    mkdir -p "$run/corpus"
+    if [ -d "$root/fuzz/corpus/$target" ]; then cp -r "$root/fuzz/corpus/$target/." "$run/corpus/"; fi
+    status=0
+    "$fuzzers/$target" -max_total_time="$seconds" -runs="${FUZZ_MAX_RUNS:--1}" -timeout="$input_timeout" -print_final_stats=1 \
+        -artifact_prefix="$run/" "$run/corpus" >"$run/log" 2>&1 || status=$?
+    executions="$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log" | tail -1)"
+    speed="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$run/log" | tail -1)"
+    result=ok
+    if [ "$status" -ne 0 ]; then
+        result="CRASH (exit $status): $(ls "$run" | grep -E '^(crash|leak|timeout|oom)-' | head -1)"
+        failed+=("$target")
+    fi
+    printf '%-26s %12s %10s  %s\n' "$target" "${executions:-?}" "${speed:-?}" "$result"
+done
+
+if [ "${#failed[@]}" -gt 0 ]; then
+    echo "Fuzz targets that failed: ${failed[*]} (inputs and logs in $build_root/fuzz/runs/)"
+    exit 1
+fi

@@ -9,9 +9,11 @@ bool WindowsIniFileStore::RemoveFile(const std::string& path) {
 }
 
 bool WindowsIniFileStore::FlushFile(const std::string& path) {
-    // All-null arguments make the system write out the file it caches.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-    return true;
+    // All-null arguments make the system write out the file it caches. The
+    // writes before it may report success while only the cache holds them
+    // (Wine): a full disk shows only here, and a cut file must never replace
+    // the target.
+    return WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str()) != 0;
 }
 
 bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string& target) {

@@ -80,7 +80,9 @@ TEST(DamagedFiles_AgentSettingsFile, StartsSelectsTheReadableSlotAndWritesWellFo
         ASSERT_TRUE(testsupport::WriteDamagedFile(settingsPath, testsupport::ReadWholeFile(settingsPath), row.damage));
         HWND window = StartAgentAndWaitForFirstWrite(folder);
         ASSERT_NE(window, nullptr);
-        if (row.selected != kAnySlot) EXPECT_EQ(FirstSelect(folder), SelectCommand(row.selected));
+        if (row.selected != kAnySlot) {
+            EXPECT_EQ(FirstSelect(folder), SelectCommand(row.selected));
+        }
         EXPECT_TRUE(Responsive(folder, window));
         ExpectWellFormedTransfers(folder);
         for (int slot = 0; slot < kSlotCount; ++slot)

@@ -9,8 +9,10 @@
 
 #include <cstddef>
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+#define REQUIRE_READY(folder)                              \
+    if (!(folder).Ready()) {                               \
+        GTEST_SKIP() << (folder).MissingReason();          \
+    }
 
 namespace agenttest {
 

@@ -29,8 +29,10 @@ constexpr int kSlotCount = 5;
 constexpr char kFullDiskSize[] = "1m";
 constexpr size_t kProbeSize = 64 * 1024;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+#define REQUIRE_READY(folder)                     \
+    if (!(folder).Ready()) {                      \
+        GTEST_SKIP() << (folder).MissingReason(); \
+    }
 
 std::string SlotFile(const OptionFolder& folder, int slot) {
     return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";

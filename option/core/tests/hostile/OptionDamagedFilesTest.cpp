@@ -35,8 +35,10 @@ const Damage kEveryDamage[] = {Damage::Missing, Damage::Empty,   Damage::Truncat
                                Damage::Zeros,   Damage::Binary,  Damage::OneDigitChanged, Damage::LongLine,
                                Damage::WideText, Damage::Directory};
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+#define REQUIRE_READY(folder)                     \
+    if (!(folder).Ready()) {                      \
+        GTEST_SKIP() << (folder).MissingReason(); \
+    }
 
 std::string SlotFile(const OptionFolder& folder, int slot) {
     return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
@@ -243,11 +245,14 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         const std::string target = SlotFile(folder, 2);
         DWORD_PTR result = 0;
         ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
-        if (row.outcome == Outcome::Refused) EXPECT_EQ(testsupport::ReadWholeFile(target), good[2]);
+        if (row.outcome == Outcome::Refused) {
+            EXPECT_EQ(testsupport::ReadWholeFile(target), good[2]);
+        }
         // Taken files are applied at once: the slot's file is then a whole
         // profile written by Option, not the damaged copy.
-        if (row.outcome == Outcome::Taken)
+        if (row.outcome == Outcome::Taken) {
             EXPECT_TRUE(WaitFor([&] { return testsupport::ReadWholeFile(target) != good[2]; }));
+        }
         EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
         EXPECT_NE(ProfileValue(target, "ProFileName"), "(none)");
         EXPECT_NE(FindWindowA(nullptr, kOptionTitle), nullptr);

@@ -162,6 +162,9 @@ TEST(HostileEvents_EveryTypeAndBoundary, AgentRunsOnAndTheMouseStaysWellFormed) 
     unsigned posted = 0;
     for (unsigned type : types) {
         for (unsigned word : data) posted += PostMessageA(window, agent::kMsgDeviceEvent, type, word) != 0;
+        // The events of one type handled before the next: a type that ends
+        // the agent is named.
+        ASSERT_TRUE(Responsive(folder, window)) << std::hex << "type 0x" << type;
     }
     // The same through the library's own path, one event per type.
     unsigned throughPortio = 0;
@@ -170,6 +173,9 @@ TEST(HostileEvents_EveryTypeAndBoundary, AgentRunsOnAndTheMouseStaysWellFormed) 
         snprintf(arguments, sizeof arguments, "event 0x%04X 0xFFFF", type);
         throughPortio += RunPortioctl(arguments) == 0;
     }
+    ASSERT_TRUE(Responsive(folder, window));
+    ASSERT_TRUE(WaitForQuietLog(folder));
+    ASSERT_TRUE(Responsive(folder, window)) << "after the events";
     // A removal among the events leaves the mouse out until it is back.
     PostMessageA(window, agent::kMsgDevicePresence, 1, 0);
     EXPECT_EQ(posted, sizeof types / sizeof types[0] * (sizeof data / sizeof data[0]));

@@ -4,7 +4,7 @@
 // the next Apply once the folder can be written again.
 #include <gtest/gtest.h>
 
-#include "OptionFolder.h"
+#include "HostileOptionSupport.h"
 #include "testing/DamagedFiles.h"
 #include "testing/Screenshot.h"
 #include "testing/UnixShell.h"
@@ -13,18 +13,21 @@
 
 namespace {
 
+using optiontest::ApplyAndWaitForWholeFiles;
 using optiontest::OptionFolder;
+using optiontest::ProfileValue;
+using optiontest::SlotFile;
 using optiontest::WaitFor;
 using testsupport::RunUnixShell;
 using testsupport::ShellQuoted;
 
-constexpr char kMainSkin[] = "skin_main.ini";
+constexpr const char* kMainSkin = optiontest::kHostileMainSkin;
 constexpr char kSaveFailedSkin[] = "skin_save_failed_warn.ini";
 constexpr int kOkKey = 12;
-constexpr int kApplyKey = 14;
+constexpr int kApplyKey = optiontest::kHostileApplyKey;
 constexpr int kLeftHandKey = 36;
 constexpr int kWarningOkKey = 1;
-constexpr int kSlotCount = 5;
+constexpr int kSlotCount = optiontest::kHostileSlotCount;
 // Small enough to fill at once, large enough for the old files.
 constexpr char kFullDiskSize[] = "1m";
 constexpr size_t kProbeSize = 64 * 1024;
@@ -33,16 +36,6 @@ constexpr size_t kProbeSize = 64 * 1024;
     if (!(folder).Ready()) {                      \
         GTEST_SKIP() << (folder).MissingReason(); \
     }
-
-std::string SlotFile(const OptionFolder& folder, int slot) {
-    return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
-}
-
-std::string ProfileValue(const std::string& file, const char* key) {
-    char value[64] = {};
-    GetPrivateProfileStringA("Setting", key, "", value, sizeof value, file.c_str());
-    return value;
-}
 
 // The files Apply writes into the config folder, byte for byte.
 std::vector<std::string> ConfigFiles(const OptionFolder& folder) {
@@ -138,9 +131,7 @@ TEST(OptionApplyFailure_ConfigFolderRefuses, EditsKeptOldFilesWholeSavedLater) {
         HWND option = folder.StartOption();
         ASSERT_NE(option, nullptr);
         // The old files: what a first Apply saves.
-        ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
-        ASSERT_TRUE(WaitFor([&] { return ProfileValue(SlotFile(folder, 4), "Orientation") == "0"; }));
-        ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+        ASSERT_TRUE(ApplyAndWaitForWholeFiles(folder, option));
         const std::vector<std::string> oldFiles = ConfigFiles(folder);
 
         ConfigBlocker blocker(folder, row.blocker);

@@ -4,7 +4,7 @@
 // place of a good one. One test per kind of file, a row per damage.
 #include <gtest/gtest.h>
 
-#include "OptionFolder.h"
+#include "HostileOptionSupport.h"
 #include "option/macros/MacroList.h"
 #include "option/macros/win32/WindowsIniFileStore.h"
 #include "profile/ProfileFile.h"
@@ -12,21 +12,26 @@
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "testing/DamagedFiles.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace {
 
+using optiontest::ApplyAndWaitForWholeFiles;
 using optiontest::OptionFolder;
+using optiontest::ProfileValue;
+using optiontest::SlotFile;
+using optiontest::WriteTime;
 using optiontest::WaitFor;
 using testsupport::Damage;
 
-constexpr char kMainSkin[] = "skin_main.ini";
+constexpr const char* kMainSkin = optiontest::kHostileMainSkin;
 constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
 constexpr char kFileDialogClass[] = "#32770";
 constexpr int kImportKey = 2;
-constexpr int kApplyKey = 14;
+constexpr int kApplyKey = optiontest::kHostileApplyKey;
 constexpr int kFirstSlotKey = 5;
-constexpr int kSlotCount = 5;
+constexpr int kSlotCount = optiontest::kHostileSlotCount;
 constexpr DWORD kAnswerMs = 30000;
 constexpr int kGoodMacroCount = 3;
 
@@ -39,16 +44,6 @@ const Damage kEveryDamage[] = {Damage::Missing, Damage::Empty,   Damage::Truncat
     if (!(folder).Ready()) {                      \
         GTEST_SKIP() << (folder).MissingReason(); \
     }
-
-std::string SlotFile(const OptionFolder& folder, int slot) {
-    return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
-}
-
-std::string ProfileValue(const std::string& file, const char* key) {
-    char value[64] = {};
-    GetPrivateProfileStringA("Setting", key, "(none)", value, sizeof value, file.c_str());
-    return value;
-}
 
 // The default profiles of the five slots as files, their bytes returned.
 std::vector<std::string> WriteGoodSlotFiles(const OptionFolder& folder) {
@@ -72,16 +67,6 @@ HWND StartAndAnswer(OptionFolder& folder) {
         !SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result))
         return nullptr;
     return option;
-}
-
-// Apply by a click, then wait until the five slot files hold whole profiles.
-bool ApplyAndWaitForWholeFiles(const OptionFolder& folder, HWND option) {
-    if (!folder.Click(option, kMainSkin, kApplyKey)) return false;
-    return WaitFor([&] {
-        for (int slot = 0; slot < kSlotCount; ++slot)
-            if (ProfileValue(SlotFile(folder, slot), "ProFileName") == "(none)") return false;
-        return folder.ControlEnabled(option, kMainSkin, kApplyKey);
-    });
 }
 
 TEST(OptionDamagedFiles_SettingsFile, StartsAndSavesWholeFiles) {
@@ -115,12 +100,10 @@ TEST(OptionDamagedFiles_SlotFiles, StartsAndReplacesOnlyTheDamagedOnesOnApply) {
         ASSERT_NE(option, nullptr);
         // A folder where a slot file belongs cannot be replaced: the other
         // four are saved whole all the same.
-        ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            if (run[slot] == Damage::Directory) continue;
-            EXPECT_TRUE(WaitFor([&] { return ProfileValue(SlotFile(folder, slot), "ProFileName") != "(none)"; }))
-                << testsupport::DamageName(run[slot]);
-        }
+        int folderSlot = -1;
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            if (run[slot] == Damage::Directory) folderSlot = slot;
+        EXPECT_TRUE(ApplyAndWaitForWholeFiles(folder, option, folderSlot));
         EXPECT_NE(WaitForSingleObject(folder.OptionProcess(), 0), static_cast<DWORD>(WAIT_OBJECT_0));
     }
 }
@@ -156,15 +139,13 @@ TEST(OptionDamagedFiles_MacroFile, StartsAndKeepsEveryReadableMacro) {
         ASSERT_TRUE(testsupport::WriteDamagedFile(path, testsupport::ReadWholeFile(path), row.damage));
         HWND option = StartAndAnswer(folder);
         ASSERT_NE(option, nullptr);
-        // The start merges and saves the list: what could be read is kept.
-        if (row.kept >= 0) {
-            EXPECT_TRUE(WaitFor([&] {
-                MacroList reread(store, folder.Path());
-                reread.Load();
-                return reread.Count() == static_cast<size_t>(row.kept);
-            }));
-        }
+        // Apply saves the list: what could be read is kept.
         EXPECT_TRUE(ApplyAndWaitForWholeFiles(folder, option));
+        MacroList reread(store, folder.Path());
+        reread.Load();
+        if (row.kept >= 0) {
+            EXPECT_EQ(reread.Count(), static_cast<size_t>(row.kept));
+        }
     }
 }
 
@@ -243,6 +224,7 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         OptionFolder::PressKey(VK_RETURN);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
         const std::string target = SlotFile(folder, 2);
+        const uint64_t before = WriteTime(target);
         DWORD_PTR result = 0;
         ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
         if (row.outcome == Outcome::Refused) {
@@ -251,7 +233,7 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         // Taken files are applied at once: the slot's file is then a whole
         // profile written by Option, not the damaged copy.
         if (row.outcome == Outcome::Taken) {
-            EXPECT_TRUE(WaitFor([&] { return testsupport::ReadWholeFile(target) != good[2]; }));
+            EXPECT_TRUE(WaitFor([&] { return WriteTime(target) != before; }));
         }
         EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
         EXPECT_NE(ProfileValue(target, "ProFileName"), "(none)");

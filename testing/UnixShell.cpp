@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kShell[] = "Z:\\bin\\sh";
 constexpr DWORD kShellDeadlineMs = 30000;
+constexpr DWORD kShellPollMs = 50;
 
 using UnixFileName = char*(CDECL*)(const WCHAR*);
 
@@ -34,9 +35,17 @@ std::string ShellQuoted(const std::string& text) {
 }
 
 bool RunUnixShell(const std::string& command) {
-    if (UnixPath("C:\\").empty()) return false;
+    // Wine gives no waitable handle of a host process: the command leaves a
+    // mark when it is done, and that is waited for.
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string mark =
+        std::string(folder) + "unixshell-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount64());
+    const std::string unixMark = UnixPath(mark);
+    if (unixMark.empty()) return false;
+    const std::string marked = "(" + command + "); touch " + ShellQuoted(unixMark);
     std::string commandLine = std::string(kShell) + " -c \"";
-    for (char c : command) {
+    for (char c : marked) {
         if (c == '"' || c == '\\') commandLine += '\\';
         commandLine += c;
     }
@@ -46,9 +55,14 @@ bool RunUnixShell(const std::string& command) {
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
-    WaitForSingleObject(process.hProcess, kShellDeadlineMs);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    const ULONGLONG deadline = GetTickCount64() + kShellDeadlineMs;
+    while (GetFileAttributesA(mark.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (GetTickCount64() > deadline) return false;
+        Sleep(kShellPollMs);
+    }
+    DeleteFileA(mark.c_str());
     return true;
 }
 

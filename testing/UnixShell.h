@@ -10,9 +10,9 @@ namespace testsupport {
 // The host path of a Windows path, or empty when not under Wine.
 std::string UnixPath(const std::string& windowsPath);
 
-// Runs `sh -c command` on the host and waits for it; false when it could
-// not be started. The command's exit status is not seen through Wine:
-// callers check the effect.
+// Runs `sh -c command` on the host and waits for it to end; false when it
+// could not be started or did not end in time. The command's exit status is
+// not seen through Wine: callers check the effect.
 bool RunUnixShell(const std::string& command);
 
 // A path quoted for sh.

@@ -1,5 +1,7 @@
 #include "option/macros/win32/WindowsIniFileStore.h"
 
+#include "profile/StructuredValue.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -13,11 +15,9 @@ namespace {
 
 // Section and key names compare without regard to case, as the INI
 // functions compare them.
-using Keys = std::map<std::string, std::string>;
-using Sections = std::map<std::string, Keys>;
+using Keys = WindowsIniFileStore::Keys;
+using Sections = WindowsIniFileStore::Sections;
 
-constexpr DWORD kFirstListSize = 64 * 1024;
-constexpr DWORD kLargestListSize = 64 * 1024 * 1024;
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -52,43 +52,46 @@ Sections ReadFromDisk(const std::string& path) {
     return sections;
 }
 
-// A double-NUL-terminated list the INI functions fill; grows until it fits.
-template <typename Fill>
-std::vector<char> ReadList(Fill fill) {
-    for (DWORD size = kFirstListSize; size <= kLargestListSize; size *= 2) {
-        std::vector<char> list(size);
-        const DWORD length = fill(list.data(), size);
-        if (length < size - 2) return std::vector<char>(list.begin(), list.begin() + length + 1);
-    }
-    return {};
-}
+// Passes everything on and notes each value put into the file, as the INI
+// functions write it.
+class RecordingAccessor : public IniAccessor {
+public:
+    RecordingAccessor(std::unique_ptr<IniAccessor> inner, Sections& written)
+        : m_inner(std::move(inner)), m_written(written) {}
 
-std::vector<std::string> Entries(const std::vector<char>& list) {
-    std::vector<std::string> entries;
-    for (size_t at = 0; at < list.size() && list[at];) {
-        entries.emplace_back(&list[at]);
-        at += entries.back().size() + 1;
+    std::string GetString(const char* section, const char* key, const char* defaultText) override {
+        return m_inner->GetString(section, key, defaultText);
     }
-    return entries;
-}
+    bool PutString(const char* section, const char* key, const char* text) override {
+        if (section && !key) m_written.erase(Lower(Trimmed(section)));
+        else if (section && !text) m_written[Lower(Trimmed(section))].erase(Lower(Trimmed(key)));
+        else if (section) m_written[Lower(Trimmed(section))][Lower(Trimmed(key))] = Trimmed(text);
+        return m_inner->PutString(section, key, text);
+    }
+    int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override {
+        return m_inner->GetInt(section, key, defaultValue);
+    }
+    bool GetStruct(const char* section, const char* key, void* buffer, size_t size) override {
+        return m_inner->GetStruct(section, key, buffer, size);
+    }
+    bool PutStruct(const char* section, const char* key, const void* buffer, size_t size) override {
+        m_written[Lower(Trimmed(section))][Lower(Trimmed(key))] = EncodeStructuredValue(buffer, size);
+        return m_inner->PutStruct(section, key, buffer, size);
+    }
 
-// Every key the INI functions hold for the file reached the disk with its
-// value. Their writes may report success while the disk took only part of
-// the file (a full disk under Wine); such a file must never replace another.
-bool WrittenWhole(const std::string& path) {
-    const Sections onDisk = ReadFromDisk(path);
-    const std::vector<std::string> names =
-        Entries(ReadList([&](char* list, DWORD size) { return GetPrivateProfileSectionNamesA(list, size, path.c_str()); }));
-    for (const std::string& name : names) {
-        const auto section = onDisk.find(Lower(Trimmed(name)));
+private:
+    std::unique_ptr<IniAccessor> m_inner;
+    Sections& m_written;
+};
+
+// Every key written reached the disk with its value.
+bool Contains(const Sections& onDisk, const Sections& written) {
+    for (const auto& [name, keys] : written) {
+        const auto section = onDisk.find(name);
         if (section == onDisk.end()) return false;
-        const std::vector<std::string> entries = Entries(ReadList(
-            [&](char* list, DWORD size) { return GetPrivateProfileSectionA(name.c_str(), list, size, path.c_str()); }));
-        for (const std::string& entry : entries) {
-            const size_t equals = entry.find('=');
-            if (equals == std::string::npos) continue;
-            const auto key = section->second.find(Lower(Trimmed(entry.substr(0, equals))));
-            if (key == section->second.end() || key->second != Trimmed(entry.substr(equals + 1))) return false;
+        for (const auto& [key, value] : keys) {
+            const auto found = section->second.find(key);
+            if (found == section->second.end() || found->second != value) return false;
         }
     }
     return true;
@@ -96,18 +99,25 @@ bool WrittenWhole(const std::string& path) {
 
 }  // namespace
 
+std::unique_ptr<IniAccessor> WindowsIniFileStore::Open(const std::string& path) {
+    return std::make_unique<RecordingAccessor>(m_files.Open(path), m_written[path]);
+}
+
 bool WindowsIniFileStore::RemoveFile(const std::string& path) {
+    m_written.erase(path);
     if (DeleteFileA(path.c_str())) return true;
     DWORD error = GetLastError();
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 bool WindowsIniFileStore::FlushFile(const std::string& path) {
-    // All-null arguments make the system write out the file it caches; its
-    // result says nothing (Wine always answers FALSE), the file on the disk
-    // does.
+    // The INI functions may report success while the disk took only part of
+    // the file (a full disk under Wine), and the flush's own result says
+    // nothing (Wine always answers FALSE): what was written is compared with
+    // what reached the disk, so that a cut file never replaces another.
+    // All-null arguments make the system write out the file it caches.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-    return WrittenWhole(path);
+    return Contains(ReadFromDisk(path), m_written[path]);
 }
 
 bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string& target) {

@@ -204,7 +204,6 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         {Damage::OneDigitChanged, Outcome::Taken},  // one button entry unreadable
         {Damage::LongLine, Outcome::Taken},         // only ProFileName, 1 MB of it
         {Damage::WideText, Outcome::Taken},
-        {Damage::Directory, Outcome::Refused},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testsupport::DamageName(row.damage));
@@ -216,6 +215,8 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         HWND option = StartAndAnswer(folder);
         ASSERT_NE(option, nullptr);
         ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 2));
+        const std::string target = SlotFile(folder, 2);
+        const uint64_t before = WriteTime(target);
         ASSERT_TRUE(folder.Click(option, kMainSkin, kImportKey));
         HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
         ASSERT_NE(fileDialog, nullptr);
@@ -223,8 +224,6 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         OptionFolder::Type(chosen);
         OptionFolder::PressKey(VK_RETURN);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
-        const std::string target = SlotFile(folder, 2);
-        const uint64_t before = WriteTime(target);
         DWORD_PTR result = 0;
         ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
         if (row.outcome == Outcome::Refused) {

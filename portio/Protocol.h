@@ -12,6 +12,12 @@ constexpr int kChunkLength = 64;
 constexpr int kChunksPerReport = 2;
 constexpr int kReportDataLength = kChunkLength * kChunksPerReport;
 
+// The fixed parameters: the opening command's two and the data commands'
+// second (the data length, 0x80 = 128 bytes).
+constexpr uint8_t kOpeningFirst = 0x88;
+constexpr uint8_t kOpeningSecond = 0x02;
+constexpr uint8_t kDataLengthMark = 0x80;
+
 constexpr int kSlotCount = 5;
 constexpr int kButtonCount = 16;
 constexpr int kFirstMacroNumber = 1;

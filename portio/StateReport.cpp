@@ -287,6 +287,10 @@ std::string DescribeMouseState(const MouseState& state) {
                                c.BadCheckBytes, c.UnexpectedChunks, c.BadLengths, c.UnknownCommands));
     AppendLine(text, 0, Format("Rejected: %u bad parameters, %u incomplete reports", c.BadParameters,
                                c.IncompleteReports));
+    AppendLine(text, 0, Format("Rejected: %u bad opening commands, %u data commands without 0x80, "
+                               "%u commands with non-zero bytes 3-6",
+                               c.BadOpenings, c.BadDataMarks, c.NonZeroReserved));
+    AppendLine(text, 0, Format("Protocol violations: %u", c.Violations()));
     for (int slot = 0; slot < kSlotCount; ++slot) AppendSlot(text, slot, state.Slots[slot]);
     AppendLine(text, 0, "Macros:");
     int known = 0;

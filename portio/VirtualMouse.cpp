@@ -10,6 +10,12 @@ bool IsSlotParameter(uint8_t value) { return value >= 1 && value <= kSlotCount; 
 
 bool IsMacroNumber(uint8_t value) { return value >= kFirstMacroNumber && value <= kLastMacroNumber; }
 
+bool ReservedBytesZero(const Command& command) {
+    for (uint8_t byte : command.Reserved)
+        if (byte) return false;
+    return true;
+}
+
 }  // namespace
 
 bool VirtualMouse::ReceiveCommand(const uint8_t* bytes, int length) {
@@ -33,8 +39,28 @@ bool VirtualMouse::ReceiveCommand(const uint8_t* bytes, int length) {
 }
 
 bool VirtualMouse::Accept(const Command& command) {
+    // A data command's chunks follow even when the command is refused; they
+    // are swallowed with it.
+    const bool carriesData = CommandCarriesData(command.Code);
+    if (carriesData) {
+        m_pending = PendingReport{};
+        m_pending.Active = true;
+        m_pending.Discard = true;
+    }
+    if (!ReservedBytesZero(command)) {
+        ++m_state.Counters.NonZeroReserved;
+        return false;
+    }
+    if (carriesData && command.Second != kDataLengthMark) {
+        ++m_state.Counters.BadDataMarks;
+        return false;
+    }
     switch (command.Code) {
     case kOpeningCommand:
+        if (command.First != kOpeningFirst || command.Second != kOpeningSecond) {
+            ++m_state.Counters.BadOpenings;
+            return false;
+        }
         ++m_state.Counters.Openings;
         return true;
     case kProfileSelectCommand:
@@ -58,8 +84,6 @@ bool VirtualMouse::Accept(const Command& command) {
     case kButtonMapReport:
     case kMacroReport: {
         const bool valid = command.Code == kMacroReport ? IsMacroNumber(command.First) : IsSlotParameter(command.First);
-        m_pending = PendingReport{};
-        m_pending.Active = true;
         m_pending.Code = command.Code;
         m_pending.Discard = !valid;
         m_pending.Target = command.Code == kMacroReport ? command.First : command.First - 1;

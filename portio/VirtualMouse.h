@@ -38,6 +38,15 @@ struct MouseCounters {
     unsigned UnknownCommands = 0;    // a valid check byte on an unknown code
     unsigned BadParameters = 0;      // slot outside 1..5, macro number outside 1..80
     unsigned IncompleteReports = 0;  // a command arrived before both chunks
+    unsigned BadOpenings = 0;        // an opening command other than 01 88 02
+    unsigned BadDataMarks = 0;       // a data command whose byte 2 is not 0x80
+    unsigned NonZeroReserved = 0;    // a command with bytes 3..6 not all zero
+
+    // Every rejected transfer, of whatever kind.
+    unsigned Violations() const {
+        return BadCheckBytes + UnexpectedChunks + BadLengths + UnknownCommands + BadParameters + IncompleteReports +
+               BadOpenings + BadDataMarks + NonZeroReserved;
+    }
 };
 
 struct MouseState {

@@ -45,5 +45,6 @@ public:
     virtual void Load() = 0;
     // Merges the list with the button entries of the block.
     virtual void MergeWith(const SettingsBlock& block) = 0;
-    virtual void Save() = 0;
+    // False when the macro file could not be written (it stays as it was).
+    virtual bool Save() = 0;
 };

@@ -42,17 +42,18 @@ bool OptionSession::Apply(int mode) {
     m_services.sharedBlock.Write(*m_edit);
     AppSettingsFile settings(m_services.iniFiles, m_services.programFolder);
     settings.WriteOsdSettings(m_displaySettings);
-    SaveProfileSet();
+    const bool profilesSaved = SaveProfileSet();
     const bool answerDue = m_services.agent.SendApply(mode);
     m_services.agent.NotifyApplets();
     settings.WriteAccessCode(m_services.clock);
     ClearButtonAndGroupFlags(*m_edit);
     *m_applied = *m_edit;
-    if (m_macros) m_macros->Save();
+    const bool macrosSaved = !m_macros || m_macros->Save();
+    m_lastApplySaved = profilesSaved && macrosSaved;
     return answerDue;
 }
 
-void OptionSession::SaveProfileSet() {
+bool OptionSession::SaveProfileSet() {
     const SettingsBlock& block = *m_edit;
     if (block.CurrentSlot >= 0 && block.CurrentSlot < kSlotCount)
         WritePointerSettings(block.Profiles[block.CurrentSlot], m_services.registry);
@@ -61,10 +62,12 @@ void OptionSession::SaveProfileSet() {
         settings.WriteCurrentSlot(block.CurrentSlot);
         settings.WriteMouseType(block.MouseType);
     }
+    bool saved = true;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        SaveIniFile(m_services.iniFiles, SlotProfilePath(m_services.programFolder, slot),
-                    [&](IniAccessor& file) { return WriteProfileFields(block.Profiles[slot], file); });
+        saved &= SaveIniFile(m_services.iniFiles, SlotProfilePath(m_services.programFolder, slot),
+                             [&](IniAccessor& file) { return WriteProfileFields(block.Profiles[slot], file); });
     }
+    return saved;
 }
 
 void OptionSession::MergeAndSaveMacros() {

@@ -48,6 +48,10 @@ public:
     // Makes the edits take effect. True when the agent was told and its
     // answer is due.
     bool Apply(int mode);
+    // False when the last Apply could not save every profile file and the
+    // macro file (a read-only folder, a full disk): the files stay as they
+    // were and the edits live only in this program and the agent.
+    bool LastApplySaved() const { return m_lastApplySaved; }
 
     void SelectSlot(int slot);
     void SetOrientation(int orientation);
@@ -65,7 +69,8 @@ public:
     void OnSettingsChangedByMouse();
 
 private:
-    void SaveProfileSet();
+    // False when a slot profile file could not be saved.
+    bool SaveProfileSet();
     void MergeAndSaveMacros();
 
     OptionServices m_services;
@@ -74,4 +79,5 @@ private:
     std::unique_ptr<SettingsBlock> m_edit;
     OsdSettings m_displaySettings{};
     std::string m_firmwareText;
+    bool m_lastApplySaved = true;
 };

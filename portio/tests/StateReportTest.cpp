@@ -177,6 +177,7 @@ TEST(DescribeMouseState_Errors, CountersShown) {
     mouse.ReceiveChunk(data.data(), kChunkLength);
     const std::string text = DescribeMouseState(mouse.State());
     EXPECT_TRUE(Contains(text, "Rejected: 1 bad check bytes, 1 unexpected chunks, 0 bad lengths")) << text;
+    EXPECT_TRUE(Contains(text, "Protocol violations: 2\n")) << text;
 }
 
 TEST(DumpMouseState_Reports, OneHexLineEach) {

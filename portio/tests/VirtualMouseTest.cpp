@@ -95,6 +95,45 @@ TEST(ReceiveCommand_BadInput, CountedByKind) {
     EXPECT_EQ(mouse.State().Counters.BadLengths, 1u);
 }
 
+// Malformed but correctly checksummed commands: rejected, counted, and the
+// chunks of a refused data command swallowed with it.
+TEST(ReceiveCommand_StrictBytes, MalformedCommandsCounted) {
+    struct Row {
+        const char* What;
+        std::array<uint8_t, 8> Bytes;  // the check byte is recomputed
+        unsigned MouseCounters::*Counter;
+    };
+    const Row rows[] = {
+        {"opening with byte 1 = 0x87", {0x01, 0x87, 0x02}, &MouseCounters::BadOpenings},
+        {"opening with byte 2 = 0x00", {0x01, 0x88, 0x00}, &MouseCounters::BadOpenings},
+        {"opening 01 00 00", {0x01, 0x00, 0x00}, &MouseCounters::BadOpenings},
+        {"configuration with byte 2 = 0x00", {0x0C, 0x01, 0x00}, &MouseCounters::BadDataMarks},
+        {"button map with byte 2 = 0x7F", {0x0D, 0x05, 0x7F}, &MouseCounters::BadDataMarks},
+        {"macro 80 with byte 2 = 0x40", {0x0F, 0x50, 0x40}, &MouseCounters::BadDataMarks},
+        {"select with byte 3 = 1", {0x02, 0x01, 0x00, 0x01}, &MouseCounters::NonZeroReserved},
+        {"opening with byte 6 = 0xFF", {0x01, 0x88, 0x02, 0, 0, 0, 0xFF}, &MouseCounters::NonZeroReserved},
+        {"button map with byte 4 = 0x80", {0x0D, 0x01, 0x80, 0, 0x80}, &MouseCounters::NonZeroReserved},
+    };
+    const ReportData data = MakeData(5);
+    for (const Row& row : rows) {
+        VirtualMouse mouse;
+        auto bytes = row.Bytes;
+        bytes[7] = CheckByte(bytes.data());
+        EXPECT_FALSE(mouse.ReceiveCommand(bytes.data(), kCommandLength)) << row.What;
+        if (CommandCarriesData(bytes[0])) {
+            mouse.ReceiveChunk(data.data(), kChunkLength);
+            mouse.ReceiveChunk(data.data() + kChunkLength, kChunkLength);
+        }
+        const MouseState& state = mouse.State();
+        EXPECT_EQ(state.Counters.*row.Counter, 1u) << row.What;
+        EXPECT_EQ(state.Counters.Violations(), 1u) << row.What;
+        EXPECT_EQ(state.Counters.Commands + state.Counters.Openings + state.Counters.Reports, 0u) << row.What;
+        EXPECT_EQ(state.CurrentProfile, -1) << row.What;
+        for (const SlotState& slot : state.Slots) EXPECT_FALSE(slot.ConfigurationKnown || slot.ButtonMapKnown);
+        EXPECT_FALSE(state.Macros[79].Known) << row.What;
+    }
+}
+
 TEST(ReceiveChunk_DataReports, AssembledFromTwoChunksInOrder) {
     VirtualMouse mouse;
     const ReportData configuration = MakeData(0x10), buttons = MakeData(0x40);

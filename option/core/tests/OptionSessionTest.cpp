@@ -95,6 +95,38 @@ TEST_F(SessionTest, Apply_SlotSelected_WritesFlagsFilesAndTellsTheAgent) {
     EXPECT_EQ(memcmp(&m_session.Applied(), &m_session.Edit(), sizeof(SettingsBlock)), 0);
 }
 
+// A slot file that cannot be saved: the session says so, the old file stays,
+// and the next Apply that can write saves the edit.
+TEST_F(SessionTest, Apply_SlotFileNotSaved_ReportedAndSavedByTheNextApply) {
+    m_session.Start();
+    ASSERT_TRUE(m_session.Apply(option::kApplyCompare));
+    EXPECT_TRUE(m_session.LastApplySaved());
+    struct Row {
+        const char* what;
+        int slot;        // the slot edited, whose file fails
+        bool failWrite;  // else the replacement fails (slot 0's comes first)
+    };
+    const Row rows[] = {
+        {"temporary file not written", 1, true},
+        {"target not replaced", 0, false},
+    };
+    for (const Row& row : rows) {
+        m_session.SelectSlot(row.slot);
+        m_session.SetOrientation(1);
+        if (row.failWrite) m_files.FailWritesTo(SlotFile(row.slot) + ".tmp");
+        else m_files.FailNextReplace();
+        m_session.Apply(option::kApplyCompare);
+        EXPECT_FALSE(m_session.LastApplySaved()) << row.what;
+        EXPECT_EQ(m_files.Open(SlotFile(row.slot))->GetInt("Setting", "Orientation", -1), 0) << row.what;
+        m_files = MemoryIniFileStore{};
+        m_session.Apply(option::kApplyCompare);
+        EXPECT_TRUE(m_session.LastApplySaved()) << row.what;
+        EXPECT_EQ(m_files.Open(SlotFile(row.slot))->GetInt("Setting", "Orientation", -1), 1) << row.what;
+        m_session.SetOrientation(0);
+        m_session.Apply(option::kApplyCompare);
+    }
+}
+
 TEST_F(SessionTest, Apply_SelectedButNotApplied_LeavesFilesAndAgentAlone) {
     m_session.Start();
     m_session.SelectSlot(3);

@@ -9,7 +9,7 @@ public:
     explicit MacroStorage(MacroList& list) : m_list(list) {}
     void Load() override { m_list.Load(); }
     void MergeWith(const SettingsBlock& block) override { m_list.MergeFromProfiles(block); }
-    void Save() override { m_list.Save(); }
+    bool Save() override { return m_list.Save(); }
 
 private:
     MacroList& m_list;

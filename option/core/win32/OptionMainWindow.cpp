@@ -175,8 +175,8 @@ void OptionMainWindow::OnButton(int key) {
     case kClose:
     case kCloseSecond: CloseWindow(); break;
     case kOk:
-        Apply(option::kApplyCompare);
-        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+        // Unsaved edits keep the window open: closing would lose them.
+        if (Apply(option::kApplyCompare)) PostMessageA(Handle(), WM_CLOSE, 0, 0);
         break;
     case kApply: Apply(option::kApplyCompare); break;
     case kRightHand: SetOrientation(0); break;
@@ -195,7 +195,7 @@ void OptionMainWindow::OnButton(int key) {
     }
 }
 
-void OptionMainWindow::Apply(int mode) {
+bool OptionMainWindow::Apply(int mode) {
     SetCapture(Handle());
     SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     m_waitingForAgent = true;
@@ -205,11 +205,16 @@ void OptionMainWindow::Apply(int mode) {
     // The pointer settings are written: a tried double-click time is the
     // profile's now.
     if (PerformancePage* performance = PerformancePageOf(m_pages)) performance->EditsApplied();
-    if (answerDue) {
-        SetTimer(Handle(), option::kApplyAnswerTimer, option::kApplyAnswerTimeoutMs, nullptr);
-        return;
-    }
-    EndApplyWait();
+    if (answerDue) SetTimer(Handle(), option::kApplyAnswerTimer, option::kApplyAnswerTimeoutMs, nullptr);
+    else EndApplyWait();
+    if (m_session.LastApplySaved()) return true;
+    // The warning needs the pointer; OK and Apply stay disabled until the
+    // agent answers as after any apply.
+    if (GetCapture() == Handle()) ReleaseCapture();
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    WarningDialog warning(warning::kSaveFailedSkin);
+    warning.Show(Handle());
+    return false;
 }
 
 void OptionMainWindow::EndApplyWait() {

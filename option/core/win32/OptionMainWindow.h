@@ -64,7 +64,8 @@ private:
     void ChooseFunction(int entry);
     void CaptionAssignmentButtons();
 
-    void Apply(int mode);
+    // False when the files could not be saved (the user has been told).
+    bool Apply(int mode);
     void EndApplyWait();
     void CloseWindow();
     void DropEdits();

@@ -13,6 +13,7 @@ constexpr char kResetCurrentSkin[] = "skin_reset_current_warn.ini";
 constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
 constexpr char kDeleteMacroSkin[] = "skin_delete_macro_warn.ini";
 constexpr char kMacroSetSkin[] = "skin_macro_set_warn.ini";
+constexpr char kSaveFailedSkin[] = "skin_save_failed_warn.ini";
 }  // namespace warning
 
 class WarningDialog : public SkinnedDialog {

@@ -39,6 +39,8 @@ TEST(WarningLayouts_Keys, MatchTheDialogsButtons) {
         {"skin_delete_macro_warn", {"1", "2", "3"}},
         // OK and Cancel only.
         {"skin_macro_set_warn", {"1", "2"}},
+        // OK and the close button.
+        {"skin_save_failed_warn", {"1", "3"}},
     };
     for (const auto& [name, keys] : warnings) {
         Layout layout = LoadLayout(name);

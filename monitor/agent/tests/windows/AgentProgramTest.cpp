@@ -19,10 +19,9 @@ using agenttest::ProgramFolder;
 using agenttest::TransferLine;
 using agenttest::WaitFor;
 using agenttest::WaitForExit;
+using agenttest::WriteSharedBlock;
 
 constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
-constexpr char kSharedBlockName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Share_Data";
-constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
 constexpr UINT kMsgApply = 1224;
 constexpr UINT kMsgPresence = 1326;
 constexpr UINT kMsgApplyFinished = 1256;
@@ -96,25 +95,6 @@ void StartStandinOption(const ProgramFolder& folder) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
-}
-
-// Writes the block as Option does: whole, under the settings mutex.
-bool WriteSharedBlock(const SettingsBlock& block) {
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kSharedBlockName);
-    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSettingsMutexName);
-    bool written = false;
-    if (mapping && mutex) {
-        void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof block);
-        if (view && WaitForSingleObject(mutex, INFINITE) == WAIT_OBJECT_0) {
-            memcpy(view, &block, sizeof block);
-            ReleaseMutex(mutex);
-            written = true;
-        }
-        if (view) UnmapViewOfFile(view);
-    }
-    if (mapping) CloseHandle(mapping);
-    if (mutex) CloseHandle(mutex);
-    return written;
 }
 
 TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {

@@ -1,8 +1,11 @@
 #include "ProgramFolder.h"
 
+#include "monitor/agent/AgentConstants.h"
 #include "portio/TransferLog.h"
 #include "testing/DistFolder.h"
+#include "testing/ProgramRun.h"
 
+#include <cstring>
 #include <fstream>
 
 namespace agenttest {
@@ -124,9 +127,36 @@ std::vector<TransferLine> ProgramFolder::Transfers() const {
     return transfers;
 }
 
+std::string ProgramFolder::TransferLogPath() const { return m_path + kTransferLogName; }
+
 std::vector<std::string> ProgramFolder::OptionRecord() const { return ReadLines(m_path + "standin-option.log"); }
 
 std::vector<std::string> ProgramFolder::PortioCalls() const { return ReadLines(m_path + "portio-calls.log"); }
+
+bool WriteSharedBlock(const SettingsBlock& block) {
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, agent::kSharedBlockName);
+    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, agent::kSettingsMutexName);
+    bool written = false;
+    if (mapping && mutex) {
+        void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof block);
+        if (view && WaitForSingleObject(mutex, INFINITE) == WAIT_OBJECT_0) {
+            memcpy(view, &block, sizeof block);
+            ReleaseMutex(mutex);
+            written = true;
+        }
+        if (view) UnmapViewOfFile(view);
+    }
+    if (mapping) CloseHandle(mapping);
+    if (mutex) CloseHandle(mutex);
+    return written;
+}
+
+long RunPortioctl(const std::string& arguments, std::string* output) {
+    const std::string command = "\"" + testsupport::DistFolder() + "portioctl.exe\" --wait 30 " + arguments;
+    const testsupport::ProgramResult run = testsupport::RunProgram(command);
+    if (output) *output = run.output;
+    return run.timedOut ? -1 : static_cast<long>(run.exitCode);
+}
 
 long WaitForExit(HANDLE process, DWORD deadlineMilliseconds) {
     if (WaitForSingleObject(process, deadlineMilliseconds) != WAIT_OBJECT_0) return -1;

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "profile/SettingsBlock.h"
 #include "testing/TempFolder.h"
 
 namespace agenttest {
@@ -60,6 +61,7 @@ public:
 
     std::string SettingsValue(const char* section, const char* key) const;
     std::vector<TransferLine> Transfers() const;
+    std::string TransferLogPath() const;
     // Lines of the stand-in Option's record.
     std::vector<std::string> OptionRecord() const;
     // Lines of the recording portio.dll.
@@ -74,6 +76,14 @@ private:
     std::string m_missing;
     HANDLE m_agent = nullptr;
 };
+
+// Writes the block as Option does: whole, under the settings mutex; false
+// when no agent has made the block.
+bool WriteSharedBlock(const SettingsBlock& block);
+
+// Runs portioctl of the dist folder with these arguments; its exit code
+// (0 = the virtual mouse took the command), -1 when it did not end.
+long RunPortioctl(const std::string& arguments, std::string* output = nullptr);
 
 // Waits for a process to end; its exit code, or -1 on time-out.
 long WaitForExit(HANDLE process, DWORD deadlineMilliseconds = kDeadlineMilliseconds);

@@ -1,0 +1,52 @@
+// What the tests of Option with hostile files share: the slot files, and
+// an Apply that is waited for without opening the files it replaces.
+#pragma once
+
+#include "OptionFolder.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace optiontest {
+
+constexpr char kHostileMainSkin[] = "skin_main.ini";
+constexpr int kHostileApplyKey = 14;
+constexpr int kHostileSlotCount = 5;
+
+inline std::string SlotFile(const OptionFolder& folder, int slot) {
+    return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
+}
+
+inline std::string ProfileValue(const std::string& file, const char* key) {
+    char value[64] = {};
+    GetPrivateProfileStringA("Setting", key, "(none)", value, sizeof value, file.c_str());
+    return value;
+}
+
+// The file's last write time, or 0 when there is none. Read without opening
+// the file: a reader holding it open would make Option's replacement fail.
+inline uint64_t WriteTime(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
+// Apply by a click; true once every slot file but `skipped` has been
+// written anew and holds a whole profile.
+inline bool ApplyAndWaitForWholeFiles(const OptionFolder& folder, HWND option, int skipped = -1) {
+    uint64_t before[kHostileSlotCount];
+    for (int slot = 0; slot < kHostileSlotCount; ++slot) before[slot] = WriteTime(SlotFile(folder, slot));
+    if (!folder.Click(option, kHostileMainSkin, kHostileApplyKey)) return false;
+    const bool written = WaitFor([&] {
+        for (int slot = 0; slot < kHostileSlotCount; ++slot)
+            if (slot != skipped && WriteTime(SlotFile(folder, slot)) == before[slot]) return false;
+        return folder.ControlEnabled(option, kHostileMainSkin, kHostileApplyKey);
+    });
+    for (int slot = 0; slot < kHostileSlotCount; ++slot)
+        if (slot != skipped && ProfileValue(SlotFile(folder, slot), "ProFileName") == "(none)") return false;
+    return written;
+}
+
+}  // namespace optiontest

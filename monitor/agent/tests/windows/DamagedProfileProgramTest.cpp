@@ -20,9 +20,8 @@ using agenttest::DebugOutputCapture;
 using agenttest::ProgramFolder;
 using agenttest::TransferLine;
 using agenttest::WaitFor;
+using agenttest::WriteSharedBlock;
 
-constexpr char kSharedBlockName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Share_Data";
-constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
 constexpr UINT kMsgApply = 1224;
 // Transfers of a full write of five slots without macros: opening, five rate
 // and five level commands, five configuration and five button map reports
@@ -142,25 +141,6 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
         if (row.wholeDefault) EXPECT_EQ(map, kDefaultButtonMap);
         EXPECT_EQ(LevelByte(transfers, slot), 1);  // the first level
     }
-}
-
-// Writes the block as Option does: whole, under the settings mutex.
-bool WriteSharedBlock(const SettingsBlock& block) {
-    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, kSharedBlockName);
-    HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, kSettingsMutexName);
-    bool written = false;
-    if (mapping && mutex) {
-        void* view = MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof block);
-        if (view && WaitForSingleObject(mutex, INFINITE) == WAIT_OBJECT_0) {
-            memcpy(view, &block, sizeof block);
-            ReleaseMutex(mutex);
-            written = true;
-        }
-        if (view) UnmapViewOfFile(view);
-    }
-    if (mapping) CloseHandle(mapping);
-    if (mutex) CloseHandle(mutex);
-    return written;
 }
 
 // A block from another program whose slot 2 has the right button on

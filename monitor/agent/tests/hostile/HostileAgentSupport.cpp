@@ -10,7 +10,6 @@ namespace {
 
 constexpr uint8_t kProfileSelectCode = 0x02;
 constexpr size_t kMaxFaultsShown = 10;
-constexpr ULONGLONG kQuietMs = 2000;
 
 }  // namespace
 
@@ -32,19 +31,6 @@ bool Responsive(const ProgramFolder& folder, HWND window) {
     DWORD_PTR result = 0;
     return WaitForSingleObject(folder.AgentProcess(), 0) == WAIT_TIMEOUT &&
            SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result) != 0;
-}
-
-bool WaitForQuietLog(const ProgramFolder& folder) {
-    size_t last = folder.Transfers().size();
-    ULONGLONG lastChange = GetTickCount64();
-    return WaitFor([&] {
-        const size_t now = folder.Transfers().size();
-        if (now != last) {
-            last = now;
-            lastChange = GetTickCount64();
-        }
-        return GetTickCount64() - lastChange > kQuietMs;
-    });
 }
 
 void ExpectWellFormedTransfers(const ProgramFolder& folder) {

@@ -28,9 +28,6 @@ HWND StartAgentAndWaitForFirstWrite(ProgramFolder& folder);
 // Alive and answering its window messages.
 bool Responsive(const ProgramFolder& folder, HWND window);
 
-// Waits until the log has not grown for a while: the writer is idle.
-bool WaitForQuietLog(const ProgramFolder& folder);
-
 // Every logged transfer well formed, and the live mouse rejected nothing
 // (GoogleTest failures otherwise).
 void ExpectWellFormedTransfers(const ProgramFolder& folder);

@@ -18,6 +18,7 @@ namespace {
 using agenttest::ProgramFolder;
 using agenttest::TransferLine;
 using agenttest::WaitFor;
+using agenttest::WaitForQuietLog;
 using agenttest::WaitForExit;
 using agenttest::WriteSharedBlock;
 
@@ -65,20 +66,6 @@ void ExpectTransfers(const std::vector<TransferLine>& actual, size_t first, cons
 }
 
 size_t TransferCount(const ProgramFolder& folder) { return folder.Transfers().size(); }
-
-// Waits until the log has not grown for a while: the writer is idle.
-bool WaitForQuietLog(const ProgramFolder& folder) {
-    size_t last = TransferCount(folder);
-    ULONGLONG lastChange = GetTickCount64();
-    return WaitFor([&] {
-        const size_t now = TransferCount(folder);
-        if (now != last) {
-            last = now;
-            lastChange = GetTickCount64();
-        }
-        return GetTickCount64() - lastChange > 1500;
-    });
-}
 
 bool RecordHas(const ProgramFolder& folder, const std::string& line) {
     const auto record = folder.OptionRecord();

@@ -20,6 +20,7 @@ using agenttest::DebugOutputCapture;
 using agenttest::ProgramFolder;
 using agenttest::TransferLine;
 using agenttest::WaitFor;
+using agenttest::WaitForQuietLog;
 using agenttest::WriteSharedBlock;
 
 constexpr UINT kMsgApply = 1224;
@@ -78,20 +79,6 @@ void WriteDefaultFile(const std::string& path, int slot) {
     FillDefaults(*record, slot);
     PrivateProfileFiles files;
     WriteProfileFile(*record, files, path);
-}
-
-// Waits until the log has not grown for a while: the writer is idle.
-bool WaitForQuietLog(const ProgramFolder& folder) {
-    size_t last = folder.Transfers().size();
-    ULONGLONG lastChange = GetTickCount64();
-    return WaitFor([&] {
-        const size_t now = folder.Transfers().size();
-        if (now != last) {
-            last = now;
-            lastChange = GetTickCount64();
-        }
-        return GetTickCount64() - lastChange > 1500;
-    });
 }
 
 // Each slot file damaged in its own way; the first full write must give every

@@ -77,6 +77,9 @@ private:
     HANDLE m_agent = nullptr;
 };
 
+// Waits until the transfer log has not grown for a while: the writer is idle.
+bool WaitForQuietLog(const ProgramFolder& folder);
+
 // Writes the block as Option does: whole, under the settings mutex; false
 // when no agent has made the block.
 bool WriteSharedBlock(const SettingsBlock& block);

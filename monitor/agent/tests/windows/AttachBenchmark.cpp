@@ -132,22 +132,6 @@ size_t CompleteFullWriteEnd(const std::vector<agenttest::TransferLine>& log, siz
     return end;
 }
 
-// Waits until the log has not grown for a while: the writer is idle.
-bool WaitForQuietLog(const agenttest::ProgramFolder& folder) {
-    size_t last = folder.Transfers().size();
-    ULONGLONG lastChange = GetTickCount64();
-    return agenttest::WaitFor(
-        [&] {
-            const size_t now = folder.Transfers().size();
-            if (now != last) {
-                last = now;
-                lastChange = GetTickCount64();
-            }
-            return GetTickCount64() - lastChange > kQuietMs;
-        },
-        kWriteDeadlineMs);
-}
-
 size_t FirstTransferAfter(const std::vector<agenttest::TransferLine>& log, uint64_t microseconds) {
     size_t index = 0;
     while (index < log.size() && log[index].microseconds < microseconds) ++index;
@@ -211,7 +195,7 @@ int main() {
         PrintAgentLines(debug, attached - kReplugGapMs * 1000, lastTransfer, attached);
         printf("  %9.1f ms  first transfer\n", Milliseconds(attached, firstTransfer));
         printf("  %9.1f ms  last transfer (%zu transfers)\n", Milliseconds(attached, lastTransfer), full.size());
-        WaitForQuietLog(folder);
+        agenttest::WaitForQuietLog(folder, kQuietMs, kWriteDeadlineMs);
     }
 
     // Quick cycles, each a detach and an attach; the last one leaves the mouse attached.
@@ -234,7 +218,7 @@ int main() {
         return 1;
     }
     // A later full write may follow (the quiet wait itself is not measured).
-    WaitForQuietLog(folder);
+    agenttest::WaitForQuietLog(folder, kQuietMs, kWriteDeadlineMs);
     const auto log = folder.Transfers();
     end = CompleteFullWriteEnd(log, from, full);
     printf("%d attach cycles in %.1f ms; from the last attach:\n", kCycles, Milliseconds(cyclesStarted, lastAttach));

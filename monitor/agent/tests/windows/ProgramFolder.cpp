@@ -16,9 +16,6 @@ constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
 constexpr UINT kCommandExit = 6002;
 constexpr char kTransferLogName[] = "transfers.log";
 
-// The writer is idle when the transfer log has not grown for this long.
-constexpr ULONGLONG kQuietLogMs = 2000;
-
 }  // namespace
 
 bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds) {
@@ -130,17 +127,19 @@ std::vector<TransferLine> ProgramFolder::Transfers() const {
     return transfers;
 }
 
-bool WaitForQuietLog(const ProgramFolder& folder) {
+bool WaitForQuietLog(const ProgramFolder& folder, ULONGLONG quietMs, DWORD deadlineMilliseconds) {
     size_t last = folder.Transfers().size();
     ULONGLONG lastChange = GetTickCount64();
-    return WaitFor([&] {
-        const size_t now = folder.Transfers().size();
-        if (now != last) {
-            last = now;
-            lastChange = GetTickCount64();
-        }
-        return GetTickCount64() - lastChange > kQuietLogMs;
-    });
+    return WaitFor(
+        [&] {
+            const size_t now = folder.Transfers().size();
+            if (now != last) {
+                last = now;
+                lastChange = GetTickCount64();
+            }
+            return GetTickCount64() - lastChange > quietMs;
+        },
+        deadlineMilliseconds);
 }
 
 std::string ProgramFolder::TransferLogPath() const { return m_path + kTransferLogName; }

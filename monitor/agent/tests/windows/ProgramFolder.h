@@ -77,8 +77,10 @@ private:
     HANDLE m_agent = nullptr;
 };
 
-// Waits until the transfer log has not grown for a while: the writer is idle.
-bool WaitForQuietLog(const ProgramFolder& folder);
+// Waits until the transfer log has not grown for `quietMs`: the writer is idle.
+constexpr ULONGLONG kQuietLogMs = 2000;
+bool WaitForQuietLog(const ProgramFolder& folder, ULONGLONG quietMs = kQuietLogMs,
+                     DWORD deadlineMilliseconds = kDeadlineMilliseconds);
 
 // Writes the block as Option does: whole, under the settings mutex; false
 // when no agent has made the block.

@@ -27,10 +27,9 @@ std::vector<uint8_t> WellFormed(uint8_t code, uint8_t first, uint8_t second) {
     return command;
 }
 
-unsigned Rejections(const MouseCounters& counters) {
-    return counters.BadCheckBytes + counters.UnexpectedChunks + counters.BadLengths + counters.UnknownCommands +
-           counters.BadParameters;
-}
+// Every rejection of the transfer itself; an abandoned report is counted
+// besides, on the command that cut it short.
+unsigned Rejections(const MouseCounters& counters) { return counters.Violations() - counters.IncompleteReports; }
 
 }  // namespace
 

@@ -2,7 +2,8 @@
 # Builds the fuzz targets and runs each for a bounded time on a scratch copy
 # of its committed seed corpus (fuzz/corpus/<target>), one after another.
 #   scripts/fuzz.sh [seconds-per-target] [target...]
-# FUZZ_MAX_RUNS=<n> also ends each target after n executions. Prints
+# FUZZ_MAX_RUNS=<n> also ends each target after n executions; FUZZ_SEED=<n>
+# fixes libFuzzer's random seed (0, the default, picks one). Prints
 # executions per target; fails when a target crashed, leaving the crashing
 # input in build/fuzz/runs/<target>/ (override with BUILD_ROOT).
 set -euo pipefail
@@ -33,7 +34,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$run/corpus"
     if [ -d "$root/fuzz/corpus/$target" ]; then cp -r "$root/fuzz/corpus/$target/." "$run/corpus/"; fi
     status=0
-    "$fuzzers/$target" -max_total_time="$seconds" -runs="${FUZZ_MAX_RUNS:--1}" -timeout="$input_timeout" -print_final_stats=1 \
+    "$fuzzers/$target" -max_total_time="$seconds" -runs="${FUZZ_MAX_RUNS:--1}" -seed="${FUZZ_SEED:-0}" -timeout="$input_timeout" -print_final_stats=1 \
         -artifact_prefix="$run/" "$run/corpus" >"$run/log" 2>&1 || status=$?
     executions="$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log" | tail -1)"
     speed="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$run/log" | tail -1)"

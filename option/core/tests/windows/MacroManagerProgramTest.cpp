@@ -142,29 +142,41 @@ bool VisibleMenuOpen() {
     return menu && IsWindowVisible(menu);
 }
 
+// The macro page of a started Option, with one new macro typed into the
+// in-place edit of the empty name list and committed with Return.
+struct MacroPage {
+    HWND option = nullptr;
+    HWND manager = nullptr;
+    HWND names = nullptr;
+    HWND events = nullptr;
+};
+
+// False when a step fails: no window, a list that was not empty, or the name
+// not committed (the edit still there or the new macro not selected).
+bool OpenPageWithNewMacro(OptionFolder& folder, const char* name, MacroPage& page) {
+    page.option = folder.StartOption();
+    if (!page.option || !folder.Click(page.option, kMainSkin, kMacroTabKey)) return false;
+    page.manager = FindWindowExA(page.option, nullptr, nullptr, kManagerTitle);
+    if (!page.manager || !WaitFor([&] { return IsWindowVisible(page.manager) != FALSE; })) return false;
+    page.names = GetDlgItem(page.manager, kNameListId);
+    page.events = GetDlgItem(page.manager, kEventListId);
+    if (!page.names || !page.events || RowCount(page.names) != 0) return false;
+    if (!folder.Click(page.manager, kManagerSkin, kNewKey)) return false;
+    if (!WaitFor([&] { return RowCount(page.names) == 1; })) return false;
+    OptionFolder::Type(name);
+    OptionFolder::PressKey(VK_RETURN);
+    return WaitFor([&] { return FindWindowExA(page.names, nullptr, "Edit", nullptr) == nullptr; }) &&
+           WaitFor([&] { return SendMessageA(page.names, LB_GETCURSEL, 0, 0) == 0; });
+}
+
 TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     OptionFolder folder;
     REQUIRE_READY(folder);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
-    ASSERT_NE(manager, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
-    HWND names = GetDlgItem(manager, kNameListId);
-    HWND events = GetDlgItem(manager, kEventListId);
-    ASSERT_NE(names, nullptr);
-    ASSERT_NE(events, nullptr);
-    EXPECT_EQ(RowCount(names), 0);
-
     // New macro: the name is typed into the in-place edit; blanks around it go.
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
-    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
-    OptionFolder::Type("  Jump ");
-    OptionFolder::PressKey(VK_RETURN);
-    // Committed: the edit is gone and the new macro is the selected one.
-    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(names, nullptr, "Edit", nullptr) == nullptr; }));
-    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    MacroPage page;
+    ASSERT_TRUE(OpenPageWithNewMacro(folder, "  Jump ", page));
+    HWND manager = page.manager;
+    HWND events = page.events;
 
     // Record with pauses: Shift held over A, then a pause before the release.
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
@@ -238,18 +250,10 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
 TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
     OptionFolder folder;
     REQUIRE_READY(folder);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
-    ASSERT_NE(manager, nullptr);
-    HWND names = GetDlgItem(manager, kNameListId);
-    HWND events = GetDlgItem(manager, kEventListId);
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
-    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
-    OptionFolder::Type("Loop");
-    OptionFolder::PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    MacroPage page;
+    ASSERT_TRUE(OpenPageWithNewMacro(folder, "Loop", page));
+    HWND manager = page.manager;
+    HWND events = page.events;
 
     // A down, a pause, A up: three lines.
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
@@ -303,18 +307,12 @@ TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
 TEST(MacroManagerProgram, RecordingEndsWhenThePageIsHidden) {
     OptionFolder folder;
     REQUIRE_READY(folder);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
-    ASSERT_NE(manager, nullptr);
-    HWND names = GetDlgItem(manager, kNameListId);
-    HWND events = GetDlgItem(manager, kEventListId);
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
-    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
-    OptionFolder::Type("Held");
-    OptionFolder::PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
+    MacroPage page;
+    ASSERT_TRUE(OpenPageWithNewMacro(folder, "Held", page));
+    HWND option = page.option;
+    HWND manager = page.manager;
+    HWND names = page.names;
+    HWND events = page.events;
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
     ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
     Key('C', false);

@@ -15,13 +15,34 @@ MemoryIniFiles::Section* FindSection(MemoryIniFiles::File& file, const char* nam
     return nullptr;
 }
 
-std::string* FindKey(MemoryIniFiles::Section& section, const char* key) {
-    for (auto& entry : section.keys)
-        if (SameName(entry.first, key)) return &entry.second;
-    return nullptr;
-}
+char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 }  // namespace
+
+size_t MemoryIniFiles::Section::NoCaseHash::operator()(const std::string& key) const {
+    size_t hash = 14695981039346656037ull;  // FNV-1a
+    for (char c : key) hash = (hash ^ static_cast<uint8_t>(LowerCase(c))) * 1099511628211ull;
+    return hash;
+}
+
+bool MemoryIniFiles::Section::NoCaseEqual::operator()(const std::string& a, const std::string& b) const {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerCase(a[i]) != LowerCase(b[i])) return false;
+    return true;
+}
+
+std::string* MemoryIniFiles::Section::Find(const std::string& key) {
+    auto found = index.find(key);
+    return found == index.end() ? nullptr : &keys[found->second].second;
+}
+
+// A repeated key is kept in the text but only its first entry is read, as
+// the private-profile functions do.
+void MemoryIniFiles::Section::Append(const std::string& key, const std::string& value) {
+    index.emplace(key, keys.size());
+    keys.emplace_back(key, value);
+}
 
 int32_t ParseProfileInt(const std::string& text) {
     size_t i = 0;
@@ -99,11 +120,11 @@ void MemoryIniFiles::SetValue(const std::string& path, const std::string& sectio
     File& file = m_files[path];
     Section* found = FindSection(file, section.c_str());
     if (!found) {
-        file.push_back(Section{section, {}});
+        file.push_back(Section{section, {}, {}});
         found = &file.back();
     }
-    if (std::string* existing = FindKey(*found, key.c_str())) *existing = value;
-    else found->keys.emplace_back(key, value);
+    if (std::string* existing = found->Find(key)) *existing = value;
+    else found->Append(key, value);
 }
 
 bool MemoryIniFiles::GetValue(const std::string& path, const std::string& section, const std::string& key,
@@ -113,7 +134,7 @@ bool MemoryIniFiles::GetValue(const std::string& path, const std::string& sectio
     auto& mutableFile = const_cast<File&>(file->second);
     Section* found = FindSection(mutableFile, section.c_str());
     if (!found) return false;
-    std::string* existing = FindKey(*found, key.c_str());
+    std::string* existing = found->Find(key);
     if (!existing) return false;
     value = *existing;
     return true;
@@ -136,13 +157,13 @@ void MemoryIniFiles::SetText(const std::string& path, const std::string& bytes) 
         start = end + 1;
         size_t close = line.find(']');
         if (!line.empty() && line[0] == '[' && close != std::string::npos) {
-            file.push_back(Section{line.substr(1, close - 1), {}});
+            file.push_back(Section{line.substr(1, close - 1), {}, {}});
             continue;
         }
         size_t equals = line.find('=');
         if (equals == std::string::npos || file.empty()) continue;
         std::string key = trim(line.substr(0, equals));
-        if (!key.empty()) file.back().keys.emplace_back(key, trim(line.substr(equals + 1)));
+        if (!key.empty()) file.back().Append(key, trim(line.substr(equals + 1)));
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,18 @@ public:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> keys;  // in file order
+        // Key name (any case) -> position of its first entry in keys, so a
+        // look-up does not compare every key of a long section.
+        struct NoCaseHash {
+            size_t operator()(const std::string& key) const;
+        };
+        struct NoCaseEqual {
+            bool operator()(const std::string& a, const std::string& b) const;
+        };
+        std::unordered_map<std::string, size_t, NoCaseHash, NoCaseEqual> index;
+
+        std::string* Find(const std::string& key);
+        void Append(const std::string& key, const std::string& value);
     };
     using File = std::vector<Section>;
 

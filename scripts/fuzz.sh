@@ -26,6 +26,11 @@ if [ "${#targets[@]}" -eq 0 ]; then
     done
 fi
 
+# A smaller quarantine and shorter allocation stacks than ASan's defaults:
+# use-after-free is still caught for recent frees, and the targets that
+# allocate on every key run about a fifth faster.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16:malloc_context_size=5}"
+
 failed=()
 printf '%-26s %12s %10s  %s\n' target executions exec/s result
 for target in "${targets[@]}"; do

@@ -34,6 +34,12 @@ constexpr int kFirstSlotKey = 5;
 constexpr int kSlotCount = optiontest::kHostileSlotCount;
 constexpr DWORD kAnswerMs = 30000;
 constexpr int kGoodMacroCount = 3;
+constexpr int kMacroTabKey = 37;
+constexpr char kManagerSkin[] = "skin_macro_manager.ini";
+constexpr char kManagerTitle[] = "Macro Manager";
+constexpr int kManagerOkKey = 1;
+constexpr int kManagerImportKey = 12;
+constexpr int kMacroNameListId = 4096;
 
 // Every damage a file can come with.
 const Damage kEveryDamage[] = {Damage::Missing, Damage::Empty,   Damage::Truncated,       Damage::RandomBytes,
@@ -57,6 +63,18 @@ std::vector<std::string> WriteGoodSlotFiles(const OptionFolder& folder) {
         written.push_back(testsupport::ReadWholeFile(SlotFile(folder, slot)));
     }
     return written;
+}
+
+// Macros "Macro 0".."Macro 2", one key press each, saved as the macro file.
+bool SaveGoodMacros(MacroList& list) {
+    for (int i = 0; i < kGoodMacroCount; ++i) {
+        MacroRecord record{};
+        SetMacroName(record, "Macro " + std::to_string(i));
+        record.EventCount = 1;
+        record.Events[0] = {0x04, kMacroActionPress, 10};
+        list.Append(record);
+    }
+    return list.Save();
 }
 
 // Started, visible and answering; the main window or null.
@@ -127,14 +145,7 @@ TEST(OptionDamagedFiles_MacroFile, StartsAndKeepsEveryReadableMacro) {
         REQUIRE_READY(folder);
         WindowsIniFileStore store;
         MacroList list(store, folder.Path());
-        for (int i = 0; i < kGoodMacroCount; ++i) {
-            MacroRecord record{};
-            SetMacroName(record, "Macro " + std::to_string(i));
-            record.EventCount = 1;
-            record.Events[0] = {0x04, kMacroActionPress, 10};
-            list.Append(record);
-        }
-        ASSERT_TRUE(list.Save());
+        ASSERT_TRUE(SaveGoodMacros(list));
         const std::string path = list.FilePath();
         ASSERT_TRUE(testsupport::WriteDamagedFile(path, testsupport::ReadWholeFile(path), row.damage));
         HWND option = StartAndAnswer(folder);
@@ -238,6 +249,72 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         EXPECT_NE(ProfileValue(target, "ProFileName"), "(none)");
         EXPECT_NE(FindWindowA(nullptr, kOptionTitle), nullptr);
         EXPECT_EQ(GetFileAttributesA((target + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    }
+}
+
+// A damaged exported macro chosen through the macro page's Import button:
+// refused (the list and, after OK, the macro file hold the three macros) or
+// taken whole under a new name; the chosen file is never written.
+TEST(OptionDamagedFiles_MacroImport, RefusedOrTakenWholeChosenFileUntouched) {
+    struct Row {
+        Damage damage;
+        bool taken;
+    };
+    const Row rows[] = {
+        {Damage::Empty, false},    {Damage::Truncated, false}, {Damage::RandomBytes, false},
+        {Damage::Zeros, false},    {Damage::Binary, false},    {Damage::OneDigitChanged, false},
+        {Damage::LongLine, false}, {Damage::WideText, true},   {Damage::Directory, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testsupport::DamageName(row.damage));
+        OptionFolder folder;
+        REQUIRE_READY(folder);
+        WindowsIniFileStore store;
+        MacroList list(store, folder.Path());
+        ASSERT_TRUE(SaveGoodMacros(list));
+        const std::string chosen = folder.Path() + "chosen.macro";
+        ASSERT_TRUE(list.Export(0, chosen));
+        ASSERT_TRUE(testsupport::WriteDamagedFile(chosen, testsupport::ReadWholeFile(chosen), row.damage));
+        const std::string chosenBytes = testsupport::ReadWholeFile(chosen);
+
+        HWND option = StartAndAnswer(folder);
+        ASSERT_NE(option, nullptr);
+        ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
+        HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+        ASSERT_NE(manager, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
+        HWND names = GetDlgItem(manager, kMacroNameListId);
+        ASSERT_EQ(SendMessageA(names, LB_GETCOUNT, 0, 0), kGoodMacroCount);
+        ASSERT_TRUE(folder.Click(manager, kManagerSkin, kManagerImportKey));
+        HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
+        ASSERT_NE(fileDialog, nullptr);
+        SetForegroundWindow(fileDialog);
+        OptionFolder::Type(chosen);
+        OptionFolder::PressKey(VK_RETURN);
+        // A folder name opens the folder in the dialog instead: cancel it.
+        if (row.damage == Damage::Directory && !WaitFor([&] { return !IsWindow(fileDialog); }, 2000))
+            OptionFolder::PressKey(VK_ESCAPE);
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
+        DWORD_PTR result = 0;
+        ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
+        const int expected = kGoodMacroCount + (row.taken ? 1 : 0);
+        EXPECT_EQ(SendMessageA(names, LB_GETCOUNT, 0, 0), expected);
+
+        // OK writes the list: every macro in it readable, the good ones first.
+        const uint64_t before = WriteTime(list.FilePath());
+        ASSERT_TRUE(folder.Click(manager, kManagerSkin, kManagerOkKey));
+        ASSERT_TRUE(WaitFor([&] { return WriteTime(list.FilePath()) != before; }));
+        MacroList reread(store, folder.Path());
+        reread.Load();
+        ASSERT_EQ(reread.Count(), static_cast<size_t>(expected));
+        for (int i = 0; i < kGoodMacroCount; ++i) {
+            EXPECT_EQ(MacroName(reread.At(i)), "Macro " + std::to_string(i));
+        }
+        // The name was taken: the import is renamed with a number.
+        if (row.taken) {
+            EXPECT_EQ(MacroName(reread.At(kGoodMacroCount)), "Macro 01");
+        }
+        EXPECT_EQ(testsupport::ReadWholeFile(chosen), chosenBytes);
     }
 }
 

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kImportedButtonFlags = 6;  // entries 0..5
 constexpr char kMissing[] = "\x01missing";
+constexpr char kOtherMissing[] = "\x02missing";
 
 std::string Trimmed(const std::string& text) {
     const char* blanks = " \t\r\n";
@@ -31,8 +32,14 @@ bool SameIgnoringCase(const std::string& left, const std::string& right) {
 bool HoldsProfileKeys(IniFileSystem& iniFiles, const std::string& path) {
     std::unique_ptr<IniAccessor> file = iniFiles.Open(path);
     if (!file) return false;
-    for (const ProfileField& field : ProfileFieldsInReadOrder())
-        if (file->GetString(kProfileSection, field.key.c_str(), kMissing) != kMissing) return true;
+    // A key is there when the text read does not depend on the default
+    // (whatever the value, even one equal to a default).
+    for (const ProfileField& field : ProfileFieldsInReadOrder()) {
+        const char* key = field.key.c_str();
+        if (file->GetString(kProfileSection, key, kMissing) != kMissing ||
+            file->GetString(kProfileSection, key, kOtherMissing) != kOtherMissing)
+            return true;
+    }
     return false;
 }
 

@@ -94,6 +94,18 @@ constexpr MapRow kMapTable[] = {
 
 constexpr int kEntrySize = 4;
 
+// Row of each function code in the table (the first if one repeats), -1 for
+// none: a full write looks up hundreds of entries.
+struct MapIndex {
+    int16_t row[256];
+    constexpr MapIndex() : row() {
+        for (int16_t& r : row) r = -1;
+        for (size_t i = 0; i < sizeof kMapTable / sizeof kMapTable[0]; ++i)
+            if (row[kMapTable[i].FunctionCode] < 0) row[kMapTable[i].FunctionCode] = static_cast<int16_t>(i);
+    }
+};
+constexpr MapIndex kMapIndex;
+
 }  // namespace
 
 bool operator==(const MapEntry& left, const MapEntry& right) {
@@ -102,9 +114,8 @@ bool operator==(const MapEntry& left, const MapEntry& right) {
 }
 
 MapEntry TableMapEntry(uint8_t functionCode) {
-    for (const MapRow& row : kMapTable)
-        if (row.FunctionCode == functionCode) return row.Entry;
-    return {0, 0, 0, 0};
+    const int row = kMapIndex.row[functionCode];
+    return row < 0 ? MapEntry{0, 0, 0, 0} : kMapTable[row].Entry;
 }
 
 MapEntry BuildMapEntry(const ProfileRecord& record, int slot, int button) {

@@ -62,14 +62,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The record starts as one slot's defaults, as the loader fills it.
     auto before = std::make_unique<ProfileRecord>();
     memset(before.get(), 0, sizeof(ProfileRecord));
-    FillDefaults(*before, data[0] % kSlotCount);
+    FillDefaults(*before, (data[0] & 0x7F) % kSlotCount);
     auto record = std::make_unique<ProfileRecord>(*before);
     FUZZ_CHECK(ReadProfileFile(*record, files, kPath));
     for (const ProfileField& field : ProfileFieldsInReadOrder())
         CheckField(field, reinterpret_cast<const uint8_t*>(before.get()) + field.offset,
                    reinterpret_cast<const uint8_t*>(record.get()) + field.offset, files);
 
-    // Written and read into a cleared record: every field as it was.
+    // Written and read into a cleared record: every field as it was. Half
+    // the inputs (by the first byte's top bit) skip this: it costs more than
+    // the reading above.
+    if (data[0] & 0x80) return 0;
     FUZZ_CHECK(WriteProfileFile(*record, files, kCopyPath));
     auto again = std::make_unique<ProfileRecord>();
     memset(again.get(), 0, sizeof(ProfileRecord));

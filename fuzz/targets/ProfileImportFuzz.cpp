@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstring>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -43,14 +44,22 @@ bool SameName(const std::string& a, const std::string& b) {
     return true;
 }
 
+std::string LowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 // The model of "a profile file": some key of the profile section (any case)
 // is a key of the profile file.
 bool TextHoldsProfileKeys(const std::string& text) {
+    static const std::set<std::string> kKeys = [] {
+        std::set<std::string> keys;
+        for (const ProfileField& field : ProfileFieldsInReadOrder()) keys.insert(LowerCase(field.key));
+        return keys;
+    }();
     bool holds = false;
     ReadIniText(text, [&](const std::string& section, const std::string& key, const std::string&) {
-        if (holds || !SameName(section.c_str(), kProfileSection)) return;
-        for (const ProfileField& field : ProfileFieldsInReadOrder())
-            if (SameName(field.key, KeyName(key))) holds = true;
+        if (!holds && SameName(section.c_str(), kProfileSection)) holds = kKeys.count(LowerCase(KeyName(key))) != 0;
     });
     return holds;
 }

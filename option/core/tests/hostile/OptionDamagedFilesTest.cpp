@@ -27,7 +27,6 @@ using testsupport::Damage;
 
 constexpr const char* kMainSkin = optiontest::kHostileMainSkin;
 constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
-constexpr char kFileDialogClass[] = "#32770";
 constexpr int kImportKey = 2;
 constexpr int kApplyKey = optiontest::kHostileApplyKey;
 constexpr int kFirstSlotKey = 5;
@@ -229,11 +228,8 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         const std::string target = SlotFile(folder, 2);
         const uint64_t before = WriteTime(target);
         ASSERT_TRUE(folder.Click(option, kMainSkin, kImportKey));
-        HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
+        HWND fileDialog = folder.EnterInFileDialog(option, chosen);
         ASSERT_NE(fileDialog, nullptr);
-        SetForegroundWindow(fileDialog);
-        OptionFolder::Type(chosen);
-        OptionFolder::PressKey(VK_RETURN);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
         DWORD_PTR result = 0;
         ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
@@ -286,11 +282,8 @@ TEST(OptionDamagedFiles_MacroImport, RefusedOrTakenWholeChosenFileUntouched) {
         HWND names = GetDlgItem(manager, kMacroNameListId);
         ASSERT_EQ(SendMessageA(names, LB_GETCOUNT, 0, 0), kGoodMacroCount);
         ASSERT_TRUE(folder.Click(manager, kManagerSkin, kManagerImportKey));
-        HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
+        HWND fileDialog = folder.EnterInFileDialog(option, chosen);
         ASSERT_NE(fileDialog, nullptr);
-        SetForegroundWindow(fileDialog);
-        OptionFolder::Type(chosen);
-        OptionFolder::PressKey(VK_RETURN);
         // A folder name opens the folder in the dialog instead: cancel it.
         if (row.damage == Damage::Directory && !WaitFor([&] { return !IsWindow(fileDialog); }, 2000))
             OptionFolder::PressKey(VK_ESCAPE);

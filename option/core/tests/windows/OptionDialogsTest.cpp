@@ -14,7 +14,6 @@ using optiontest::WaitFor;
 constexpr char kMainSkin[] = "skin_main.ini";
 constexpr char kProfileSkin[] = "skin_profile.ini";
 constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
-constexpr char kFileDialogClass[] = "#32770";
 constexpr UINT kMsgApply = 1224;
 // Keys of the main window's skin.
 constexpr int kNewProfileKey = 1;
@@ -99,11 +98,7 @@ TEST(OptionDialogs_Import, ProfileFileIntoSlotTwoIsWrittenAndApplied) {
     const std::vector<uint8_t> buttonMapOfSlotTwo = {0x0D, 0x03, 0x80, 0x00, 0x00, 0x00, 0x00, 0x6F};
     const size_t mapsBefore = folder.CountTransfers(buttonMapOfSlotTwo);
     ASSERT_TRUE(folder.Click(option, kMainSkin, kImportKey));
-    HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
-    ASSERT_NE(fileDialog, nullptr);
-    SetForegroundWindow(fileDialog);
-    OptionFolder::Type(chosen);
-    OptionFolder::PressKey(VK_RETURN);
+    ASSERT_NE(folder.EnterInFileDialog(option, chosen), nullptr);
     const std::string target = SlotFile(folder, 2);
     EXPECT_TRUE(WaitFor([&] { return ProfileValue(target, "ProFileName") == "Imported"; }));
     EXPECT_EQ(ProfileValue(target, "PollingRate"), "1");
@@ -121,12 +116,9 @@ TEST(OptionDialogs_Export, CurrentProfileIsWrittenToTheChosenFile) {
     ASSERT_NE(option, nullptr);
     ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 3));
     ASSERT_TRUE(folder.Click(option, kMainSkin, kExportKey));
-    HWND fileDialog = folder.WaitForWindowOfClass(kFileDialogClass, option);
-    ASSERT_NE(fileDialog, nullptr);
-    SetForegroundWindow(fileDialog);
     const std::string exported = folder.Path() + "exported.gmp";
-    OptionFolder::Type(exported);
-    OptionFolder::PressKey(VK_RETURN);
+    HWND fileDialog = folder.EnterInFileDialog(option, exported);
+    ASSERT_NE(fileDialog, nullptr);
     EXPECT_TRUE(WaitFor([&] { return ProfileValue(exported, "ProFileName") == "Default4"; }));
     EXPECT_EQ(ProfileValue(exported, "PollingRate"), "2");
     EXPECT_EQ(GetFileAttributesA((exported + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);

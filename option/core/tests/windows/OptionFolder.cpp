@@ -335,6 +335,15 @@ HWND OptionFolder::WaitForWindowOfClass(const char* className, HWND except) cons
     return search.found;
 }
 
+HWND OptionFolder::EnterInFileDialog(HWND mainWindow, const std::string& path) const {
+    HWND dialog = WaitForWindowOfClass("#32770", mainWindow);
+    if (!dialog) return nullptr;
+    SetForegroundWindow(dialog);
+    Type(path);
+    PressKey(VK_RETURN);
+    return dialog;
+}
+
 HWND OptionFolder::WaitForDialog(HWND mainWindow) const {
     DialogSearch search{GetProcessId(m_option), mainWindow, nullptr, kDialogClass};
     WaitFor([&] {

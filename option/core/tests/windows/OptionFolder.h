@@ -71,6 +71,9 @@ public:
     static void PressKey(WORD virtualKey);
     // A visible window of the Option process with this class, other than `except`.
     HWND WaitForWindowOfClass(const char* className, HWND except) const;
+    // Waits for Option's file dialog, types the path into it and presses
+    // Return, as a user does; the dialog, or null when none opened.
+    HWND EnterInFileDialog(HWND mainWindow, const std::string& path) const;
     // The enabled state of the control at the centre of the key's rectangle.
     bool ControlEnabled(HWND window, const std::string& skinFile, int key) const;
     // A visible dialog of the Option process other than the main window.

@@ -54,7 +54,7 @@ void Engine::ScrollStep(int step) { m_tilt.Step(step); }
 void Engine::ButtonAction(uint16_t data) {
     const int button = data & 0xFF;
     const bool press = (data >> 8) == 0;
-    if (!InRange(button, kFirstButton, kLastButton)) return;
+    if (m_shuttingDown || !InRange(button, kFirstButton, kLastButton)) return;
     // A release lets up the keys its press put down, even when a profile
     // switch gave the button another function meanwhile.
     const auto held = m_heldCombinations.find(button);
@@ -149,7 +149,9 @@ void Engine::ProgramLaunch(int button) {
     m_platform.SystemShell.Open(std::string(entry.ProgramPath, strnlen(entry.ProgramPath, sizeof entry.ProgramPath)));
 }
 
-void Engine::MediaCommand(int command, int release) { m_media.Command(command, release); }
+void Engine::MediaCommand(int command, int release) {
+    if (!m_shuttingDown) m_media.Command(command, release);
+}
 
 void Engine::ForegroundCheck() { m_switcher.ForegroundCheck(); }
 
@@ -160,6 +162,7 @@ void Engine::ProfileSelectWritten(int slot) { m_notices.Profile(slot, true); }
 void Engine::PlayMacro() { m_macros.Play(); }
 
 void Engine::BeginShutdown() {
+    m_shuttingDown = true;
     m_host.StopTimer(kTimerKeyRepeat);
     m_media.Stop();
     for (const auto& held : m_heldCombinations) m_keys.ReleaseCombination(held.second);

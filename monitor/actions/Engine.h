@@ -70,6 +70,9 @@ private:
     bool m_firstRepeat = false;
     // Combinations pressed and not yet released, by button number.
     std::map<int, uint32_t> m_heldCombinations;
+    // Set when shutdown begins: an event still dispatched after that (or
+    // while the held keys go up) puts no key down that nobody would release.
+    bool m_shuttingDown = false;
 };
 
 }  // namespace actions

@@ -131,6 +131,12 @@ TEST(KeyCombination_Shutdown, ReleasesHeldCombinationAndStopsTimers) {
     fixture.engine.BeginShutdown();
     EXPECT_EQ(KeyLines(fixture.recorder), (std::vector<std::string>{"key 41 2", "key 11 2"}));
     EXPECT_TRUE(fixture.host.Timers.empty());
+    // Events still dispatched afterwards put nothing down.
+    fixture.recorder.Lines.clear();
+    fixture.engine.ButtonAction(EngineFixture::Press(1));
+    fixture.engine.MediaCommand(38, 0);
+    EXPECT_TRUE(KeyLines(fixture.recorder).empty());
+    EXPECT_TRUE(fixture.host.Timers.empty());
 }
 
 TEST(ButtonAction_OutOfRangeOrOtherCodes, DoNothing) {

@@ -4,6 +4,7 @@
 #include "herald/HeraldConstants.h"
 #include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
+#include "testing/PointerInput.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -120,11 +121,7 @@ HWND CreateBackdrop() {
 
 void ClickAt(POINT point) {
     SetCursorPos(point.x, point.y);
-    INPUT clicks[2]{};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    testsupport::SendClickAt(point);
 }
 
 #define REQUIRE_READY(folder) \

@@ -12,6 +12,7 @@
 #include "OptionFolder.h"
 #include "portio/TransferLog.h"
 #include "testing/DistFolder.h"
+#include "testing/PointerInput.h"
 #include "testing/ProgramRun.h"
 
 namespace {
@@ -65,11 +66,7 @@ void RightClickRow(HWND list, int row) {
     const int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     POINT point{(place.left + place.right) / 2, place.top + rowHeight * row + rowHeight / 2};
     OptionFolder::MovePointerAndWait(point.x, point.y);
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
-    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
-    SendInput(2, input, sizeof(INPUT));
+    testsupport::SendClickAt(point, true);
 }
 
 LRESULT RowCount(HWND list) { return SendMessageA(list, LB_GETCOUNT, 0, 0); }

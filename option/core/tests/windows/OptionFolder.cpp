@@ -6,6 +6,7 @@
 #include "portio/TransferLog.h"
 #include "testing/DistFolder.h"
 #include "testing/PointerHandOver.h"
+#include "testing/PointerInput.h"
 
 namespace optiontest {
 
@@ -16,7 +17,6 @@ constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
 constexpr UINT kAgentExitCommand = 6002;
 constexpr char kTransferLogName[] = "transfers.log";
 constexpr char kDialogClass[] = "FrameDialog";
-constexpr int kAbsoluteScale = 65535;
 // The writer is idle when the log has not grown for this long.
 constexpr ULONGLONG kQuietLogMs = 1500;
 // Text on the dark skin is at least this light in every channel.
@@ -55,15 +55,6 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
         return FALSE;
     }
     return TRUE;
-}
-
-void SendMouse(DWORD flags, int x, int y) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * kAbsoluteScale / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = y * kAbsoluteScale / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
 }
 
 }  // namespace
@@ -232,8 +223,7 @@ bool OptionFolder::KeyCentre(HWND window, const std::string& skinFile, int key, 
 }
 
 void OptionFolder::MovePointer(int x, int y) {
-    SetCursorPos(x, y);
-    SendMouse(MOUSEEVENTF_MOVE, x, y);
+    testsupport::MovePointerTo(POINT{x, y});
 }
 
 void OptionFolder::MovePointerAndWait(int x, int y) {
@@ -243,13 +233,12 @@ void OptionFolder::MovePointerAndWait(int x, int y) {
 
 void OptionFolder::ClickAt(int x, int y) {
     MovePointerAndWait(x, y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
-    SendMouse(MOUSEEVENTF_LEFTUP, x, y);
+    testsupport::SendClickAt(POINT{x, y});
 }
 
 bool OptionFolder::DragFromTo(HWND target, POINT from, POINT to) {
     MovePointerAndWait(from.x, from.y);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
+    testsupport::SendLeftButtonAt(from, true);
     const DWORD thread = GetWindowThreadProcessId(target, nullptr);
     auto captureIs = [thread](HWND expected) {
         GUITHREADINFO info{};
@@ -259,7 +248,7 @@ bool OptionFolder::DragFromTo(HWND target, POINT from, POINT to) {
     const bool captured = WaitFor([&] { return captureIs(target); });
     for (int step = 1; step <= kDragSteps; ++step)
         MovePointer(from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps);
-    SendMouse(MOUSEEVENTF_LEFTUP, to.x, to.y);
+    testsupport::SendLeftButtonAt(to, false);
     // Until the release is handled, the next click would go to the target.
     return captured && WaitFor([&] { return captureIs(nullptr); });
 }

@@ -9,6 +9,7 @@
 #include "skin/core/ButtonEntry.h"
 #include "testing/DistFolder.h"
 #include "testing/PointerHandOver.h"
+#include "testing/PointerInput.h"
 #include "testing/Screenshot.h"
 
 namespace userinput {
@@ -23,13 +24,6 @@ constexpr char kDialogClass[] = "FrameDialog";
 
 void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 
-void MouseButton(DWORD flag) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flag;
-    Send(input);
-}
-
 void Key(WORD virtualKey, DWORD flags, WORD unicode = 0) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -41,21 +35,12 @@ void Key(WORD virtualKey, DWORD flags, WORD unicode = 0) {
 
 }  // namespace
 
-void MoveTo(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    Send(input);
-}
+void MoveTo(POINT screen) { testsupport::MovePointerTo(screen); }
 
 void ClickAt(POINT screen) {
     MoveTo(screen);
     testsupport::WaitForPointerHandOver(screen, kDeadlineMs);
-    MouseButton(MOUSEEVENTF_LEFTDOWN);
-    MouseButton(MOUSEEVENTF_LEFTUP);
+    testsupport::SendClickAt(screen);
 }
 
 void PressKey(WORD virtualKey) {

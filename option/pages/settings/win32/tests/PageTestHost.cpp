@@ -9,6 +9,7 @@
 #include "skin/win32/WindowSkin.h"
 #include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
+#include "testing/PointerInput.h"
 
 namespace {
 
@@ -17,19 +18,8 @@ constexpr char kStringLibrary[] = "strtab.dll";
 constexpr int kDragSteps = 8;
 constexpr int kTextBuffer = 512;
 
-void SendButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
 void MovePointer(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
+    testsupport::MovePointerTo(screen);
     testsupport::PumpPending();
 }
 
@@ -61,13 +51,7 @@ bool PageFrame::Create(int width, int height) {
 
 void ClickAt(POINT screen) {
     MovePointer(screen);
-    // Down and up in one go: a press that starts a modal loop (a window
-    // move, a dialog) must find the release already queued.
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    testsupport::SendClickAt(screen);
     testsupport::PumpPending();
 }
 
@@ -95,11 +79,11 @@ void WhenDialogOpens(std::function<void(HWND dialog)> action) {
 
 void DragFromTo(POINT from, POINT to) {
     MovePointer(from);
-    SendButton(MOUSEEVENTF_LEFTDOWN);
+    testsupport::SendLeftButtonAt(from, true);
     testsupport::PumpPending();
     for (int step = 1; step <= kDragSteps; ++step)
         MovePointer(POINT{from.x + (to.x - from.x) * step / kDragSteps, from.y + (to.y - from.y) * step / kDragSteps});
-    SendButton(MOUSEEVENTF_LEFTUP);
+    testsupport::SendLeftButtonAt(to, false);
     testsupport::PumpPending();
 }
 

@@ -23,18 +23,28 @@ public:
 
 private:
     bool Writable() const { return m_store.m_failingWrites.count(m_path) == 0; }
-    // Opened per call: the file may have been replaced since.
-    std::unique_ptr<IniAccessor> Inner() {
-        return m_store.FilesOf(m_path).Open(MemoryIniFileStore::kInnerName);
+    // Opened again whenever a file of the store was removed, replaced or
+    // made since the last call: this path's may be another one now.
+    IniAccessor* Inner() {
+        if (!m_inner || m_seen != m_store.m_changes) {
+            m_inner = m_store.FilesOf(m_path).Open(MemoryIniFileStore::kInnerName);
+            m_seen = m_store.m_changes;
+        }
+        return m_inner.get();
     }
 
     MemoryIniFileStore& m_store;
     std::string m_path;
+    std::unique_ptr<IniAccessor> m_inner;
+    uint64_t m_seen = 0;
 };
 
 MemoryIniFiles& MemoryIniFileStore::FilesOf(const std::string& path) {
     std::unique_ptr<MemoryIniFiles>& files = m_files[path];
-    if (!files) files = std::make_unique<MemoryIniFiles>();
+    if (!files) {
+        files = std::make_unique<MemoryIniFiles>();
+        ++m_changes;
+    }
     return *files;
 }
 
@@ -49,6 +59,7 @@ bool MemoryIniFileStore::FileExists(const std::string& path) {
 
 bool MemoryIniFileStore::RemoveFile(const std::string& path) {
     m_files.erase(path);
+    ++m_changes;
     return true;
 }
 
@@ -63,6 +74,7 @@ bool MemoryIniFileStore::MoveOver(const std::string& source, const std::string& 
     std::unique_ptr<MemoryIniFiles> moved = std::move(m_files[source]);
     m_files.erase(source);
     m_files[target] = std::move(moved);
+    ++m_changes;
     return true;
 }
 

@@ -2,6 +2,7 @@
 // and native tests; faults can be planted to check that saves are safe.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <set>
@@ -37,4 +38,6 @@ private:
     std::map<std::string, std::unique_ptr<MemoryIniFiles>> m_files;
     std::set<std::string> m_failingWrites;
     bool m_failNextReplace = false;
+    // Counts removals, replaces and new files, for accessors to reopen.
+    uint64_t m_changes = 0;
 };

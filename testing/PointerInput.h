@@ -1,8 +1,8 @@
 // Pointer input as the system delivers it, for tests that drive windows the
 // way a user does. Every event carries its absolute position: under Wine a
-// window that appears or goes away under the X pointer makes its process
-// report a move to where the X pointer was, and that report may arrive after
-// the test's own move. A press without a position would then land there.
+// window that appears or goes away under the X pointer can make its process
+// report a move to where the X pointer was, and that report may come after
+// the test's own move; a press without a position would then land there.
 #pragma once
 
 #include <windows.h>

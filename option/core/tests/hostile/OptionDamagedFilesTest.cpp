@@ -295,8 +295,8 @@ TEST(OptionDamagedFiles_MacroImport, RefusedOrTakenWholeChosenFileUntouched) {
 
         // OK writes the list: every macro in it readable, the good ones first.
         const uint64_t before = WriteTime(list.FilePath());
-        ASSERT_TRUE(folder.Click(manager, kManagerSkin, kManagerOkKey));
-        ASSERT_TRUE(WaitFor([&] { return WriteTime(list.FilePath()) != before; }));
+        ASSERT_TRUE(folder.ClickUntil(manager, kManagerSkin, kManagerOkKey,
+                                      [&] { return WriteTime(list.FilePath()) != before; }));
         MacroList reread(store, folder.Path());
         reread.Load();
         ASSERT_EQ(reread.Count(), static_cast<size_t>(expected));

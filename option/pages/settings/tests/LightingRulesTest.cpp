@@ -110,7 +110,9 @@ TEST(LightPairsAndToggles, FieldsOfEachMode) {
         EXPECT_EQ(record.DanSeType, row.DanSeType) << static_cast<int>(row.mode);
         EXPECT_EQ(record.XuanCaiDirection, row.XuanCaiDirection) << static_cast<int>(row.mode);
         EXPECT_EQ(record.QiSeType, row.QiSeType) << static_cast<int>(row.mode);
-        if (row.mode != LightMode::DanDian) EXPECT_EQ(PairIndexOf(record, row.mode), row.index);
+        if (row.mode != LightMode::DanDian) {
+            EXPECT_EQ(PairIndexOf(record, row.mode), row.index);
+        }
         int32_t* toggle = ToggleField(record, row.mode);
         if (row.toggleOffset == 0) {
             EXPECT_EQ(toggle, nullptr);

@@ -5,17 +5,42 @@ function(product_program target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${DIST_DIR})
 endfunction()
 
+# A Windows test takes one lane of scripts/test.sh (a display and a Wine
+# prefix of its own), so that tests in other lanes can run beside it.
+function(wine_lane test)
+    if(WINDOWS_BUILD)
+        set_property(TEST ${test} APPEND PROPERTY RESOURCE_GROUPS "lanes:1")
+    endif()
+endfunction()
+
 # A GoogleTest executable run by ctest (through Wine in the Windows build).
-#   unit_test(<name> SOURCES <files...> LIBRARIES <targets...>)
+#   unit_test(<name> SOURCES <files...> LIBRARIES <targets...> [SHARDS <n>])
+# A long suite split into n shards runs as n tests (name_1 .. name_n), each
+# with its own share of the cases, which can run in lanes side by side.
 function(unit_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "" "SHARDS" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBRARIES} GTest::gmock GTest::gtest_main)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set(environment)
     if(WINDOWS_BUILD)
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "TEST_DIST_DIR=${DIST_DIR}")
+        list(APPEND environment "TEST_DIST_DIR=${DIST_DIR}")
     endif()
+    if(NOT ARG_SHARDS)
+        add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}")
+        wine_lane(${name})
+        return()
+    endif()
+    math(EXPR last "${ARG_SHARDS} - 1")
+    foreach(index RANGE ${last})
+        math(EXPR number "${index} + 1")
+        add_test(NAME ${name}_${number} COMMAND ${name} --gtest_brief=1)
+        # COST: the long suites start first, the short ones fill the lanes after.
+        set_tests_properties(${name}_${number} PROPERTIES COST 1000 ENVIRONMENT
+                             "${environment};GTEST_TOTAL_SHARDS=${ARG_SHARDS};GTEST_SHARD_INDEX=${index}")
+        wine_lane(${name}_${number})
+    endforeach()
 endfunction()
 
 # Version information (and optionally an icon) for a program or library of

@@ -38,6 +38,64 @@ wine_env_start() {
     wineboot </dev/null >/dev/null 2>&1 || true
 }
 
+# Lanes: several Windows tests run side by side, each in a lane of its own
+# with its own display and Wine prefix (so its own wineserver, windows,
+# mutexes and pointer). ctest hands a test its lane through the resource
+# variables; wine_env_lanes_start makes the lanes.
+wine_env_use_lane() {
+    local spec="${CTEST_RESOURCE_GROUP_0_LANES:-}"
+    [ -n "$spec" ] && [ -n "${WINE_LANES_DIR:-}" ] || return 0
+    local id="${spec#id:}"
+    id="${id%%,*}"
+    export DISPLAY="$(cat "$WINE_LANES_DIR/$id/display")"
+    export WINEPREFIX="$WINE_LANES_DIR/$id/prefix"
+}
+
+# wine_env_lanes_start <count>: a display, a prefix (a copy of the first one,
+# made once) and a persistent wineserver per lane, and the resource file
+# ctest reads (WINE_LANES_SPEC).
+wine_env_lanes_start() {
+    local count="$1" id json=""
+    export WINE_LANES_DIR="$WINDOWS_BUILD_DIR/lanes"
+    export WINE_LANES_SPEC="$WINE_LANES_DIR/resources.json"
+    WINE_ENV_LANE_PIDS=()
+    mkdir -p "$WINE_LANES_DIR"
+    for ((id = 0; id < count; id++)); do
+        local lane="$WINE_LANES_DIR/$id"
+        mkdir -p "$lane"
+        if [ ! -f "$lane/prefix/system.reg" ]; then
+            rm -rf "$lane/prefix"
+            if [ "$id" -eq 0 ]; then
+                WINEPREFIX="$lane/prefix" wineboot -i >/dev/null 2>&1 || true
+                WINEPREFIX="$lane/prefix" wineserver -w
+            else
+                cp -a "$WINE_LANES_DIR/0/prefix" "$lane/prefix"
+            fi
+        fi
+        (
+            unset DISPLAY
+            export WINEPREFIX="$lane/prefix"
+            wine_env_start_display
+            echo "$DISPLAY" >"$lane/display"
+            echo "$WINE_ENV_XVFB_PID" >"$lane/xvfb.pid"
+            wineserver -p >/dev/null 2>&1 || true
+            wineboot </dev/null >/dev/null 2>&1 || true
+        )
+        json="$json${json:+,}{\"id\":\"$id\",\"slots\":1}"
+    done
+    echo "{\"version\":{\"major\":1,\"minor\":0},\"local\":[{\"lanes\":[$json]}]}" >"$WINE_LANES_SPEC"
+}
+
+wine_env_lanes_stop() {
+    local lane
+    for lane in "$WINE_LANES_DIR"/*/; do
+        [ -f "$lane/display" ] || continue
+        WINEPREFIX="$lane/prefix" wineserver -k >/dev/null 2>&1 || true
+        kill "$(cat "$lane/xvfb.pid")" 2>/dev/null || true
+        rm -f "$lane/display" "$lane/xvfb.pid"
+    done
+}
+
 wine_env_stop() {
     wineserver -k >/dev/null 2>&1 || true
     if [ -n "${WINE_ENV_XVFB_PID:-}" ]; then

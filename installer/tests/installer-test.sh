@@ -10,8 +10,9 @@ probe="$2"
 wine_env="$3"
 
 WINDOWS_BUILD_DIR="$(mktemp -d /tmp/installer-test.XXXXXX)"
-export WINEPREFIX="$WINDOWS_BUILD_DIR/prefix"
 source "$wine_env"
+wine_env_use_lane
+export WINEPREFIX="$WINDOWS_BUILD_DIR/prefix"
 own_display=0
 [ -z "${DISPLAY:-}" ] && own_display=1
 

@@ -88,12 +88,38 @@ wine_env_lanes_start() {
 
 wine_env_lanes_stop() {
     local lane
+    [ -n "${WINE_LANES_DIR:-}" ] || return 0
     for lane in "$WINE_LANES_DIR"/*/; do
         [ -f "$lane/display" ] || continue
         WINEPREFIX="$lane/prefix" wineserver -k >/dev/null 2>&1 || true
         kill "$(cat "$lane/xvfb.pid")" 2>/dev/null || true
         rm -f "$lane/display" "$lane/xvfb.pid"
     done
+}
+
+# Ends the Windows programs a test left running in this prefix (a stand-in
+# Option, say), naming them: they would keep ctest waiting on the test's output
+# pipe and could answer the next test's search for a window by its title.
+wine_env_end_leftovers() {
+    local pid left=""
+    for pid in $(pgrep -f '[.][eE][xX][eE]'); do
+        case "$(readlink "/proc/$pid/exe" 2>/dev/null)" in
+            */wineserver*) continue ;;
+            */wine*) ;;
+            *) continue ;;
+        esac
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        local command
+        command="$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+        case "$command" in
+            *'C:\windows\'* | *wineserver* | '') continue ;;
+        esac
+        left="$left [${command%"${command##*[! ]}"}]"
+    done
+    [ -n "$left" ] || return 0
+    echo "wine-run: ended what the test left running:$left" >&2
+    wineserver -k >/dev/null 2>&1 || true
+    wineserver -w >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {

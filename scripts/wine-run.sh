@@ -13,5 +13,6 @@ own_display=0
 wine_env_start
 wine "$@"
 status=$?
+wine_env_end_leftovers
 [ "$own_display" = 1 ] && wine_env_stop
 exit $status

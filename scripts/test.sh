@@ -17,7 +17,7 @@ WINDOWS_BUILD_DIR="$build_root/windows"
 source "$root/scripts/wine-env.sh"
 # The Windows tests mostly wait (for Wine, for the programs, for the mouse's
 # pauses), so lanes side by side finish sooner even on two cores.
-lanes="${WINE_LANES:-3}"
+lanes="${WINE_LANES:-4}"
 trap wine_env_lanes_stop EXIT
 wine_env_lanes_start "$lanes"
 (cd "$WINDOWS_BUILD_DIR" && ctest --output-on-failure -j "$lanes" --resource-spec-file "$WINE_LANES_SPEC" "$@")

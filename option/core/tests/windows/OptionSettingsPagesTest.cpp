@@ -66,9 +66,8 @@ HWND VisibleChild(HWND parent, const char* className) {
 
 // Opens the page behind the tab and returns it once it is shown.
 HWND ShowPage(const OptionFolder& folder, HWND option, int tabKey, const char* pageClass) {
-    if (!folder.Click(option, kMainSkin, tabKey)) return nullptr;
     HWND page = nullptr;
-    WaitFor([&] { return (page = VisibleChild(option, pageClass)) != nullptr; });
+    folder.ClickUntil(option, kMainSkin, tabKey, [&] { return (page = VisibleChild(option, pageClass)) != nullptr; });
     return page;
 }
 

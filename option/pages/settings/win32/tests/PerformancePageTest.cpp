@@ -167,6 +167,7 @@ TEST_F(PerformancePageTest, TiltSlider_ShowsAnOutOfRangeValueAsThree) {
     const LONG three = thumbLeft(3);
     ASSERT_NE(thumbLeft(10), three);
     for (int32_t stored : {0, 11, -1, INT32_MIN, INT32_MAX}) EXPECT_EQ(thumbLeft(stored), three) << stored;
+    SaveScreenshot("performance_page_tilt_speed_damaged");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ProfileRecord.h"
 
+#include "profile/TiltSpeed.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -28,7 +30,7 @@ void FillDefaults(ProfileRecord& record, int slot) {
     record.MouseSpeed = 10;
     record.Acceleration = 10;
     record.AccelerationFlag = 0;
-    record.TiltSpeed = 3;
+    record.TiltSpeed = kDefaultTiltSpeed;
     record.LightIntensity = 3;
     record.BreathSpeed = 1;
     record.TimeCloseFlag = 1;

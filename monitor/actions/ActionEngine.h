@@ -31,6 +31,11 @@ public:
     // Thread message 1648 on the macro-player thread.
     virtual void PlayMacro() = 0;
 
+    // The mouse was unplugged: no release comes for what its buttons hold,
+    // so the repeat timers stop, held combinations go up and the playing
+    // macro is asked to stop. Later events act as before.
+    virtual void DeviceRemoved() = 0;
+
     // Agent shutdown, before the macro-player thread is stopped: repeat
     // timers stop, held combinations are released, the playing macro stops.
     virtual void BeginShutdown() = 0;

@@ -93,6 +93,11 @@ void Engine::RepeatTimer(unsigned timerId) {
         return;
     }
     if (timerId != kTimerKeyRepeat) return;
+    // A tick already due when the last combination went up types nothing.
+    if (m_heldCombinations.empty()) {
+        m_host.StopTimer(kTimerKeyRepeat);
+        return;
+    }
     if (m_firstRepeat) {
         m_host.StopTimer(kTimerKeyRepeat);
         m_firstRepeat = false;
@@ -161,12 +166,21 @@ void Engine::ProfileSelectWritten(int slot) { m_notices.Profile(slot, true); }
 
 void Engine::PlayMacro() { m_macros.Play(); }
 
-void Engine::BeginShutdown() {
-    m_shuttingDown = true;
+void Engine::LetGoHeldInput() {
     m_host.StopTimer(kTimerKeyRepeat);
     m_media.Stop();
     for (const auto& held : m_heldCombinations) m_keys.ReleaseCombination(held.second);
     m_heldCombinations.clear();
+}
+
+void Engine::DeviceRemoved() {
+    LetGoHeldInput();
+    m_macros.RequestStop();
+}
+
+void Engine::BeginShutdown() {
+    m_shuttingDown = true;
+    LetGoHeldInput();
     m_macros.Shutdown();
 }
 

@@ -46,6 +46,7 @@ public:
     void TextNotice(const std::string& text) override;
     void ProfileSelectWritten(int slot) override;
     void PlayMacro() override;
+    void DeviceRemoved() override;
     void BeginShutdown() override;
     void FinishShutdown() override;
 
@@ -54,6 +55,7 @@ public:
 private:
     void PressCombination(int button, uint32_t word);
     void ReleaseCombination(int button, uint32_t word);
+    void LetGoHeldInput();
     void PostToOption(unsigned message);
 
     EngineHost& m_host;

@@ -39,6 +39,9 @@ public:
     void Start(int position);
     // Macro-player thread, on its thread message.
     void Play();
+    // Agent window thread: the playing macro stops as a second press stops
+    // it (its release on stop runs); a later start plays again.
+    void RequestStop() { m_stop = true; }
     // Agent window thread at shutdown, before the player thread is stopped:
     // the playing macro stops (its release on stop runs) and no longer waits.
     void Shutdown();

@@ -80,7 +80,7 @@ std::string ProgramOfCommand(const std::string& command) {
 void MediaControl::Command(int command, int release) {
     const int32_t player = CurrentProfile(m_host.Settings()).MediaOption;
     if (release != 0) {
-        if (command == kMediaVolumeUp || command == kMediaVolumeDown) m_host.StopTimer(kTimerMediaRepeat);
+        if (command == kMediaVolumeUp || command == kMediaVolumeDown) Stop();
         return;
     }
     switch (command) {
@@ -93,6 +93,7 @@ void MediaControl::Command(int command, int release) {
     case kMediaVolumeUp:
     case kMediaVolumeDown:
         m_volumeDirection = command;
+        m_volumeHeld = true;
         RepeatVolume();
         m_host.StartTimer(kTimerMediaRepeat, kMediaRepeatMilliseconds);
         break;
@@ -101,10 +102,14 @@ void MediaControl::Command(int command, int release) {
 }
 
 void MediaControl::RepeatVolume() {
+    if (!m_volumeHeld) return;
     m_keys.Tap(m_volumeDirection == kMediaVolumeUp ? VolumeTap::Up : VolumeTap::Down);
 }
 
-void MediaControl::Stop() { m_host.StopTimer(kTimerMediaRepeat); }
+void MediaControl::Stop() {
+    m_volumeHeld = false;
+    m_host.StopTimer(kTimerMediaRepeat);
+}
 
 void MediaControl::OpenPlayer(int32_t player) {
     std::string path;

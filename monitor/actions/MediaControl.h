@@ -32,9 +32,9 @@ public:
 
     // release: the high byte of the event data (0 = press).
     void Command(int command, int release);
-    // Timer 101.
+    // Timer 101: a tap while a volume button is down.
     void RepeatVolume();
-    // Stops the volume repeat (agent shutdown).
+    // Stops the volume repeat (release, removal of the mouse, shutdown).
     void Stop();
 
 private:
@@ -51,6 +51,8 @@ private:
     KeyEmulation& m_keys;
     Clock& m_clock;
     int m_volumeDirection = kMediaVolumeUp;
+    // A volume button is down: timer ticks tap only then.
+    bool m_volumeHeld = false;
     bool m_winampSendsPlay = true;
 };
 

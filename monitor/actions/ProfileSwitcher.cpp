@@ -3,22 +3,12 @@
 #include "monitor/actions/ActionConstants.h"
 
 #include <cstring>
-#include <cctype>
 
 namespace actions {
 
 namespace {
 
 constexpr char kBlanks[] = " \t";
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -32,12 +22,12 @@ std::string GameFileName(const char* gameFile, size_t size) {
     return separator == std::string::npos ? trimmed : trimmed.substr(separator + 1);
 }
 
-int MatchingSlot(const SettingsBlock& block, const std::string& executable) {
+int MatchingSlot(const SettingsBlock& block, const std::string& executable, ProcessList& names) {
     if (executable.empty()) return -1;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const ProfileRecord& record = block.Profiles[slot];
         const std::string name = GameFileName(record.GameFile, sizeof record.GameFile);
-        if (!name.empty() && SameIgnoringCase(name, executable)) return slot;
+        if (!name.empty() && names.SameFileName(name, executable)) return slot;
     }
     return -1;
 }
@@ -46,7 +36,7 @@ void ProfileSwitcher::ForegroundCheck() {
     const uint32_t processId = m_windows.ForegroundProcessId();
     std::string executable;
     if (!processId || !m_processes.ExecutableName(processId, executable)) return;
-    const int slot = MatchingSlot(m_host.Settings(), executable);
+    const int slot = MatchingSlot(m_host.Settings(), executable, m_processes);
     if (slot >= 0 && slot != EffectiveSlot(m_host.Settings().CurrentSlot)) SwitchTo(slot);
 }
 

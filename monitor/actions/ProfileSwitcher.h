@@ -15,8 +15,9 @@ namespace actions {
 
 // The file name and extension of a `GameFile`, blanks trimmed; empty for none.
 std::string GameFileName(const char* gameFile, size_t size);
-// The lowest slot whose `GameFile` names this executable; -1 for none.
-int MatchingSlot(const SettingsBlock& block, const std::string& executable);
+// The lowest slot whose `GameFile` names this executable, compared as the
+// process list compares file names; -1 for none.
+int MatchingSlot(const SettingsBlock& block, const std::string& executable, ProcessList& names);
 
 class ProfileSwitcher {
 public:

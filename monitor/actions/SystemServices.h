@@ -34,6 +34,9 @@ public:
     // The executable file name of a running process from a process snapshot;
     // false when the snapshot fails or the process is not in it.
     virtual bool ExecutableName(uint32_t processId, std::string& name) = 0;
+    // Whether two file names are the same ignoring case, as the system
+    // compares them; this portable fold knows only the ASCII letters.
+    virtual bool SameFileName(const std::string& a, const std::string& b);
 };
 
 }  // namespace actions

@@ -1,6 +1,7 @@
 #include "monitor/actions/TiltScroller.h"
 
 #include "monitor/actions/ActionConstants.h"
+#include "profile/TiltSpeed.h"
 
 #include <cstdlib>
 
@@ -157,7 +158,8 @@ void TiltScroller::Step(int step) {
     const WindowId window = m_windows.WindowAt(m_cursor);
     if (IsExcluded(window)) return;
     const ScrollKind kind = ScrollKindOfClass(m_windows.ClassName(window));
-    const int repetitions = std::abs(step) * CurrentProfile(m_host.Settings()).TiltSpeed;
+    // A damaged TiltSpeed would flood the window (and could overflow here).
+    const int repetitions = std::abs(step) * EffectiveTiltSpeed(CurrentProfile(m_host.Settings()).TiltSpeed);
     const WindowId target = Target(window);
     if (!target || repetitions <= 0) return;
     const uintptr_t lineCode = step > 0 ? kSbLineLeft : kSbLineRight;

@@ -62,6 +62,9 @@ void AgentCore::OnRemoval() {
     // nothing more on channels being closed.
     if (!device::MarkRemoved(m_link)) return;
     m_services.Debug(agent::kDebugRemovalStart);
+    // No release event comes from an unplugged mouse: keys held for its
+    // buttons go up now rather than repeat until it returns.
+    m_services.ReleaseHeldInput();
     m_services.CloseChannels();
     m_services.Debug(agent::kDebugRemovalClosed);
     m_services.HideTrayIcon();

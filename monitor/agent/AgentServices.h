@@ -35,6 +35,9 @@ public:
     // block. False when the request could not be posted.
     virtual bool RequestDeviceWrite(int mode, intptr_t parameter, const SettingsBlock& snapshot) = 0;
 
+    // The action engine lets go of what the mouse's buttons hold down.
+    virtual void ReleaseHeldInput() = 0;
+
     virtual void ShowTrayIcon() = 0;
     virtual void HideTrayIcon() = 0;
     virtual void StartForegroundTimer() = 0;

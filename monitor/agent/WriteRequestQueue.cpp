@@ -1,5 +1,9 @@
 #include "WriteRequestQueue.h"
 
+#include "monitor/agent/AgentConstants.h"
+
+#include <algorithm>
+
 void WriteRequestQueue::Push(int mode, intptr_t parameter, const SettingsBlock& block) {
     WriteRequest request;
     request.mode = mode;
@@ -16,6 +20,12 @@ void WriteRequestQueue::DropNewest() {
 
 bool WriteRequestQueue::PopOldest(WriteRequest& request) {
     std::lock_guard<std::mutex> lock(m_mutex);
+    const auto isFullWrite = [](const WriteRequest& queued) { return queued.mode == agent::kWriteEverything; };
+    auto fullWrites = std::count_if(m_requests.begin(), m_requests.end(), isFullWrite);
+    while (fullWrites > 1 && isFullWrite(m_requests.front())) {
+        m_requests.pop_front();
+        --fullWrites;
+    }
     if (m_requests.empty()) return false;
     request = std::move(m_requests.front());
     m_requests.pop_front();

@@ -3,7 +3,7 @@
 #include "monitor/agent/AgentConstants.h"
 #include "monitor/device/LeftButtonGuard.h"
 
-WriteOutcome RunWriteRequest(WriteRequestQueue& requests, device::DeviceWriter& writer, int kind,
+WriteOutcome RunWriteRequest(WriteRequestQueue& requests, device::DeviceWriter& writer,
                              const std::atomic<bool>& shuttingDown) {
     WriteOutcome outcome;
     WriteRequest request;
@@ -17,9 +17,9 @@ WriteOutcome RunWriteRequest(WriteRequestQueue& requests, device::DeviceWriter& 
                 outcome.leftButtonRestoredSlots.push_back(slot);
         written = writer.Write(*request.snapshot, mode);
     }
-    if (kind == agent::kWriteChanged) {
+    if (request.mode == agent::kWriteChanged) {
         outcome.applyFinished = true;
-    } else if (kind == agent::kWriteSelectOnly && written && !shuttingDown) {
+    } else if (request.mode == agent::kWriteSelectOnly && written && !shuttingDown) {
         outcome.selectWrittenSlot = EffectiveSlot(request.snapshot->CurrentSlot);
     }
     return outcome;

@@ -1,5 +1,5 @@
 // The device-writer thread's handling of one request message: it takes the
-// oldest queued request, gives every button map it writes a left button,
+// next queued request, gives every button map it writes a left button,
 // writes it unless the agent is stopping, and says what the agent window must
 // be told afterwards.
 #pragma once
@@ -22,6 +22,7 @@ struct WriteOutcome {
     std::vector<int> leftButtonRestoredSlots;
 };
 
-// kind: wParam of the request message (changed parts, everything, select only).
-WriteOutcome RunWriteRequest(WriteRequestQueue& requests, device::DeviceWriter& writer, int kind,
+// What follows a write depends on the request taken, not on the message:
+// a message may find a later request when a stale full write was dropped.
+WriteOutcome RunWriteRequest(WriteRequestQueue& requests, device::DeviceWriter& writer,
                              const std::atomic<bool>& shuttingDown);

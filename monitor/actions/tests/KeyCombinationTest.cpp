@@ -139,6 +139,20 @@ TEST(KeyCombination_Shutdown, ReleasesHeldCombinationAndStopsTimers) {
     EXPECT_TRUE(fixture.host.Timers.empty());
 }
 
+// An unplugged mouse sends no release; a repeat tick already due types nothing.
+TEST(KeyCombination_DeviceRemoved, ReleasesHeldKeysAndStopsTheRepeats) {
+    EngineFixture fixture;
+    fixture.SetCombination(0, 4, 0x04);
+    fixture.engine.ButtonAction(EngineFixture::Press(1));
+    fixture.engine.MediaCommand(38, 0);
+    fixture.recorder.Lines.clear();
+    fixture.engine.DeviceRemoved();
+    fixture.engine.RepeatTimer(kTimerKeyRepeat);
+    fixture.engine.RepeatTimer(kTimerMediaRepeat);
+    EXPECT_EQ(KeyLines(fixture.recorder), (std::vector<std::string>{"key 41 2", "key 11 2"}));
+    EXPECT_TRUE(fixture.host.Timers.empty());
+}
+
 TEST(ButtonAction_OutOfRangeOrOtherCodes, DoNothing) {
     struct Row {
         const char* what;

@@ -39,7 +39,8 @@ TEST(MatchingSlot_GameFile, FileNameAndExtensionIgnoringCase) {
         ClearBlock(*block);
         for (size_t slot = 0; slot < row.gameFiles.size(); ++slot)
             CopyText(block->Profiles[slot].GameFile, row.gameFiles[slot]);
-        EXPECT_EQ(MatchingSlot(*block, row.executable), row.expected) << row.what;
+        FakeProcesses names;
+        EXPECT_EQ(MatchingSlot(*block, row.executable, names), row.expected) << row.what;
     }
 }
 

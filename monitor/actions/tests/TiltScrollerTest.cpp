@@ -203,14 +203,17 @@ TEST(TiltScroll_Spreadsheet, ClicksTheBarEndAndPutsThePointerBack) {
               (std::vector<std::string>{"cursor 105 105", "mouse 8 0", "mouse 10 0", "cursor 200 200"}));
 }
 
+// The page offers 1..10; a stored value outside it acts as the factory value 3.
 TEST(TiltScroll_TiltSpeed, SetsTheRepetitions) {
-    for (int speed : {0, 1, 5}) {
+    const std::pair<int32_t, size_t> rows[] = {{0, 3},  {1, 1},  {5, 5},         {10, 10},
+                                               {11, 3}, {-1, 3}, {INT32_MAX, 3}, {INT32_MIN, 3}};
+    for (const auto& [speed, posts] : rows) {
         EngineFixture fixture;
         fixture.Current().TiltSpeed = speed;
         fixture.input.Cursor = kCursor;
         fixture.windows.Pointed = fixture.windows.Add(20, 0, "Notepad", {0, 0, 800, 600}, kHScroll);
         fixture.engine.ScrollStep(-1);
-        EXPECT_EQ(fixture.recorder.Lines.size(), static_cast<size_t>(speed)) << speed;
+        EXPECT_EQ(fixture.recorder.Lines.size(), posts) << speed;
     }
 }
 

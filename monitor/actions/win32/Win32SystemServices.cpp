@@ -66,4 +66,8 @@ bool Win32ProcessList::ExecutableName(uint32_t processId, std::string& name) {
     return false;
 }
 
+bool Win32ProcessList::SameFileName(const std::string& a, const std::string& b) {
+    return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
 }  // namespace actions

@@ -21,6 +21,8 @@ public:
 class Win32ProcessList : public ProcessList {
 public:
     bool ExecutableName(uint32_t processId, std::string& name) override;
+    // lstrcmpiA: folds the letters of the ANSI code page, not only ASCII.
+    bool SameFileName(const std::string& a, const std::string& b) override;
 };
 
 }  // namespace actions

@@ -21,6 +21,7 @@ public:
     MOCK_METHOD(void, OpenChannels, (), (override));
     MOCK_METHOD(void, CloseChannels, (), (override));
     MOCK_METHOD(bool, RequestDeviceWrite, (int, intptr_t, const SettingsBlock&), (override));
+    MOCK_METHOD(void, ReleaseHeldInput, (), (override));
     MOCK_METHOD(void, ShowTrayIcon, (), (override));
     MOCK_METHOD(void, HideTrayIcon, (), (override));
     MOCK_METHOD(void, StartForegroundTimer, (), (override));
@@ -194,6 +195,7 @@ TEST(OnRemoval_WhilePresent, RunsTheStepsInOrderAndClosesOption) {
     link.Busy = true;  // a write is running
     {
         InSequence order;
+        EXPECT_CALL(services, ReleaseHeldInput());
         EXPECT_CALL(services, CloseChannels()).WillOnce(Invoke([&] {
             EXPECT_EQ(core.State(), device::kDeviceRemoved) << "writer sees removal before the channels close";
             EXPECT_TRUE(link.Abort.load()) << "the running write is aborted before the channels close";

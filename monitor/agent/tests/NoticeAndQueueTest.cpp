@@ -59,6 +59,21 @@ TEST(WriteRequestQueue_Order, PopsInPushOrderWithTheirOwnSnapshots) {
     queue.DropNewest();  // harmless when empty
 }
 
+// Only the newest full write runs: an older one still queued is dropped;
+// every other request runs in its turn.
+TEST(WriteRequestQueue_StaleFullWrite, IsDroppedForTheNewestOne) {
+    const std::pair<std::vector<int>, std::vector<intptr_t>> rows[] = {  // modes pushed, indexes popped
+        {{2, 2}, {1}}, {{1, 2, 3, 2, 2}, {0, 2, 4}}, {{3, 1, 3}, {0, 1, 2}}};
+    for (const auto& [modes, popped] : rows) {
+        WriteRequestQueue queue;
+        const auto block = std::make_unique<SettingsBlock>();
+        for (size_t i = 0; i < modes.size(); ++i) queue.Push(modes[i], static_cast<intptr_t>(i), *block);
+        std::vector<intptr_t> taken;
+        for (WriteRequest request; queue.PopOldest(request);) taken.push_back(request.parameter);
+        EXPECT_EQ(taken, popped) << ::testing::PrintToString(modes);
+    }
+}
+
 // One thread pushes while another pops: every request arrives once, whole.
 TEST(WriteRequestQueue_Threads, DeliversEveryRequestWhole) {
     WriteRequestQueue queue;

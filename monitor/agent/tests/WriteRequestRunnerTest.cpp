@@ -66,7 +66,7 @@ TEST(RunWriteRequest_Outcome, SecondProfileNoticeOnlyAfterASelectThatReachedTheM
         link.State = row.stateWhenTaken;
         const std::atomic<bool> shuttingDown{row.shuttingDown};
 
-        const WriteOutcome outcome = RunWriteRequest(requests, writer, row.kind, shuttingDown);
+        const WriteOutcome outcome = RunWriteRequest(requests, writer, shuttingDown);
 
         EXPECT_EQ(transport.transfers > 0, row.sent);
         EXPECT_EQ(outcome.applyFinished, row.applyFinished);
@@ -83,7 +83,7 @@ TEST(RunWriteRequest_EmptyQueue, WritesAndAnnouncesNothing) {
     device::DeviceWriter writer(transport, transport, link);
     WriteRequestQueue requests;
     const std::atomic<bool> shuttingDown{false};
-    const WriteOutcome outcome = RunWriteRequest(requests, writer, agent::kWriteChanged, shuttingDown);
+    const WriteOutcome outcome = RunWriteRequest(requests, writer, shuttingDown);
     EXPECT_EQ(transport.transfers, 0);
     EXPECT_FALSE(outcome.applyFinished);
     EXPECT_FALSE(outcome.selectWrittenSlot.has_value());
@@ -179,7 +179,7 @@ TEST(RunWriteRequest_NoLeftButton, WritesTheLeftButtonPositionAsTheLeftButton) {
         requests.Push(row.kind, 0, *block);
         const std::atomic<bool> shuttingDown{false};
 
-        const WriteOutcome outcome = RunWriteRequest(requests, writer, row.kind, shuttingDown);
+        const WriteOutcome outcome = RunWriteRequest(requests, writer, shuttingDown);
 
         EXPECT_EQ(outcome.leftButtonRestoredSlots, row.restored);
         const std::vector<uint8_t> map = transport.ButtonMap(row.slot);

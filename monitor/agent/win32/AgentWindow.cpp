@@ -349,9 +349,9 @@ LRESULT AgentWindow::OnSelectWritten(WPARAM slot) {
     return 0;
 }
 
-void AgentWindow::OnWriterMessage(UINT message, WPARAM wParam, LPARAM) {
+void AgentWindow::OnWriterMessage(UINT message, WPARAM, LPARAM) {
     if (message != agent::kMsgDeviceWrite) return;
-    const WriteOutcome outcome = RunWriteRequest(m_requests, m_writer, static_cast<int>(wParam), m_shuttingDown);
+    const WriteOutcome outcome = RunWriteRequest(m_requests, m_writer, m_shuttingDown);
     for (int slot : outcome.leftButtonRestoredSlots) {
         char text[sizeof agent::kDebugLeftButtonRestored + 8];
         snprintf(text, sizeof text, agent::kDebugLeftButtonRestored, slot + 1);
@@ -406,6 +406,8 @@ bool AgentWindow::RequestDeviceWrite(int mode, intptr_t parameter, const Setting
     m_requests.DropNewest();
     return false;
 }
+
+void AgentWindow::ReleaseHeldInput() { m_engine.DeviceRemoved(); }
 
 void AgentWindow::ShowTrayIcon() { m_trayKeeper.Show(); }
 void AgentWindow::HideTrayIcon() { m_trayKeeper.Hide(); }

@@ -76,6 +76,7 @@ private:
     void OpenChannels() override;
     void CloseChannels() override;
     bool RequestDeviceWrite(int mode, intptr_t parameter, const SettingsBlock& snapshot) override;
+    void ReleaseHeldInput() override;
     void ShowTrayIcon() override;
     void HideTrayIcon() override;
     void StartForegroundTimer() override;

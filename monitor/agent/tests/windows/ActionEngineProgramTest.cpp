@@ -6,6 +6,8 @@
 #include "ProgramFolder.h"
 
 #include "frame/Window.h"
+#include "monitor/actions/ProfileSwitcher.h"
+#include "monitor/actions/win32/Win32SystemServices.h"
 #include "profile/AppSettings.h"
 #include "profile/ProfileFile.h"
 #include "profile/SettingsBlock.h"
@@ -19,6 +21,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -222,6 +225,63 @@ TEST(EngineProgram_Shutdown, ReleasesHeldKeysWithoutWaitingForTheMacro) {
         << "keys left held: " << ::testing::PrintToString(KeyTexts(hook));
 }
 
+// No release comes from an unplugged mouse: what its held buttons put down
+// (a combination, a playing macro, the volume repeat) goes up, and nothing
+// goes down in the two seconds after.
+TEST(EngineProgram_Unplugged, HeldButtonsLetGoAndStayQuiet) {
+    const struct {
+        std::vector<const char*> presses;
+        DWORD lastDown;
+        std::vector<DWORD> held;
+    } rows[] = {{{"event 0x4000 0x0005", "event 0x4000 0x0008"}, 'C', {VK_CONTROL, 'A', 'B', 'C'}},
+                {{"event 0xF000 0x26"}, VK_VOLUME_UP, {VK_VOLUME_UP}}};
+    KeyboardHookRecorder hook;
+    ASSERT_TRUE(hook.Installed());
+    for (const auto& row : rows) {
+        ProgramFolder folder;
+        REQUIRE_READY(folder);
+        auto block = DefaultProfiles();
+        SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);                // Ctrl+A on button 5
+        // B down, C typed, then C held for 65.5 s: a stop releases C and B.
+        SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}, {6, 1}, {6, 2}, {6, 1}}, 1, "Hold");
+        block->Profiles[0].MacroKeyInfo[7].Data[14] = block->Profiles[0].MacroKeyInfo[7].Data[15] = 0xFF;
+        WriteProfiles(folder, *block);
+        ASSERT_TRUE(StartAgent(folder));
+        hook.Clear();
+        for (const char* press : row.presses) ASSERT_TRUE(Portioctl(press));
+        ASSERT_TRUE(WaitFor([&] {  // the second press of the last key: a volume repeat, the macro's last event
+            const auto seen = hook.Keys();
+            return std::count_if(seen.begin(), seen.end(), [&](const HookedKey& k) {
+                       return k.virtualKey == row.lastDown && !k.up;
+                   }) > 1;
+        }));
+        LARGE_INTEGER detach{}, returned{}, frequency{};
+        QueryPerformanceCounter(&detach);
+        ASSERT_TRUE(Portioctl("detach"));
+        QueryPerformanceCounter(&returned);
+        QueryPerformanceFrequency(&frequency);
+        ASSERT_TRUE(WaitFor([&] {
+            return folder.SettingsValue("Setting", "Device") == "0" && NothingHeld(hook, row.held);
+        })) << ::testing::PrintToString(KeyTexts(hook));
+        printf("portioctl detach ran %.0f ms; last key event %.0f ms after it returned\n",
+               (returned.QuadPart - detach.QuadPart) * 1000.0 / frequency.QuadPart,
+               (hook.Keys().back().counter - returned.QuadPart) * 1000.0 / frequency.QuadPart);
+        const size_t settled = hook.Count();
+        Sleep(2000);  // the span in which nothing may go down
+        const auto seen = hook.Keys();
+        EXPECT_TRUE(std::all_of(seen.begin() + settled, seen.end(), [](const HookedKey& k) { return k.up; }))
+            << ::testing::PrintToString(KeyTexts(hook));
+    }
+}
+
+// The system's comparison folds the letters of the ANSI code page, not only ASCII.
+TEST(EngineProgram_ForegroundProgram, NamesCompareAsTheSystemDoes) {
+    auto block = DefaultProfiles();
+    CopyText(block->Profiles[2].GameFile, "C:\\Spiele\\\xC4RGER.EXE");  // code page 1252
+    actions::Win32ProcessList processes;
+    EXPECT_EQ(actions::MatchingSlot(*block, "\xE4rger.exe", processes), 2);
+}
+
 // A stand-in Winamp main window on a thread of its own: the agent sends it
 // its commands, so it must answer while the test waits for portioctl.
 class WinampStandin {
@@ -302,11 +362,13 @@ TEST(EngineProgram_Media, DrivesThePlayerWindowAndTapsTheVolumeKeys) {
     EXPECT_TRUE(keys[1].up);
 }
 
-TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) {
+// Two tilts over a window with a horizontal scroll bar: each scrolls it
+// `times` times, the second once the first is done.
+void ExpectTiltScrolls(int32_t tiltSpeed, size_t times) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
     auto block = DefaultProfiles();
-    block->Profiles[0].TiltSpeed = 4;
+    block->Profiles[0].TiltSpeed = tiltSpeed;
     WriteProfiles(folder, *block);
     ASSERT_TRUE(StartAgent(folder));
 
@@ -316,16 +378,21 @@ TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) {
     testsupport::PumpPending();
     SetCursorPos(400, 350);
     ASSERT_TRUE(Portioctl("event 0x1000 1"));  // tilt right
-    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= 4; }, kPumpDeadline));
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= times; }, kPumpDeadline));
     ASSERT_TRUE(Portioctl("event 0x1000 255"));  // tilt left
-    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= 8; }, kPumpDeadline));
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= 2 * times; }, kPumpDeadline));
     const auto scrolls = window.Of(WM_HSCROLL);
-    ASSERT_EQ(scrolls.size(), 8u);
+    ASSERT_EQ(scrolls.size(), 2 * times);
     for (size_t i = 0; i < scrolls.size(); ++i) {
-        EXPECT_EQ(scrolls[i].wParam, static_cast<WPARAM>(i < 4 ? SB_LINERIGHT : SB_LINELEFT)) << i;
+        EXPECT_EQ(scrolls[i].wParam, static_cast<WPARAM>(i < times ? SB_LINERIGHT : SB_LINELEFT)) << i;
         EXPECT_EQ(scrolls[i].lParam, 0) << i;
     }
 }
+
+TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) { ExpectTiltScrolls(4, 4); }
+
+// A damaged value acts as the factory value 3, and the agent takes the next tilt at once.
+TEST(EngineProgram_Tilt, HugeTiltSpeedScrollsThreeTimes) { ExpectTiltScrolls(2147483647, 3); }
 
 TEST(EngineProgram_DisplayNotices, EachKindReachesTheDisplayWindow) {
     ProgramFolder folder;

@@ -5,10 +5,14 @@
 // the arrival (caught as a debug-output monitor does), the first and the
 // last transfer of the full write. Then 20 quick detach/attach cycles
 // (50-150 ms apart) and the time from the last attach to the last transfer
-// of a full write. All times are the performance counter in milliseconds
-// from the attach, the clock the transfer log also uses.
+// of a full write, made the way the first argument names: "posted" (the
+// presence messages posted to the agent as the library posts them),
+// "portioctl", or, without one, the control window's messages. All times are
+// the performance counter in milliseconds from the attach, the clock the
+// transfer log also uses.
 #include "ProgramFolder.h"
 
+#include "monitor/agent/AgentConstants.h"
 #include "monitor/device/DeviceWritePlan.h"
 #include "portio/ControlProtocol.h"
 #include "portio/TransferLog.h"
@@ -145,6 +149,12 @@ bool Plug(bool attach) {
     return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
 }
 
+bool Flap(HWND agent, const std::string& way, bool attach) {
+    if (way == "posted") return PostMessageA(agent, agent::kMsgDevicePresence, attach ? 1 : 0, 0) != 0;
+    if (way == "portioctl") return agenttest::RunPortioctl(attach ? "attach" : "detach") == 0;
+    return Plug(attach);
+}
+
 void PrintAgentLines(DebugOutputMonitor& debug, uint64_t from, uint64_t to, uint64_t origin) {
     for (const auto& line : debug.Lines()) {
         if (line.microseconds >= from && line.microseconds <= to)
@@ -154,7 +164,8 @@ void PrintAgentLines(DebugOutputMonitor& debug, uint64_t from, uint64_t to, uint
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const std::string way = argc > 1 ? argv[1] : "control window";
     agenttest::ProgramFolder folder(agenttest::ProgramFolder::Portio::Virtual, false);
     if (!folder.Ready()) {
         printf("not run: %s\n", folder.MissingReason().c_str());
@@ -163,7 +174,8 @@ int main() {
     DebugOutputMonitor debug;
     if (!debug.Start()) printf("no debug output monitor: the steps of the agent are not shown\n");
     const auto full = FullWriteTransfers();
-    if (!folder.StartAgent() || !folder.WaitForAgentWindow() ||
+    HWND agent = nullptr;
+    if (!folder.StartAgent() || !(agent = folder.WaitForAgentWindow()) ||
         !agenttest::WaitFor([] { return FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle); })) {
         printf("agent did not start\n");
         return 1;
@@ -205,9 +217,9 @@ int main() {
     uint64_t lastAttach = 0;
     for (int cycle = 0; cycle < kCycles; ++cycle) {
         if (cycle > 0) Sleep(gap(random));
-        Plug(false);
+        Flap(agent, way, false);
         Sleep(gap(random));
-        Plug(true);
+        Flap(agent, way, true);
         lastAttach = NowMicroseconds();
     }
     const size_t from = FirstTransferAfter(folder.Transfers(), lastAttach);
@@ -221,7 +233,8 @@ int main() {
     agenttest::WaitForQuietLog(folder, kQuietMs, kWriteDeadlineMs);
     const auto log = folder.Transfers();
     end = CompleteFullWriteEnd(log, from, full);
-    printf("%d attach cycles in %.1f ms; from the last attach:\n", kCycles, Milliseconds(cyclesStarted, lastAttach));
+    printf("%d attach cycles (%s) in %.1f ms; from the last attach:\n", kCycles, way.c_str(),
+           Milliseconds(cyclesStarted, lastAttach));
     PrintAgentLines(debug, cyclesStarted, log[end - 1].microseconds, lastAttach);
     printf("  %9.1f ms  first transfer of the full write\n", Milliseconds(lastAttach, log[end - full.size()].microseconds));
     printf("  %9.1f ms  last transfer of the full write\n", Milliseconds(lastAttach, log[end - 1].microseconds));

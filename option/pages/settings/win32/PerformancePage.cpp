@@ -1,5 +1,6 @@
 #include "option/pages/settings/win32/PerformancePage.h"
 
+#include "profile/TiltSpeed.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/core/SkinStyle.h"
 
@@ -41,7 +42,7 @@ void PerformancePage::Refresh() {
     if (m_sliders[0]) m_sliders[0]->SetValue(DoubleClickSliderOf(record.DbleClickSpeed));
     if (m_sliders[1]) m_sliders[1]->SetValue(PointerPositionOfSpeed(record.MouseSpeed));
     if (m_sliders[2]) m_sliders[2]->SetValue(record.ScrollWheelSpeed);
-    if (m_sliders[3]) m_sliders[3]->SetValue(record.TiltSpeed);
+    if (m_sliders[3]) m_sliders[3]->SetValue(EffectiveTiltSpeed(record.TiltSpeed));
     ShowSelection();
 }
 

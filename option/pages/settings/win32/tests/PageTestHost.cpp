@@ -107,15 +107,18 @@ void ClickKey(HWND window, const std::string& skinFile, int key) {
     ClickAt(ScreenCentre(window, SkinRectangle(skinFile, key)));
 }
 
-void DragSliderTo(HWND window, const std::string& skinFile, int key, int minimum, int maximum, int value) {
-    const RECT track = SkinRectangle(skinFile, key);
-    POINT centre = ScreenCentre(window, track);
-    HWND trackWindow = WindowFromPoint(centre);
+HWND SliderThumb(HWND window, const std::string& skinFile, int key) {
+    HWND trackWindow = WindowFromPoint(ScreenCentre(window, SkinRectangle(skinFile, key)));
     char className[kTextBuffer] = "";
     GetClassNameA(trackWindow, className, sizeof className);
     // The thumb itself may sit at the track's centre.
     if (std::string(className) == kSliderThumbClass) trackWindow = GetParent(trackWindow);
-    HWND thumb = FindWindowExA(trackWindow, nullptr, kSliderThumbClass, nullptr);
+    return FindWindowExA(trackWindow, nullptr, kSliderThumbClass, nullptr);
+}
+
+void DragSliderTo(HWND window, const std::string& skinFile, int key, int minimum, int maximum, int value) {
+    const RECT track = SkinRectangle(skinFile, key);
+    HWND thumb = SliderThumb(window, skinFile, key);
     if (!thumb) return;
     RECT thumbPlace{};
     GetWindowRect(thumb, &thumbPlace);

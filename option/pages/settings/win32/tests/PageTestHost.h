@@ -58,6 +58,8 @@ RECT SkinRectangle(const std::string& skinFile, int key);
 POINT ScreenCentre(HWND window, const RECT& rectangle);
 // Left click at the centre of the skin rectangle of `key` in `window`.
 void ClickKey(HWND window, const std::string& skinFile, int key);
+// The thumb window of the slider whose track lies at the skin rectangle of `key`.
+HWND SliderThumb(HWND window, const std::string& skinFile, int key);
 // Moves the slider whose track lies at the skin rectangle of `key` to the
 // value by dragging its thumb (range minimum..maximum).
 void DragSliderTo(HWND window, const std::string& skinFile, int key, int minimum, int maximum, int value);

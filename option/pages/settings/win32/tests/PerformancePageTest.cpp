@@ -155,4 +155,19 @@ TEST_F(PerformancePageTest, EditedRecord_GivesTheDeviceValues) {
     EXPECT_EQ(report[96], 7);
 }
 
+// A stored tilt speed outside 1..10 shows as the factory value 3.
+TEST_F(PerformancePageTest, TiltSlider_ShowsAnOutOfRangeValueAsThree) {
+    auto thumbLeft = [&](int32_t stored) {
+        Record().TiltSpeed = stored;
+        m_page.Refresh();
+        RECT thumb{};
+        GetWindowRect(SliderThumb(m_page.Handle(), kSkinFile, kTiltSpeedSlider), &thumb);
+        return thumb.left;
+    };
+    const LONG three = thumbLeft(3);
+    ASSERT_NE(thumbLeft(10), three);
+    for (int32_t stored : {0, 11, -1, INT32_MIN, INT32_MAX}) EXPECT_EQ(thumbLeft(stored), three) << stored;
+    SaveScreenshot("performance_page_tilt_speed_damaged");
+}
+
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "option/pages/FunctionMenuLayout.h"
 #include "option/pages/MenuIdentifiers.h"
@@ -120,26 +119,13 @@ TEST(FunctionMenu, MacroPopupListsTheMacrosWhenAsked) {
     EXPECT_LE(ids.back(), 4000u);
 }
 
-// Codes 21 (rapid clicking) and 22 (click sequence) are offered to every
-// position but the wheel's; all other codes of the menu to all of them.
-TEST(FunctionMenu, CodesOfferedForEachButtonPosition) {
-    const std::set<int> everywhere = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
-                                      15, 16, 17, 18, 19, 20, 23, 24, 25, 26, 27, 28, 29, 30,
-                                      31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 86};
-    const struct {
-        int position;
-        bool offers21And22;
-    } rows[] = {{0, true},  {1, true},  {2, true},  {3, true},  {4, true},  {5, true},  {6, true},   {7, true},
-                {8, true},  {9, true},  {10, true}, {11, true}, {12, true}, {13, true}, {14, false}, {15, false}};
-    for (const auto& row : rows) {
-        FunctionMenuOptions options;
-        options.position = row.position;
-        std::set<int> codes;
-        for (uint32_t id : SelectableIdentifiers(BuildFunctionMenu(options)))
-            if (!LeavesEntryUnchanged(id)) codes.insert(FunctionCodeForIdentifier(id));
-        std::set<int> expected = everywhere;
-        if (row.offers21And22) expected.insert({21, 22});
-        EXPECT_EQ(codes, expected) << "position " << row.position;
+// Rapid clicking (1021) and the click sequence (1022) for each position.
+TEST(FunctionMenu, WheelPositionsAreNotOfferedRapidClickingOrTheClickSequence) {
+    const int offered[16] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0};
+    for (int position = 0; position < 16; ++position) {
+        const std::vector<uint32_t> ids = SelectableIdentifiers(BuildFunctionMenu({{}, false, position}));
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), 1021u) + std::count(ids.begin(), ids.end(), 1022u), offered[position])
+            << position;
     }
 }
 

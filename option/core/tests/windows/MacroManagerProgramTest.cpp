@@ -321,8 +321,7 @@ TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
     OptionFolder::ClickAt(names.left + rowHeight, names.top + rowHeight * 3 / 2);
     ASSERT_TRUE(WaitFor([&] { return SendMessageA(page.names, LB_GETCURSEL, 0, 0) == 1; }));
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kDeleteKey));
-    HWND confirm = folder.WaitForDialog(page.option);
-    ASSERT_TRUE(confirm && folder.Click(confirm, "skin_delete_macro_warn.ini", kOkKey));
+    ASSERT_TRUE(folder.Click(folder.WaitForDialog(page.option), "skin_delete_macro_warn.ini", kOkKey));
     ASSERT_TRUE(folder.ClickUntil(manager, kManagerSkin, kCancelKey, [&] { return RowCount(page.names) == 2; }));
     ASSERT_TRUE(folder.Click(page.option, kMainSkin, kApplyKey));
     const std::string slotFile = folder.Path() + "config\\Default0.gmp";

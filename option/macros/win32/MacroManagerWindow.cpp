@@ -227,6 +227,7 @@ void MacroManagerWindow::SelectMacro(int index) {
         char text[16];
         snprintf(text, sizeof text, "%d", static_cast<int>(EffectiveRepeatCount(record->RepeatCount)));
         if (m_repeatCount) m_repeatCount->SetText(text);
+        m_shownRepeatCount = text;
         if (m_repeat) m_repeat->SetChecked(record->RepeatCount != 0);
     }
     // The last line: clamped by the refill.
@@ -394,13 +395,13 @@ void MacroManagerWindow::CommitRepeatCount() {
     char rewritten[16];
     snprintf(rewritten, sizeof rewritten, "%d", static_cast<int>(count));
     if (text != rewritten) m_repeatCount->SetText(rewritten);
-    SendMessageA(m_repeatCount->Handle(), EM_SETMODIFY, FALSE, 0);
+    m_shownRepeatCount = rewritten;
     StoreRepeatCount(count);
 }
 
 // Only a count the user typed: showing a macro must not rewrite its count.
 void MacroManagerWindow::CommitTypedRepeatCount() {
-    if (m_repeatCount && SendMessageA(m_repeatCount->Handle(), EM_GETMODIFY, 0, 0)) CommitRepeatCount();
+    if (m_repeatCount && m_repeatCount->Text() != m_shownRepeatCount) CommitRepeatCount();
 }
 
 void MacroManagerWindow::StoreRepeatCount(int32_t count) {

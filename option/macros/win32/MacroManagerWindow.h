@@ -95,6 +95,8 @@ private:
     SkinCheckBox* m_recordDelays = nullptr;
     SkinCheckBox* m_repeat = nullptr;
     BitmapEdit* m_repeatCount = nullptr;
+    // The count text as last shown or committed; any other text was typed.
+    std::string m_shownRepeatCount;
     SkinList* m_names = nullptr;
     SkinList* m_events = nullptr;
     Font m_menuFont;

@@ -74,12 +74,14 @@ void MacroList::MergeFromProfiles(const SettingsBlock& block) {
     });
 }
 
-void MacroList::PushToButtons(SettingsBlock& block) const {
-    ForEachMacroButton(block, [this, &block](int slot, int button, ButtonAssignmentEntry& entry) {
+void MacroList::PushToButtons(SettingsBlock& block, MacroPushLog* log) const {
+    ForEachMacroButton(block, [this, &block, log](int slot, int button, ButtonAssignmentEntry& entry) {
+        const ButtonAssignmentEntry before = entry;
         int found = Find(EntryMacroName(entry));
         if (found < 0) entry.FunctionCode = kFunctionDisabled;
         else CopyMacroToEntry(m_records[static_cast<size_t>(found)], entry);
         block.ButtonChanged[slot][button] = 1;
+        if (log) log->Note(slot, button, before, entry);
     });
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "option/macros/IniFileStore.h"
+#include "option/macros/MacroPushLog.h"
 #include "option/macros/MacroRecord.h"
 #include "profile/SettingsBlock.h"
 
@@ -48,8 +49,9 @@ public:
     // the list's events, counts and repeat counts. Later buttons win.
     void MergeFromProfiles(const SettingsBlock& block);
     // Refreshes every button copy from the list; a button whose macro is no
-    // longer listed becomes disabled. Each such button is marked changed.
-    void PushToButtons(SettingsBlock& block) const;
+    // longer listed becomes disabled. Each such button is marked changed,
+    // and noted in `log` when one is given.
+    void PushToButtons(SettingsBlock& block, MacroPushLog* log = nullptr) const;
 
     // Reads key "0" of a .macro file and appends it, renamed "%s%d" with 1, 2,
     // ... when the name is taken. Returns its position, or -1 when the file

@@ -16,6 +16,8 @@ constexpr uint32_t kLaunchProgramText = 1022;
 constexpr uint32_t kModeSwitchText = 1076;
 constexpr uint32_t kMediaPlayerSettingsText = 1051;
 constexpr uint32_t kMacroManagerText = 1052;
+// Positions 14 and 15 are the wheel's up and down.
+constexpr int kFirstWheelPosition = 14;
 
 FunctionMenuItem Item(uint32_t identifier, uint32_t textId) {
     FunctionMenuItem item;
@@ -70,7 +72,9 @@ std::vector<FunctionMenuItem> BuildFunctionMenu(const FunctionMenuOptions& optio
     AppendRun(menu, 1001, 1012, 1005);
     menu.push_back(Item(kModeSwitch, kModeSwitchText));
     menu.push_back(Item(kLaunchProgram, kLaunchProgramText));
-    AppendRun(menu, 1021, 1024, 1027);
+    // Rapid clicking (1021) and the click sequence (1022) are not for the wheel.
+    const bool wheel = options.position >= kFirstWheelPosition;
+    AppendRun(menu, wheel ? 1023 : 1021, 1024, wheel ? 1029 : 1027);
     return menu;
 }
 

@@ -24,6 +24,8 @@ struct FunctionMenuOptions {
     std::vector<std::string> macroNames;
     // Offered only where a macro manager can be opened.
     bool offerMacroManager = false;
+    // The button position 0..15 the menu is for.
+    int position = 0;
 };
 
 // The items of the main menu in their order.

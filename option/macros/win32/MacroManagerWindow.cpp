@@ -113,7 +113,7 @@ void MacroManagerWindow::CreateControls(WindowSkin& skin) {
 
 LRESULT MacroManagerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BitmapEditKillFocusMessage()) {
-        if (wParam == kKillFocusOnFocusLoss) CommitRepeatCount();
+        if (wParam == kKillFocusOnFocusLoss) CommitTypedRepeatCount();
         return 0;
     }
     switch (message) {
@@ -168,7 +168,11 @@ LRESULT MacroManagerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 LRESULT MacroManagerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND control = reinterpret_cast<HWND>(lParam);
     if (LOWORD(wParam) == kNameListId && HIWORD(wParam) == LBN_SELCHANGE) {
-        if (m_names && !m_names->Editing()) SelectMacro(m_names->SelectedRow());
+        if (m_names && !m_names->Editing()) {
+            // A count typed for the macro being left belongs to it.
+            CommitTypedRepeatCount();
+            SelectMacro(m_names->SelectedRow());
+        }
         return 0;
     }
     if (m_record && control == m_record->Handle()) return Record(), 0;
@@ -223,6 +227,7 @@ void MacroManagerWindow::SelectMacro(int index) {
         char text[16];
         snprintf(text, sizeof text, "%d", static_cast<int>(EffectiveRepeatCount(record->RepeatCount)));
         if (m_repeatCount) m_repeatCount->SetText(text);
+        m_shownRepeatCount = text;
         if (m_repeat) m_repeat->SetChecked(record->RepeatCount != 0);
     }
     // The last line: clamped by the refill.
@@ -254,7 +259,7 @@ void MacroManagerWindow::StoreBuffer() {
 int MacroManagerWindow::SelectedLine() const { return m_events ? m_events->SelectedRow() : -1; }
 
 void MacroManagerWindow::PushToButtons() {
-    Macros().PushToButtons(m_host->EditCopy());
+    Macros().PushToButtons(m_host->EditCopy(), &m_pushLog);
     m_host->RefreshAllPages();
 }
 
@@ -390,7 +395,13 @@ void MacroManagerWindow::CommitRepeatCount() {
     char rewritten[16];
     snprintf(rewritten, sizeof rewritten, "%d", static_cast<int>(count));
     if (text != rewritten) m_repeatCount->SetText(rewritten);
+    m_shownRepeatCount = rewritten;
     StoreRepeatCount(count);
+}
+
+// Only a count the user typed: showing a macro must not rewrite its count.
+void MacroManagerWindow::CommitTypedRepeatCount() {
+    if (m_repeatCount && m_repeatCount->Text() != m_shownRepeatCount) CommitRepeatCount();
 }
 
 void MacroManagerWindow::StoreRepeatCount(int32_t count) {
@@ -475,13 +486,17 @@ void MacroManagerWindow::OnOk() {
     CommitRepeatCount();
     Macros().Save();
     PushToButtons();
+    m_pushLog.Forget();
     if (m_modal) EndModal(IDOK);
 }
 
 void MacroManagerWindow::OnCancel() {
     if (m_recorder.Recording()) StopRecording();
     Macros().Load();
-    if (m_modal) return EndModal(IDCANCEL);
-    FillNames();
+    // The buttons go back with the list: a deleted macro's buttons play it
+    // again, recorded events leave the buttons' copies.
+    m_pushLog.Undo(m_host->EditCopy());
+    if (!m_modal) FillNames();
     m_host->RefreshAllPages();
+    if (m_modal) EndModal(IDCANCEL);
 }

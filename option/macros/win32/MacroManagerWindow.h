@@ -6,7 +6,8 @@
 // menu it runs as a modal popup over its owner with RunModal. The same skin
 // and controls serve both. OK and Cancel act on the macro list in both roles
 // (OK saves it and brings the buttons' copies up to date, Cancel reloads it
-// from the macro file); in the modal role they also end the window.
+// from the macro file and takes back what deletes and recordings did to the
+// buttons); in the modal role they also end the window.
 #pragma once
 
 #include <memory>
@@ -16,6 +17,7 @@
 #include "option/core/ConfigPage.h"
 #include "option/core/OptionHost.h"
 #include "option/macros/MacroEventList.h"
+#include "option/macros/MacroPushLog.h"
 #include "option/macros/MacroRecorder.h"
 #include "profile/win32/WindowsKeyboardLayout.h"
 #include "skin/win32/BitmapEdit.h"
@@ -71,6 +73,7 @@ private:
     void StopRecording();
     void ShowRecordImages(const char* set);
     void CommitRepeatCount();
+    void CommitTypedRepeatCount();
     void StoreRepeatCount(int32_t count);
     void PushToButtons();
     void WarnNoMacro();
@@ -85,11 +88,15 @@ private:
     int m_selected = -1;
     int m_caretLine = 0;
     std::vector<EventLine> m_lines;
+    // What this window's pushes did to the buttons since the last OK or Cancel.
+    MacroPushLog m_pushLog;
 
     SkinButton* m_record = nullptr;
     SkinCheckBox* m_recordDelays = nullptr;
     SkinCheckBox* m_repeat = nullptr;
     BitmapEdit* m_repeatCount = nullptr;
+    // The count text as last shown or committed; any other text was typed.
+    std::string m_shownRepeatCount;
     SkinList* m_names = nullptr;
     SkinList* m_events = nullptr;
     Font m_menuFont;

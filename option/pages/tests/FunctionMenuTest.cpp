@@ -119,6 +119,16 @@ TEST(FunctionMenu, MacroPopupListsTheMacrosWhenAsked) {
     EXPECT_LE(ids.back(), 4000u);
 }
 
+// Rapid clicking (1021) and the click sequence (1022) for each position.
+TEST(FunctionMenu, WheelPositionsAreNotOfferedRapidClickingOrTheClickSequence) {
+    const int offered[16] = {2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 0, 0};
+    for (int position = 0; position < 16; ++position) {
+        const std::vector<uint32_t> ids = SelectableIdentifiers(BuildFunctionMenu({{}, false, position}));
+        EXPECT_EQ(std::count(ids.begin(), ids.end(), 1021u) + std::count(ids.begin(), ids.end(), 1022u), offered[position])
+            << position;
+    }
+}
+
 TEST(MenuReopenGuard, RefusesWithin200MsOfClosing) {
     struct Case {
         uint32_t closedAt;

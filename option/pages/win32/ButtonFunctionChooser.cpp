@@ -13,6 +13,7 @@ AssignResult ButtonFunctionChooser::Choose(HWND owner, SkinButton& button, int e
     FunctionMenuOptions options;
     // The macro submenu ends with the way to the macro manager.
     options.offerMacroManager = true;
+    options.position = entry;
     if (m_listMacros)
         for (size_t i = 0; i < m_host.Macros().Count(); ++i) options.macroNames.push_back(MacroName(m_host.Macros().At(i)));
     FunctionMenu menu(m_font.Get(), [this](unsigned id) { return m_host.Text(id); }, options);

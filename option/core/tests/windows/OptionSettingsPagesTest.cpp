@@ -282,7 +282,7 @@ TEST(OptionSettingsPages_WithoutAgent, ResolutionPageShowsTheChoiceOfThePerforma
     ASSERT_TRUE(folder.Click(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
     HWND resolution = ShowPage(folder, option, kResolutionTabKey, kResolutionClass);
     ASSERT_NE(resolution, nullptr);
-    // Level 3 set to "1750" here; the last level ("4000" before) shows the same text.
+    // The fourth level set to "1750" here; the fifth ("4000" before) shows the same text.
     HWND level3 = GetDlgItem(resolution, kFirstLevelId + 3);
     HWND level4 = GetDlgItem(resolution, kFirstLevelId + 4);
     ASSERT_TRUE(folder.Click(level3, kLevelSkin, kLevelPreset7Key));

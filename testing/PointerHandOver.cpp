@@ -17,7 +17,9 @@ void WaitForPointerHandOver(POINT screen, DWORD deadlineMs) {
         if (!GetGUIThreadInfo(thread, &info)) return;
         // An open menu holds the capture for its owner by design.
         if (info.flags & GUI_INMENUMODE) return;
-        if (info.hwndCapture == nullptr || info.hwndCapture == under) return;
+        // A window holding the capture over its whole face (Option waiting
+        // for the agent) takes the press meant for its controls itself.
+        if (info.hwndCapture == nullptr || info.hwndCapture == under || IsChild(info.hwndCapture, under)) return;
         Sleep(kPollMs);
     }
 }

@@ -9,7 +9,8 @@
 namespace testsupport {
 
 // Waits (up to `deadlineMs`) until the window under `screen` can take a
-// press: its thread's capture is free or its own, or a menu is tracking.
+// press: its thread's capture is free, its own or its ancestor's, or a menu
+// is tracking.
 void WaitForPointerHandOver(POINT screen, DWORD deadlineMs);
 
 }  // namespace testsupport

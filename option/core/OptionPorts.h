@@ -23,7 +23,8 @@ public:
 class AgentPort {
 public:
     virtual ~AgentPort() = default;
-    // Sends the apply message with the mode; false when there is no agent window.
+    // Sends the apply message with the mode and returns at once; false when
+    // there is no agent window to send it to.
     virtual bool SendApply(int mode) = 0;
     // Posts the apply message to the applet windows that exist.
     virtual void NotifyApplets() = 0;

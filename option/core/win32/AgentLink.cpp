@@ -7,8 +7,10 @@
 bool AgentLink::SendApply(int mode) {
     HWND agent = FindWindowA(nullptr, option::kAgentWindowTitle);
     if (!agent) return false;
-    SendMessageA(agent, option::kMsgApplySettings, static_cast<WPARAM>(mode), 0);
-    return true;
+    // Sent without waiting for the agent to return: a hung agent must not
+    // hang this window too. The answer comes as its own message (or the
+    // wait gives up), so nothing here needs the result.
+    return SendNotifyMessageA(agent, option::kMsgApplySettings, static_cast<WPARAM>(mode), 0) != FALSE;
 }
 
 void AgentLink::NotifyApplets() {

@@ -281,7 +281,12 @@ void OptionMainWindow::ShowPage(Page page) {
     if (page == m_currentPage || !m_pages[static_cast<int>(page)]) return;
     if (ConfigPage* current = m_pages[static_cast<int>(m_currentPage)].get())
         ShowWindow(static_cast<HWND>(current->PageWindow()), SW_HIDE);
-    ShowWindow(static_cast<HWND>(m_pages[static_cast<int>(page)]->PageWindow()), SW_SHOW);
+    // Pages share fields (the performance page's resolution choice is the
+    // resolution page's last level): a page shown again shows the edit copy
+    // as the other pages left it.
+    ConfigPage& shown = *m_pages[static_cast<int>(page)];
+    shown.Refresh();
+    ShowWindow(static_cast<HWND>(shown.PageWindow()), SW_SHOW);
     m_currentPage = page;
     for (int index = 0; index < kPageCount; ++index)
         if (SkinButton* tab = Button(kTabKeys[index])) tab->SetSelected(index == static_cast<int>(page));

@@ -21,6 +21,7 @@ constexpr int kImportKey = 2;
 constexpr int kExportKey = 3;
 constexpr int kPropertiesKey = 4;
 constexpr int kFirstSlotKey = 5;
+constexpr int kCloseKey = 11;
 constexpr int kApplyKey = 14;
 // Keys of the properties dialog.
 constexpr int kPropertiesOkKey = 4;
@@ -201,6 +202,27 @@ TEST(OptionApply_AgentNeverAnswers, ButtonsComeBackAfterTheWait) {
     // No answer comes; the window gives the buttons back by itself.
     EXPECT_TRUE(testsupport::PumpUntil([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); },
                                        optiontest::kDeadlineMs));
+}
+
+// The silent agent's thread is this one: while the test looks on without
+// pumping, the agent hangs in the apply message as far as Option can tell.
+TEST(OptionApply_AgentHangs, WindowRepaintsGivesTheButtonsBackAndCloses) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    SilentAgent agent;
+    SilentAgent::s_applies = 0;
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    for (int apply = 1; apply <= 2; ++apply) {
+        ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+        ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+        ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+        InvalidateRect(option, nullptr, FALSE);
+        ASSERT_TRUE(WaitFor([&] { return !GetUpdateRect(option, nullptr, FALSE); })) << "no repaint";
+    }
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kCloseKey));
+    EXPECT_TRUE(folder.WaitForOptionEnd());
+    EXPECT_TRUE(testsupport::PumpUntil([] { return SilentAgent::s_applies == 2; }, optiontest::kDeadlineMs));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "portio/TransferLog.h"
+#include "testing/ClickUntil.h"
 #include "testing/DistFolder.h"
 #include "testing/PointerHandOver.h"
 #include "testing/PointerInput.h"
@@ -24,8 +25,6 @@ constexpr int kTextBrightness = 100;
 constexpr int kDragSteps = 10;
 // How long a move may take to reach the program under load.
 constexpr DWORD kHandOverMs = 10000;
-constexpr int kClickAttempts = 3;
-constexpr DWORD kClickEffectMs = 15000;
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
@@ -296,20 +295,9 @@ bool OptionFolder::Click(HWND window, const std::string& skinFile, int key) cons
 
 bool OptionFolder::ClickUntil(HWND window, const std::string& skinFile, int key,
                               const std::function<bool()>& done) const {
-    for (int attempt = 1; attempt <= kClickAttempts; ++attempt) {
-        if (attempt > 1) {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-            fprintf(stderr, "click %d on key %d of %s: foreground %p, active %p, focus %p, capture %p\n", attempt,
-                    key, skinFile.c_str(), static_cast<void*>(GetForegroundWindow()),
-                    static_cast<void*>(info.hwndActive), static_cast<void*>(info.hwndFocus),
-                    static_cast<void*>(info.hwndCapture));
-        }
-        if (!Click(window, skinFile, key)) return false;
-        if (WaitFor(done, kClickEffectMs)) return true;
-    }
-    return false;
+    POINT centre{};
+    return KeyCentre(window, skinFile, key, centre) &&
+           testsupport::ClickUntil(centre, done, "key " + std::to_string(key) + " of " + skinFile);
 }
 
 void OptionFolder::Type(const std::string& text) {

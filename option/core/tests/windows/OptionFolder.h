@@ -51,12 +51,7 @@ public:
     // A left click with the system pointer at the centre of the skin
     // rectangle of the key, in the window that uses that skin file.
     bool Click(HWND window, const std::string& skinFile, int key) const;
-    // Clicks the key, and again (three clicks at most) while `done` does not
-    // hold within 15 s of a click, as a user does when a click shows no
-    // effect. For a click right after a dialog closed: Wine can still be
-    // moving the focus then, and a focus change between the press and the
-    // release cancels a button's click. Each further click is reported on
-    // the error output with the focus state of the window's thread.
+    // Clicks the key until `done` holds, as testsupport::ClickUntil does.
     bool ClickUntil(HWND window, const std::string& skinFile, int key, const std::function<bool()>& done) const;
     // Moves the system pointer to a screen point, or to the key's centre.
     static void MovePointer(int x, int y);

@@ -30,7 +30,9 @@ constexpr char kResolutionClass[] = "ResolutionPage";
 constexpr char kLevelSkin[] = "skin_dpi_level.ini";
 constexpr int kFirstLevelId = 500;
 constexpr int kLevelCurrentKey = 2;
+constexpr int kLevelPreset7Key = 11;  // value 7, "1750"
 constexpr int kLevelPreset8Key = 12;  // value 8, "2000"
+constexpr int kLevelTextKey = 4;
 
 constexpr char kPerformanceClass[] = "PerformancePage";
 constexpr char kPerformanceSkin[] = "skin_performance.ini";
@@ -116,6 +118,18 @@ std::vector<std::string> EditTexts(HWND window) {
     std::vector<std::string> texts;
     for (const auto& edit : found) texts.push_back(edit.second);
     return texts;
+}
+
+// The screen's pixels in the key's rectangle of the window.
+std::vector<COLORREF> Pixels(const OptionFolder& folder, HWND window, const char* skinFile, int key) {
+    std::vector<COLORREF> pixels;
+    RECT place{};
+    if (!folder.KeyRect(window, skinFile, key, place)) return pixels;
+    HDC screen = GetDC(nullptr);
+    for (int y = place.top; y < place.bottom; ++y)
+        for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 std::string ProfileValue(const OptionFolder& folder, const char* key) {
@@ -253,6 +267,31 @@ TEST(OptionSettingsPages_WithoutAgent, TriedDoubleClickTimeGoesBackWhenClosedWit
     ASSERT_TRUE(folder.WaitForOptionEnd());
     EXPECT_EQ(SystemDoubleClickTime(), before) << "tried " << tried;
     SetDoubleClickTime(previous);
+}
+
+// The performance page's resolution choice is the resolution page's last
+// level: shown again, the resolution page shows it, and Apply stores it.
+TEST(OptionSettingsPages_WithoutAgent, ResolutionPageShowsTheChoiceOfThePerformancePage) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    HWND performance = ShowPage(folder, option, kPerformanceTabKey, kPerformanceClass);
+    ASSERT_NE(performance, nullptr);
+    ASSERT_TRUE(folder.Click(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
+    HWND resolution = ShowPage(folder, option, kResolutionTabKey, kResolutionClass);
+    ASSERT_NE(resolution, nullptr);
+    // The fourth level set to "1750" here; the fifth ("4000" before) shows the same text.
+    HWND level3 = GetDlgItem(resolution, kFirstLevelId + 3);
+    HWND level4 = GetDlgItem(resolution, kFirstLevelId + 4);
+    ASSERT_TRUE(folder.Click(level3, kLevelSkin, kLevelPreset7Key));
+    EXPECT_TRUE(WaitFor([&] {
+        return Pixels(folder, level4, kLevelSkin, kLevelTextKey) == Pixels(folder, level3, kLevelSkin, kLevelTextKey);
+    }));
+    Picture(option, "option_resolution_page_after_performance");
+    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    EXPECT_TRUE(WaitFor([&] { return ProfileValue(folder, "CpiLevel_X4") == "7"; }));
+    EXPECT_EQ(ProfileValue(folder, "CpiLevel_X3"), "7");
 }
 
 }  // namespace

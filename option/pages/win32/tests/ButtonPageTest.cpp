@@ -18,7 +18,9 @@
 #include "option/pages/win32/tests/UserInput.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/win32/MenuFrameHook.h"
+#include "skin/win32/SkinButton.h"
 #include "skin/win32/WindowSkin.h"
+#include "testing/ClickUntil.h"
 #include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
 #include "testing/TempFolder.h"
@@ -66,11 +68,15 @@ public:
         ClickAt(MenuItemCentre(menu, index));
         return true;
     }
-    bool ClickSkinKey(const char* title, const char* skinFile, int key) {
+    // With `done`, the click is given again while it shows no effect: for
+    // the first click after a menu or dialog closed or a dialog opened.
+    bool ClickSkinKey(const char* title, const char* skinFile, int key,
+                      const std::function<bool(HWND)>& done = nullptr) {
         HWND dialog = WaitForWindow(title);
         if (!Check(dialog != nullptr, title)) return false;
-        ClickAt(SkinCentre(dialog, skinFile, key));
-        return true;
+        const POINT centre = SkinCentre(dialog, skinFile, key);
+        if (!done) return ClickAt(centre), true;
+        return Check(testsupport::ClickUntil(centre, [&] { return done(dialog); }, title), title);
     }
 
 private:
@@ -86,6 +92,9 @@ private:
     std::atomic<bool> m_done{false};
     std::string m_failure;
 };
+
+bool Closed(HWND dialog) { return !IsWindowVisible(dialog); }
+bool MenuOpen(HWND) { return !OpenMenus().empty(); }
 
 MacroRecord Macro(const char* name, uint8_t key) {
     MacroRecord record{};
@@ -126,7 +135,11 @@ protected:
         testsupport::PumpPending();
     }
     // Opens entry k's menu with a click on its button.
-    void OpenMenu(Driver&, int entry) { ClickAt(CentreOf(m_page.EntryButton(entry)->Handle())); }
+    void OpenMenu(Driver& driver, int entry) {
+        driver.Check(testsupport::ClickUntil(CentreOf(m_page.EntryButton(entry)->Handle()), [] { return MenuOpen(nullptr); },
+                                             "entry button"),
+                     "menu did not open");
+    }
     ButtonAssignmentEntry& Entry(int k) { return CurrentProfile(m_host.EditCopy()).MacroKeyInfo[k]; }
     bool Changed(int k) { return m_host.EditCopy().ButtonChanged[m_host.EditCopy().CurrentSlot][k] == 1; }
     std::string Caption(int k) { return m_page.EntryButton(k)->Caption(); }
@@ -176,7 +189,7 @@ TEST_F(ButtonPageTest, OnlyLeftButton_IsKeptWithTheClickWarning) {
         HWND warning = WaitForOwnedDialog(m_host.Handle());
         if (!driver.Check(warning != nullptr, "no click warning")) return;
         Screenshot("click_warning");
-        ClickAt(SkinCentre(warning, warning::kClickSkin, 1));  // OK
+        testsupport::ClickUntil(SkinCentre(warning, warning::kClickSkin, 1), [&] { return Closed(warning); }, "OK");
         driver.Check(WaitForOwnedDialogGone(m_host.Handle()), "warning stayed open");
     });
     EXPECT_EQ(m_page.LastResult(), AssignResult::Refused);
@@ -236,7 +249,7 @@ TEST_F(ButtonPageTest, ShortcutDialog_ShowsThePresetKeyAndCancelKeepsTheEntry) {
         GetWindowTextA(GetDlgItem(dialog, shortcutdialog::kKeyFieldId), text, sizeof text);
         presetText = text;
         PressKey('Q');
-        driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kCancel);
+        driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kCancel, Closed);
         driver.Check(WaitForWindowGone(shortcutdialog::kTitle), "shortcut dialog stayed open");
     });
     EXPECT_EQ(presetText, "A");
@@ -248,7 +261,15 @@ TEST_F(ButtonPageTest, LaunchProgram_StoresTheTypedPath) {
     Drive([&](Driver& driver) {
         OpenMenu(driver, 5);
         if (!driver.ClickMenuItem(1, kLaunchProgramItem)) return;
-        if (!driver.ClickSkinKey(programdialog::kTitle, programdialog::kSkinFile, programdialog::kPathField)) return;
+        auto fieldFocused = [](HWND dialog) {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) &&
+                   info.hwndFocus == GetDlgItem(dialog, programdialog::kPathFieldId);
+        };
+        if (!driver.ClickSkinKey(programdialog::kTitle, programdialog::kSkinFile, programdialog::kPathField,
+                                 fieldFocused))
+            return;
         TypeText("C:\\Games\\run.exe");
         HWND field = GetDlgItem(FindWindowA(nullptr, programdialog::kTitle), programdialog::kPathFieldId);
         driver.Check(WaitFor([&] { return GetWindowTextLengthA(field) == 16; }), "path not typed");
@@ -271,12 +292,11 @@ TEST_F(ButtonPageTest, PlayerChoice_SetsMediaOptionFromItsMenu) {
         HWND dialog = WaitForWindow(playerdialog::kTitle);
         if (!driver.Check(dialog != nullptr, "no player dialog")) return;
         Screenshot("player_dialog");
-        driver.ClickSkinKey(playerdialog::kTitle, playerdialog::kSkinFile, playerdialog::kPlayer);
-        if (!driver.Check(WaitForMenus(1) != nullptr, "no player menu")) return;
+        if (!driver.ClickSkinKey(playerdialog::kTitle, playerdialog::kSkinFile, playerdialog::kPlayer, MenuOpen)) return;
         Screenshot("player_menu");
         driver.ClickMenuItem(1, kWinampItem);
         driver.Check(WaitFor([] { return OpenMenus().empty(); }), "player menu stayed open");
-        driver.ClickSkinKey(playerdialog::kTitle, playerdialog::kSkinFile, playerdialog::kOk);
+        driver.ClickSkinKey(playerdialog::kTitle, playerdialog::kSkinFile, playerdialog::kOk, Closed);
         driver.Check(WaitForWindowGone(playerdialog::kTitle), "player dialog stayed open");
     });
     EXPECT_EQ(CurrentProfile(m_host.EditCopy()).MediaOption, 3);
@@ -290,10 +310,15 @@ TEST_F(ButtonPageTest, SelectMacro_CopiesTheChosenMacroWithItsOption) {
         if (!driver.ClickMenuItem(1, kMacroPopup)) return;
         Screenshot("function_menu");
         if (!driver.ClickMenuItem(2, 0)) return;
-        if (!driver.ClickSkinKey(macrodialog::kTitle, macrodialog::kSkinFile, macrodialog::kMacro)) return;
+        if (!driver.ClickSkinKey(macrodialog::kTitle, macrodialog::kSkinFile, macrodialog::kMacro, MenuOpen)) return;
         if (!driver.ClickMenuItem(1, 1)) return;  // "Fire"
         driver.Check(WaitFor([] { return OpenMenus().empty(); }), "macro menu stayed open");
-        driver.ClickSkinKey(macrodialog::kTitle, macrodialog::kSkinFile, macrodialog::kFirstOption + 2);
+        driver.ClickSkinKey(macrodialog::kTitle, macrodialog::kSkinFile, macrodialog::kFirstOption + 2, [](HWND dialog) {
+            POINT at = SkinCentre(dialog, macrodialog::kSkinFile, macrodialog::kFirstOption + 2);
+            ScreenToClient(dialog, &at);
+            auto* option = dynamic_cast<SkinButton*>(SubclassedControl::FromHandle(ChildWindowFromPoint(dialog, at)));
+            return option && option->Selected();
+        });
         Screenshot("macro_dialog");
         driver.ClickSkinKey(macrodialog::kTitle, macrodialog::kSkinFile, macrodialog::kOk);
         driver.Check(WaitForWindowGone(macrodialog::kTitle), "macro dialog stayed open");

@@ -24,9 +24,6 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitNoAgent = 3;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 ProgramResult RunControl(const ProgramFolder& folder, const std::string& arguments) {
     return testsupport::RunProgram("\"" + folder.Path() + "mousectl.exe\" " + arguments, folder.Path());
 }

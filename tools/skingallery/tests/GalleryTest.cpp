@@ -11,6 +11,7 @@
 #include "skin/win32/WindowSkin.h"
 #include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
+#include "testing/ProgramRun.h"
 #include "tools/skingallery/ButtonGallery.h"
 #include "tools/skingallery/ValueGallery.h"
 
@@ -364,12 +365,9 @@ BOOL CALLBACK CollectFirstChild(HWND child, LPARAM found) {
 }
 
 TEST(SkinGalleryProgram, OpensBothWindowsAndClosesByTheirButtons) {
-    std::string command = std::string("\"") + SKIN_GALLERY_EXE + "\" \"" + DistSkinFolder() + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    HANDLE process =
+        testsupport::StartProgram(std::string("\"") + SKIN_GALLERY_EXE + "\" \"" + DistSkinFolder() + "\"");
+    ASSERT_NE(process, nullptr);
     HWND windows[2] = {};
     const char* titles[] = {kButtonWindowTitle, kValueWindowTitle};
     bool found = PumpUntil(
@@ -392,11 +390,10 @@ TEST(SkinGalleryProgram, OpensBothWindowsAndClosesByTheirButtons) {
         PostMessageA(close, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         PostMessageA(close, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
-    bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(process.hProcess, 1);
+    bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process, 1);
     EXPECT_TRUE(ended);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    CloseHandle(process);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "portio/ControlProtocol.h"
 #include "profile/SettingsBlock.h"
 #include "testing/MessagePump.h"
+#include "testing/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -94,14 +95,9 @@ bool RecordHas(const ProgramFolder& folder, const std::string& line) {
 }
 
 void StartStandinOption(const ProgramFolder& folder) {
-    std::string commandLine = "\"" + folder.Path() + "Option.exe\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
-                               &startup, &process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    HANDLE option = testsupport::StartProgram("\"" + folder.Path() + "Option.exe\"", folder.Path());
+    ASSERT_NE(option, nullptr);
+    CloseHandle(option);
     ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
 }
 

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iostream>
 #include <random>
-#include <sstream>
 
 #include "OptionProgramSupport.h"
 #include "portio/ControlProtocol.h"
+#include "testing/DamagedFiles.h"
 
 namespace {
 
@@ -27,13 +27,7 @@ constexpr int kSaveKills = 20;
 
 std::string ReadWhole(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return file ? text.str() : std::string("<missing>");
-}
-
-void WriteWhole(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : std::string("<missing>");
 }
 
 std::vector<std::string> SavedContents(const OptionFolder& folder) {
@@ -75,14 +69,14 @@ TEST(OptionKilled_DuringSave, EveryProfileFileAndTheMacroFileIsOldOrNew) {
             WritePrivateProfileStringA("Setting", "ProFileName", ("Old " + std::to_string(i)).c_str(), path.c_str());
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         } else {
-            WriteWhole(path, saved[i] + "[Unused]\r\nKept=1\r\n");
+            testsupport::WriteWholeFile(path, saved[i] + "[Unused]\r\nKept=1\r\n");
         }
         oldFiles.push_back(ReadWhole(path));
         ASSERT_NE(oldFiles[i], saved[i]) << kSavedFiles[i];
     }
     auto restoreOld = [&] {
         for (size_t i = 0; i < oldFiles.size(); ++i) {
-            WriteWhole(folder.Path() + kSavedFiles[i], oldFiles[i]);
+            testsupport::WriteWholeFile(folder.Path() + kSavedFiles[i], oldFiles[i]);
             DeleteFileA((folder.Path() + kSavedFiles[i] + ".tmp").c_str());
         }
     };

@@ -72,4 +72,16 @@ ProgramResult RunProgram(const std::string& commandLine, const std::string& work
     return result;
 }
 
+HANDLE StartProgram(const std::string& commandLine, const std::string& workingFolder) {
+    std::string command = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
 }  // namespace testsupport

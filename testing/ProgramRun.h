@@ -24,4 +24,8 @@ struct ProgramResult {
 ProgramResult RunProgram(const std::string& commandLine, const std::string& workingFolder = "",
                          DWORD deadlineMs = kProgramDeadlineMs);
 
+// Starts the command line as RunProgram does but does not wait for it; the
+// process handle, which the caller closes, or null when it did not start.
+HANDLE StartProgram(const std::string& commandLine, const std::string& workingFolder = "");
+
 }  // namespace testsupport

@@ -160,20 +160,16 @@ TEST(KeyCodeFromVirtualKey_UsLayout, TranslatesEachKind) {
     }
 }
 
-TEST(KeyCodeFromVirtualKey_SwappedYZ, StoresThePosition) {
+// The stored key code is the key's position; reading it back gives the layout's key.
+TEST(KeyLookups_SwappedYZ, StoreThePositionGiveTheLayoutsKey) {
     TableLayout layout = SwappedYZLayout();
-    int32_t keyCode = 0;
+    int32_t keyCode = 0, virtualKey = 0;
     ASSERT_TRUE(KeyCodeFromVirtualKey(0x5A, layout, keyCode));
     EXPECT_EQ(keyCode, 28);  // the US Y position
     ASSERT_TRUE(KeyCodeFromVirtualKey(0x59, layout, keyCode));
     EXPECT_EQ(keyCode, 29);
     ASSERT_TRUE(KeyCodeFromVirtualKey(0x41, layout, keyCode));
     EXPECT_EQ(keyCode, 4);
-}
-
-TEST(VirtualKeyFromKeyCode_SwappedYZ, GivesTheLayoutsKey) {
-    TableLayout layout = SwappedYZLayout();
-    int32_t virtualKey = 0;
     ASSERT_TRUE(VirtualKeyFromKeyCode(28, layout, virtualKey));
     EXPECT_EQ(virtualKey, 0x5A);
     ASSERT_TRUE(VirtualKeyFromKeyCode(29, layout, virtualKey));
@@ -236,19 +232,9 @@ TEST(KeyName_Table, NamesListedCodesOnly) {
         int32_t virtualKey;
         const char* name;
     };
-    const Case cases[] = {
-        {0x08, "BackSpace"},   {0x0D, "Enter"},       {0x14, "CapsLock"},   {0x1B, "Esc"},
-        {0x21, "Page UP"},     {0x28, "Down"},        {0x29, "Select"},     {0x2A, ""},  // 0x2A has no name
-        {0x2B, "Execute"},     {0x2F, "Help"},        {0x30, "0"},          {0x39, "9"},
-        {0x3A, ""},            {0x41, "A"},           {0x5A, "Z"},          {0x5D, "APP"},
-        {0x5E, ""},            {0x60, "Num_0"},       {0x6B, "Num_+"},      {0x6F, "Num_/"},
-        {0x70, "F1"},          {0x7B, "F12"},         {0x7C, ""},           {0x90, "Number Lock"},
-        {0xA0, "Left Shift"},  {0xA5, "Right Alt"},   {0xBA, ";"},          {0xBC, ","},
-        {0xC0, "`"},           {0xDC, "\\"},          {0xDE, "'"},          {0xF2, "Wheel"},
-        {0xF3, "Backward"},    {0xF4, "Forward"},     {0xF5, ""},           {-1, ""},
-        {0x1000, ""},
-    };
-    for (const Case& c : cases) EXPECT_STREQ(KeyName(c.virtualKey), c.name) << std::hex << c.virtualKey;
+    // Codes outside 0..255; the loop below checks every code within.
+    EXPECT_STREQ(KeyName(-1), "");
+    EXPECT_STREQ(KeyName(0x1000), "");
 
     // The whole name table; every code 0..255 it does not list has the empty name.
     const Case names[] = {

@@ -1,6 +1,7 @@
 #include "profile/MemoryRegistry.h"
 #include "profile/PointerSettings.h"
 #include "profile/SettingsBlock.h"
+#include "ProfileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,6 @@
 #include <vector>
 
 namespace {
-
-std::unique_ptr<ProfileRecord> DefaultRecord() {
-    auto record = std::make_unique<ProfileRecord>();
-    memset(record.get(), 0, sizeof *record);
-    FillDefaults(*record, 0);
-    return record;
-}
 
 std::string MouseValue(const MemoryRegistry& registry, const char* name) {
     std::string text = "<missing>";

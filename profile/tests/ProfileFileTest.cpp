@@ -14,13 +14,6 @@ namespace {
 
 const char kPath[] = "C:\\Program\\config\\Default0.gmp";
 
-std::unique_ptr<ProfileRecord> DefaultRecord(int slot) {
-    auto record = std::make_unique<ProfileRecord>();
-    memset(record.get(), 0, sizeof *record);
-    FillDefaults(*record, slot);
-    return record;
-}
-
 TEST(ProfileFields_Table, CoversEveryRecordByteOnce) {
     // Each byte of the record belongs to exactly one key, except the reserved
     // padding; two keys over the same bytes or a gap would lose data.

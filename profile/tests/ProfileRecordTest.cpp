@@ -1,4 +1,5 @@
 #include "profile/SettingsBlock.h"
+#include "ProfileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +8,8 @@
 
 namespace {
 
-std::unique_ptr<SettingsBlock> NewClearedBlock() {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    return block;
-}
-
 TEST(ResetProfileSet_ClearedBlock, GivesSlotZeroAndNumberedNames) {
-    auto block = NewClearedBlock();
+    auto block = ClearedBlock();
     ResetProfileSet(*block);
     EXPECT_EQ(block->CurrentSlot, 0);
     const char* names[] = {"Default1", "Default2", "Default3", "Default4", "Default5"};
@@ -25,7 +20,7 @@ TEST(ResetProfileSet_ClearedBlock, GivesSlotZeroAndNumberedNames) {
 }
 
 TEST(FillDefaults_Fields, MatchTheDefaultTable) {
-    auto block = NewClearedBlock();
+    auto block = ClearedBlock();
     ResetProfileSet(*block);
     const ProfileRecord& r = block->Profiles[2];
     // All 86 defaults of the record, in record order, each written out.
@@ -134,7 +129,7 @@ TEST(FillDefaults_Fields, MatchTheDefaultTable) {
 }
 
 TEST(FillDefaults_ButtonEntries, CarryIndexAndFunctionCode) {
-    auto block = NewClearedBlock();
+    auto block = ClearedBlock();
     ResetProfileSet(*block);
     const uint8_t expected[kButtonCount] = {1, 2, 3, 7, 8, 13, 86, 0, 0, 0, 0, 0, 0, 0, 9, 10};
     for (int b = 0; b < kButtonCount; ++b) {
@@ -148,7 +143,7 @@ TEST(FillDefaults_ButtonEntries, CarryIndexAndFunctionCode) {
 }
 
 TEST(ResetProfile_FieldsWithoutDefault, KeepTheirValues) {
-    auto block = NewClearedBlock();
+    auto block = ClearedBlock();
     ResetProfileSet(*block);
     ProfileRecord& r = block->Profiles[1];
     // Cleared first: the fields without a default are zero.
@@ -185,7 +180,7 @@ TEST(CopyText_LongText, IsCutToTheField) {
 }
 
 TEST(BlockFlags, ClearMarkAllAndMarkOneSlot) {
-    auto block = NewClearedBlock();
+    auto block = ClearedBlock();
     EXPECT_EQ(block->CurrentSlot, -1);
     EXPECT_EQ(block->MouseType, 0);
 

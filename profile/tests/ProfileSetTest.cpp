@@ -20,19 +20,6 @@ namespace {
 const char kFolder[] = "D:\\Games\\Mouse\\";
 const char kConfigPath[] = "D:\\Games\\Mouse\\config.ini";
 
-std::unique_ptr<SettingsBlock> ClearedBlock() {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    return block;
-}
-
-std::unique_ptr<ProfileRecord> DefaultRecord(int slot) {
-    auto record = std::make_unique<ProfileRecord>();
-    memset(record.get(), 0, sizeof *record);
-    FillDefaults(*record, slot);
-    return record;
-}
-
 // Pointer values the registry reads back exactly (a table row, acceleration on).
 void SetReadableAcceleration(ProfileRecord& record) {
     record.AccelerationFlag = 1;

@@ -2,10 +2,26 @@
 #pragma once
 
 #include "profile/ProfileFile.h"
+#include "profile/SettingsBlock.h"
 
 #include <cstring>
+#include <memory>
 #include <random>
 #include <string>
+
+// A record of the slot's defaults, on a zeroed start.
+inline std::unique_ptr<ProfileRecord> DefaultRecord(int slot = 0) {
+    auto record = std::make_unique<ProfileRecord>();
+    memset(record.get(), 0, sizeof *record);
+    FillDefaults(*record, slot);
+    return record;
+}
+
+inline std::unique_ptr<SettingsBlock> ClearedBlock() {
+    auto block = std::make_unique<SettingsBlock>();
+    ClearBlock(*block);
+    return block;
+}
 
 // Every field of the profile file gets a value of its own (texts of printable
 // characters, integers over the full range, entries of arbitrary bytes).

@@ -5,6 +5,7 @@
 #include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
 #include "testing/PointerInput.h"
+#include "testing/ProgramRun.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,17 +56,9 @@ public:
     const std::string& Path() const { return m_folder.Path(); }
 
     HANDLE Start() {
-        std::string commandLine = "\"" + Path() + "Herald.exe\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, Path().c_str(), &startup,
-                            &process)) {
-            return nullptr;
-        }
-        CloseHandle(process.hThread);
-        m_processes.push_back(process.hProcess);
-        return process.hProcess;
+        HANDLE process = testsupport::StartProgram("\"" + Path() + "Herald.exe\"", Path());
+        if (process) m_processes.push_back(process);
+        return process;
     }
 
     void WriteSetting(const char* section, const char* key, const std::string& value) const {
@@ -117,11 +110,6 @@ HWND CreateBackdrop() {
     SetForegroundWindow(backdrop);
     testsupport::PumpUntil([&] { return GetForegroundWindow() == backdrop; }, kDeadlineMs);
     return backdrop;
-}
-
-void ClickAt(POINT point) {
-    SetCursorPos(point.x, point.y);
-    testsupport::SendClickAt(point);
 }
 
 #define REQUIRE_READY(folder) \
@@ -235,7 +223,8 @@ TEST(HeraldProgram_Clicks, PassThroughToTheWindowBelow) {
 
     EXPECT_NE(WindowFromPoint(centre), herald);
     g_backdropClicks = 0;
-    ClickAt(centre);
+    SetCursorPos(centre.x, centre.y);
+    testsupport::SendClickAt(centre);
     EXPECT_TRUE(testsupport::PumpUntil([] { return g_backdropClicks > 0; }, kDeadlineMs));
     EXPECT_EQ(GetForegroundWindow(), backdrop);
     DestroyWindow(backdrop);

@@ -45,9 +45,11 @@ struct Library {
     ReadUSBFunction ReadUSB = nullptr;
 };
 
+// Binds the export by name; false when the library lacks it.
 template <typename Function>
-void Bind(HMODULE module, const char* name, Function& function) {
+bool Bind(HMODULE module, const char* name, Function& function) {
     function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return function != nullptr;
 }
 
 using testsupport::ProgramResult;
@@ -72,27 +74,27 @@ protected:
         m_folder = std::make_unique<ProgramFolder>(settings);
         m_module = LoadLibraryA((m_folder->Path() + "portio.dll").c_str());
         ASSERT_NE(m_module, nullptr);
-        Bind(m_module, kSet_VIDPIDName, m_library.Set_VIDPID);
-        Bind(m_module, kOpen_DevMonitorName, m_library.Open_DevMonitor);
-        Bind(m_module, kClose_DevMonitorName, m_library.Close_DevMonitor);
-        Bind(m_module, kOpen_FeatureDeviceName, m_library.Open_FeatureDevice);
-        Bind(m_module, kClose_FeatureDeviceName, m_library.Close_FeatureDevice);
-        Bind(m_module, kOpen_ReportDeviceName, m_library.Open_ReportDevice);
-        Bind(m_module, kClose_ReportDeviceName, m_library.Close_ReportDevice);
-        Bind(m_module, kSetFeatureName, m_library.SetFeature);
-        Bind(m_module, kWriteUSBName, m_library.WriteUSB);
-        Bind(m_module, kGetFeatureName, m_library.GetFeature);
-        Bind(m_module, kReadUSBName, m_library.ReadUSB);
-        const void* bound[] = {
-            reinterpret_cast<void*>(m_library.Set_VIDPID),         reinterpret_cast<void*>(m_library.Open_DevMonitor),
-            reinterpret_cast<void*>(m_library.Close_DevMonitor),   reinterpret_cast<void*>(m_library.Open_FeatureDevice),
-            reinterpret_cast<void*>(m_library.Close_FeatureDevice), reinterpret_cast<void*>(m_library.Open_ReportDevice),
-            reinterpret_cast<void*>(m_library.Close_ReportDevice), reinterpret_cast<void*>(m_library.SetFeature),
-            reinterpret_cast<void*>(m_library.WriteUSB),           reinterpret_cast<void*>(m_library.GetFeature),
-            reinterpret_cast<void*>(m_library.ReadUSB)};
-        for (const void* function : bound) ASSERT_NE(function, nullptr);
+        const bool bound[] = {
+            Bind(m_module, kSet_VIDPIDName, m_library.Set_VIDPID),
+            Bind(m_module, kOpen_DevMonitorName, m_library.Open_DevMonitor),
+            Bind(m_module, kClose_DevMonitorName, m_library.Close_DevMonitor),
+            Bind(m_module, kOpen_FeatureDeviceName, m_library.Open_FeatureDevice),
+            Bind(m_module, kClose_FeatureDeviceName, m_library.Close_FeatureDevice),
+            Bind(m_module, kOpen_ReportDeviceName, m_library.Open_ReportDevice),
+            Bind(m_module, kClose_ReportDeviceName, m_library.Close_ReportDevice),
+            Bind(m_module, kSetFeatureName, m_library.SetFeature),
+            Bind(m_module, kWriteUSBName, m_library.WriteUSB),
+            Bind(m_module, kGetFeatureName, m_library.GetFeature),
+            Bind(m_module, kReadUSBName, m_library.ReadUSB)};
+        for (bool function : bound) ASSERT_TRUE(function);
         m_window = CreateWindowExA(0, "STATIC", "portio test", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         ASSERT_NE(m_window, nullptr);
+    }
+
+    // The library loaded with these settings and started in the agent's order.
+    void LoadAndStart(const std::string& settings) {
+        ASSERT_NO_FATAL_FAILURE(Load(settings));
+        ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
     }
 
     // The agent's start-up order.
@@ -161,8 +163,7 @@ const char kVirtualAttached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=1\r\nLo
 const char kVirtualDetached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=0\r\nLog=transfers.log\r\n";
 
 TEST_F(PortioLibrary, Transfers_LoggedOneLineEach) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     EXPECT_EQ(m_presentAtStart, 1);
     uint8_t command[8];
     std::memcpy(command, kSelectSlot0, sizeof command);
@@ -189,8 +190,7 @@ TEST_F(PortioLibrary, Transfers_LoggedOneLineEach) {
 }
 
 TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     uint8_t bytes[64] = {};
     EXPECT_EQ(m_library.SetFeature(bytes, 7), 0);
     EXPECT_EQ(m_library.WriteUSB(bytes, 32), 0);
@@ -203,8 +203,7 @@ TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
 }
 
 TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualDetached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualDetached));
     EXPECT_EQ(m_presentAtStart, 0);
     uint8_t command[8];
     std::memcpy(command, kSelectSlot0, sizeof command);
@@ -217,8 +216,7 @@ TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
 }
 
 TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualDetached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualDetached));
     ASSERT_EQ(RunTool("--wait 30 attach").exitCode, 0u);
     MSG message;
     ASSERT_TRUE(NextMessage(message));
@@ -249,8 +247,7 @@ TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
 }
 
 TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     struct Row {
         const char* Arguments;
         WPARAM Type;
@@ -272,8 +269,7 @@ TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
 }
 
 TEST_F(PortioLibrary, EventWhileDetached_Refused) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     ASSERT_EQ(RunTool("detach").exitCode, 0u);
     MSG message;
     ASSERT_TRUE(NextMessage(message));
@@ -282,8 +278,7 @@ TEST_F(PortioLibrary, EventWhileDetached_Refused) {
 }
 
 TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     HWND control = FindWindowA(kControlWindowClass, kControlWindowTitle);
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(SendMessageA(control, kSendEventMessage, 0x000A, 0x12345), 1);
@@ -298,8 +293,7 @@ TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
 }
 
 TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
-    ASSERT_NO_FATAL_FAILURE(Load(kVirtualAttached));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     const uint8_t rate[8] = {0x03, 0x02, 0x01, 0, 0, 0, 0, 0xF9};
     uint8_t bytes[8];
     std::memcpy(bytes, rate, 8);
@@ -334,8 +328,7 @@ TEST_F(PortioLibrary, OtherIds_VirtualMouseDoesNotAnswer) {
 }
 
 TEST_F(PortioLibrary, NoSettings_HardwareBackendWithoutMouse) {
-    ASSERT_NO_FATAL_FAILURE(Load(""));
-    ASSERT_NO_FATAL_FAILURE(StartLikeTheAgent());
+    ASSERT_NO_FATAL_FAILURE(LoadAndStart(""));
     EXPECT_EQ(m_presentAtStart, 0);
     uint8_t bytes[64] = {};
     EXPECT_EQ(m_library.Open_FeatureDevice(), 0);

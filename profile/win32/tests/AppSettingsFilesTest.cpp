@@ -50,12 +50,6 @@ std::string RawValue(const std::string& file, const char* section, const char* k
     return buffer;
 }
 
-std::unique_ptr<SettingsBlock> ClearedBlock() {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    return block;
-}
-
 TEST(LoadProfileSet_WindowsNoConfigIni, MinusOneAndNoRegistryRead) {
     ProgramFolder folder;
     PrivateProfileFiles files;

@@ -1,19 +1,12 @@
 #include "skins/generator/SkinPainter.h"
 #include "skins/generator/VisualStyle.h"
-#include "FakeTextRasterizer.h"
+#include "PainterTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-Layout Parse(const std::string& source) {
-    Layout layout;
-    std::string error;
-    EXPECT_TRUE(ParseLayout(source, layout, error)) << error;
-    return layout;
-}
 
 bool SameInBox(const Raster& a, const Raster& b, const Box& box) {
     for (int y = box.y; y < box.Bottom(); ++y)

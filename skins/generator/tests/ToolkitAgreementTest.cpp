@@ -5,7 +5,7 @@
 #include "skin/core/SliderModel.h"
 #include "skins/generator/SkinPainter.h"
 #include "skins/generator/VisualStyle.h"
-#include "FakeTextRasterizer.h"
+#include "PainterTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +13,6 @@
 #include <sstream>
 
 namespace {
-
-Layout Parse(const std::string& source) {
-    Layout layout;
-    std::string error;
-    EXPECT_TRUE(ParseLayout(source, layout, error)) << error;
-    return layout;
-}
 
 std::map<std::string, std::string> PlacementValues(const std::string& ini) {
     std::map<std::string, std::string> values;

@@ -24,9 +24,6 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitNoAgent = 3;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 ProgramResult RunControl(const ProgramFolder& folder, const std::string& arguments) {
     return testsupport::RunProgram("\"" + folder.Path() + "mousectl.exe\" " + arguments, folder.Path());
 }
@@ -71,6 +68,14 @@ std::vector<TransferLine> WriteAfter(const ProgramFolder& folder, size_t before,
     return added;
 }
 
+// Runs a command that must succeed; the agent's write that follows it.
+std::vector<TransferLine> RunAndWaitForWrite(const ProgramFolder& folder, const std::string& arguments, int slot) {
+    const size_t before = folder.Transfers().size();
+    const ProgramResult run = RunControl(folder, arguments);
+    EXPECT_EQ(run.exitCode, 0u) << arguments << "\n" << run.output;
+    return WriteAfter(folder, before, slot);
+}
+
 size_t CountOf(const std::vector<TransferLine>& lines, const std::string& kind) {
     size_t count = 0;
     for (const TransferLine& line : lines) count += line.kind == kind;
@@ -99,11 +104,7 @@ TEST_F(MouseCtlProgram, StatusSelectExportApplyDefaultsReachTheMouse) {
               "  slot 4: Default4\n  slot 5: Default5\n");
 
     // select 3: block, config.ini and a write of nothing but opening and select.
-    size_t before = m_folder.Transfers().size();
-    ProgramResult select = RunControl(m_folder, "select 3");
-    ASSERT_EQ(select.exitCode, 0u) << select.output;
-    std::vector<TransferLine> written = WriteAfter(m_folder, before, 2);
-    EXPECT_EQ(written.size(), 2u);
+    EXPECT_EQ(RunAndWaitForWrite(m_folder, "select 3", 2).size(), 2u);
     EXPECT_EQ(BlockCurrentSlot(), 2);
     EXPECT_EQ(m_folder.SettingsValue("Setting", "CurrentProfile"), "2");
 
@@ -115,21 +116,13 @@ TEST_F(MouseCtlProgram, StatusSelectExportApplyDefaultsReachTheMouse) {
     WritePrivateProfileStringA("Setting", "ProFileName", "Scripted", exported.c_str());
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, exported.c_str());
 
-    before = m_folder.Transfers().size();
-    ProgramResult apply = RunControl(m_folder, "apply \"" + exported + "\" --slot 2");
-    ASSERT_EQ(apply.exitCode, 0u) << apply.output;
-    written = WriteAfter(m_folder, before, 2);
     // The imported slot's button map goes out in 64-byte chunks.
-    EXPECT_GT(CountOf(written, "WriteUSB"), 0u);
+    EXPECT_GT(CountOf(RunAndWaitForWrite(m_folder, "apply \"" + exported + "\" --slot 2", 2), "WriteUSB"), 0u);
     EXPECT_EQ(ProfileName(m_folder.Path() + "config\\Default1.gmp"), "Scripted");
     status = RunControl(m_folder, "status");
     EXPECT_TRUE(Contains(status.output, "  slot 2: Scripted\n* slot 3: Default3\n")) << status.output;
 
-    before = m_folder.Transfers().size();
-    ProgramResult defaults = RunControl(m_folder, "defaults --slot 2");
-    ASSERT_EQ(defaults.exitCode, 0u) << defaults.output;
-    written = WriteAfter(m_folder, before, 2);
-    EXPECT_GT(CountOf(written, "WriteUSB"), 0u);
+    EXPECT_GT(CountOf(RunAndWaitForWrite(m_folder, "defaults --slot 2", 2), "WriteUSB"), 0u);
     EXPECT_EQ(ProfileName(m_folder.Path() + "config\\Default1.gmp"), "Default2");
 }
 

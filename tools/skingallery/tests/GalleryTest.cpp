@@ -11,6 +11,7 @@
 #include "skin/win32/WindowSkin.h"
 #include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
+#include "testing/ProgramRun.h"
 #include "tools/skingallery/ButtonGallery.h"
 #include "tools/skingallery/ValueGallery.h"
 
@@ -30,6 +31,8 @@ void Click(HWND control, int x = 3, int y = 3) {
     SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
+// One gallery window, created in the foreground for each test.
+template <class GalleryWindow>
 class GalleryTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -37,10 +40,6 @@ protected:
         MenuFrameHook::Install();
     }
     static void TearDownTestSuite() { MenuFrameHook::Uninstall(); }
-};
-
-class ButtonGalleryTest : public GalleryTest {
-protected:
     void SetUp() override {
         ASSERT_TRUE(m_window.Create());
         SetForegroundWindow(m_window.Handle());
@@ -50,11 +49,15 @@ protected:
         if (IsWindow(m_window.Handle())) DestroyWindow(m_window.Handle());
         PumpPending();
     }
+    GalleryWindow m_window;
+};
+
+class ButtonGalleryTest : public GalleryTest<ButtonGallery> {
+protected:
     HWND ButtonHandle(int key) {
         SkinButton* button = m_window.Button(key);
         return button ? button->Handle() : nullptr;
     }
-    ButtonGallery m_window;
 };
 
 TEST_F(ButtonGalleryTest, Skin_GivesSizeShapeAndEveryButton) {
@@ -215,19 +218,7 @@ TEST_F(ButtonGalleryTest, Hover_ShowsTheButtonsHint) {
     SetCursorPos(1000, 900);
 }
 
-class ValueGalleryTest : public GalleryTest {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_window.Create());
-        SetForegroundWindow(m_window.Handle());
-        PumpPending();
-    }
-    void TearDown() override {
-        if (IsWindow(m_window.Handle())) DestroyWindow(m_window.Handle());
-        PumpPending();
-    }
-    ValueGallery m_window;
-};
+using ValueGalleryTest = GalleryTest<ValueGallery>;
 
 TEST_F(ValueGalleryTest, Skin_CreatesEveryControl) {
     EXPECT_NE(m_window.SpeedSlider(), nullptr);
@@ -253,20 +244,16 @@ TEST_F(ValueGalleryTest, SpeedSlider_DragSnapsAndReports) {
     const SliderModel& model = slider->Model();
     // Grab the thumb in its middle and drop it near the position of 8.
     int target = model.PositionOfValue(8) + 2;
-    RECT place{};
-    GetWindowRect(thumb, &place);
-    MapWindowPoints(nullptr, slider->Handle(), reinterpret_cast<POINT*>(&place), 2);
     SendMessageA(thumb, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 7));
     POINT at{target + 5, 7};
     MapWindowPoints(slider->Handle(), thumb, &at, 1);
     SendMessageA(thumb, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    GetWindowRect(thumb, &place);
-    MapWindowPoints(nullptr, slider->Handle(), reinterpret_cast<POINT*>(&place), 2);
     POINT release{target + 5, 7};
     MapWindowPoints(slider->Handle(), thumb, &release, 1);
     SendMessageA(thumb, WM_LBUTTONUP, 0, MAKELPARAM(release.x, release.y));
     ASSERT_TRUE(PumpUntil([&] { return m_window.Reported(values::kSpeedSliderId) == 8; }));
     EXPECT_EQ(slider->Value(), 8);
+    RECT place{};
     GetWindowRect(thumb, &place);
     MapWindowPoints(nullptr, slider->Handle(), reinterpret_cast<POINT*>(&place), 2);
     EXPECT_EQ(place.left, model.PositionOfValue(8));
@@ -378,12 +365,9 @@ BOOL CALLBACK CollectFirstChild(HWND child, LPARAM found) {
 }
 
 TEST(SkinGalleryProgram, OpensBothWindowsAndClosesByTheirButtons) {
-    std::string command = std::string("\"") + SKIN_GALLERY_EXE + "\" \"" + DistSkinFolder() + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    HANDLE process =
+        testsupport::StartProgram(std::string("\"") + SKIN_GALLERY_EXE + "\" \"" + DistSkinFolder() + "\"");
+    ASSERT_NE(process, nullptr);
     HWND windows[2] = {};
     const char* titles[] = {kButtonWindowTitle, kValueWindowTitle};
     bool found = PumpUntil(
@@ -406,11 +390,10 @@ TEST(SkinGalleryProgram, OpensBothWindowsAndClosesByTheirButtons) {
         PostMessageA(close, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
         PostMessageA(close, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
-    bool ended = WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(process.hProcess, 1);
+    bool ended = WaitForSingleObject(process, 30000) == WAIT_OBJECT_0;
+    if (!ended) TerminateProcess(process, 1);
     EXPECT_TRUE(ended);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    CloseHandle(process);
 }
 
 }  // namespace

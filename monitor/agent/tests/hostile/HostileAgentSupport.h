@@ -9,11 +9,6 @@
 
 #include <cstddef>
 
-#define REQUIRE_READY(folder)                              \
-    if (!(folder).Ready()) {                               \
-        GTEST_SKIP() << (folder).MissingReason();          \
-    }
-
 namespace agenttest {
 
 // Generous: one full write of hostile profiles takes about ten seconds.

@@ -6,6 +6,7 @@
 #include "portio/ControlProtocol.h"
 #include "profile/SettingsBlock.h"
 #include "testing/MessagePump.h"
+#include "testing/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +27,6 @@ constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
 constexpr UINT kMsgApply = 1224;
 constexpr UINT kMsgPresence = 1326;
 constexpr UINT kMsgApplyFinished = 1256;
-
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
 
 struct ExpectedTransfer {
     std::string kind;
@@ -57,7 +55,13 @@ std::unique_ptr<SettingsBlock> DefaultProfileSet() {
     return block;
 }
 
-void ExpectTransfers(const std::vector<TransferLine>& actual, size_t first, const std::vector<ExpectedTransfer>& expected) {
+// The write a first start sends: the default profile set in full.
+std::vector<ExpectedTransfer> FullWrite() { return ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full); }
+
+// The log from transfer `first` on is exactly `expected`.
+void ExpectTransfers(const ProgramFolder& folder, size_t first, const std::vector<ExpectedTransfer>& expected) {
+    const std::vector<TransferLine> actual = folder.Transfers();
+    EXPECT_EQ(actual.size(), first + expected.size());
     ASSERT_GE(actual.size(), first + expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(actual[first + i].kind, expected[i].kind) << "transfer " << i;
@@ -67,35 +71,44 @@ void ExpectTransfers(const std::vector<TransferLine>& actual, size_t first, cons
 
 size_t TransferCount(const ProgramFolder& folder) { return folder.Transfers().size(); }
 
+// Waits until the log holds `count` transfers and the writer is idle.
+bool WaitForTransfers(const ProgramFolder& folder, size_t count) {
+    return WaitFor([&] { return TransferCount(folder) >= count; }) && WaitForQuietLog(folder);
+}
+
+// Starts the agent; its window, or null when either does not come.
+HWND StartAgentWindow(ProgramFolder& folder) { return folder.StartAgent() ? folder.WaitForAgentWindow() : nullptr; }
+
+// Starts one more agent with these arguments and waits for it to end; its
+// exit code, or -2 when it did not start.
+long RunAgentToItsEnd(ProgramFolder& folder, const std::string& arguments) {
+    HANDLE agent = folder.StartAgent(arguments);
+    if (!agent) return -2;
+    const long exitCode = WaitForExit(agent);
+    CloseHandle(agent);
+    return exitCode;
+}
+
 bool RecordHas(const ProgramFolder& folder, const std::string& line) {
     const auto record = folder.OptionRecord();
     return std::find(record.begin(), record.end(), line) != record.end();
 }
 
 void StartStandinOption(const ProgramFolder& folder) {
-    std::string commandLine = "\"" + folder.Path() + "Option.exe\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.Path().c_str(),
-                               &startup, &process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    HANDLE option = testsupport::StartProgram("\"" + folder.Path() + "Option.exe\"", folder.Path());
+    ASSERT_NE(option, nullptr);
+    CloseHandle(option);
     ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
 }
 
 TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    ASSERT_NE(folder.WaitForAgentWindow(), nullptr);
-    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }))
-        << TransferCount(folder) << " of " << expected.size();
-    ASSERT_TRUE(WaitForQuietLog(folder));
+    ASSERT_NE(StartAgentWindow(folder), nullptr);
+    const auto expected = FullWrite();
+    ASSERT_TRUE(WaitForTransfers(folder, expected.size())) << TransferCount(folder) << " of " << expected.size();
+    ExpectTransfers(folder, 0, expected);
     const auto transfers = folder.Transfers();
-    EXPECT_EQ(transfers.size(), expected.size());
-    ExpectTransfers(transfers, 0, expected);
     // The same write written out: 22 commands, and two chunks after each of
     // the ten reports.
     const std::vector<std::vector<uint8_t>> commands = {
@@ -143,7 +156,7 @@ TEST(AgentStart_StoredSlot, DecidesTheSelectCommand) {
         REQUIRE_READY(folder);
         WritePrivateProfileStringA("Setting", "CurrentProfile", row.stored, (folder.Path() + "config.ini").c_str());
         ASSERT_NE(folder.StartAgent(), nullptr);
-        const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
+        const size_t full = FullWrite().size();
         ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= full; })) << row.stored;
         EXPECT_EQ(folder.Transfers()[full - 1].bytes, row.select) << row.stored;
     }
@@ -160,13 +173,9 @@ TEST(AgentStart_WithOne, OpensOptionOnceTheMouseIsFound) {
 TEST(AgentStart_SecondInstance, WithoutArgumentEndsAndLeavesTheFirst) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    HWND first = folder.WaitForAgentWindow();
+    HWND first = StartAgentWindow(folder);
     ASSERT_NE(first, nullptr);
-    HANDLE second = folder.StartAgent();
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(WaitForExit(second), 0);
-    CloseHandle(second);
+    EXPECT_EQ(RunAgentToItsEnd(folder, ""), 0);
     EXPECT_EQ(FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor"), first);
     EXPECT_EQ(WaitForSingleObject(folder.AgentProcess(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_TRUE(folder.OptionRecord().empty()) << "Option was not asked for";
@@ -175,23 +184,15 @@ TEST(AgentStart_SecondInstance, WithoutArgumentEndsAndLeavesTheFirst) {
 TEST(AgentStart_SecondInstance, WithOneOpensOptionThenRestoresIt) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    ASSERT_NE(folder.WaitForAgentWindow(), nullptr);
-
-    HANDLE second = folder.StartAgent("1");
-    ASSERT_NE(second, nullptr);
-    EXPECT_EQ(WaitForExit(second), 0);
-    CloseHandle(second);
+    ASSERT_NE(StartAgentWindow(folder), nullptr);
+    EXPECT_EQ(RunAgentToItsEnd(folder, "1"), 0);
     HWND option = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (option = FindWindowA(nullptr, kOptionTitle)) != nullptr; }));
 
     // Minimised, it is restored rather than started again.
     ShowWindow(option, SW_MINIMIZE);
     ASSERT_TRUE(WaitFor([&] { return IsIconic(option) != FALSE; }));
-    HANDLE third = folder.StartAgent("1");
-    ASSERT_NE(third, nullptr);
-    EXPECT_EQ(WaitForExit(third), 0);
-    CloseHandle(third);
+    EXPECT_EQ(RunAgentToItsEnd(folder, "1"), 0);
     EXPECT_TRUE(WaitFor([&] { return IsIconic(option) == FALSE; }));
     const auto record = folder.OptionRecord();
     EXPECT_EQ(std::count(record.begin(), record.end(), "start"), 1);
@@ -201,12 +202,10 @@ TEST(AgentApply_AllFlagsZero, SendsOnlyOpeningAndSelectThenAnswersOption) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
     StartStandinOption(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    HWND agentWindow = folder.WaitForAgentWindow();
+    HWND agentWindow = StartAgentWindow(folder);
     ASSERT_NE(agentWindow, nullptr);
-    const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= full; }));
-    ASSERT_TRUE(WaitForQuietLog(folder));
+    const size_t full = FullWrite().size();
+    ASSERT_TRUE(WaitForTransfers(folder, full));
 
     auto block = DefaultProfileSet();
     block->CurrentSlot = 2;
@@ -218,19 +217,16 @@ TEST(AgentApply_AllFlagsZero, SendsOnlyOpeningAndSelectThenAnswersOption) {
         {"SetFeature", {0x01, 0x88, 0x02, 0, 0, 0, 0, 0x74}},  // opening
         {"SetFeature", {0x02, 0x03, 0, 0, 0, 0, 0, 0xFA}},     // select slot 2
     };
-    const auto transfers = folder.Transfers();
-    EXPECT_EQ(transfers.size(), full + expected.size());
-    ExpectTransfers(transfers, full, expected);
+    ExpectTransfers(folder, full, expected);
 }
 
 TEST(AgentDevice_Removal, StopsARunningFullWriteAndClosesOption) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
     StartStandinOption(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    HWND agentWindow = folder.WaitForAgentWindow();
+    HWND agentWindow = StartAgentWindow(folder);
     ASSERT_NE(agentWindow, nullptr);
-    const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
+    const size_t full = FullWrite().size();
     ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= 3; }));
 
     const size_t beforeRemoval = TransferCount(folder);
@@ -247,12 +243,10 @@ TEST(AgentDevice_Removal, StopsARunningFullWriteAndClosesOption) {
 TEST(AgentDevice_Arrival, BringsAFullWriteAndDeviceOne) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    HWND agentWindow = folder.WaitForAgentWindow();
+    HWND agentWindow = StartAgentWindow(folder);
     ASSERT_NE(agentWindow, nullptr);
-    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }));
-    ASSERT_TRUE(WaitForQuietLog(folder));
+    const auto expected = FullWrite();
+    ASSERT_TRUE(WaitForTransfers(folder, expected.size()));
 
     PostMessageA(agentWindow, kMsgPresence, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
@@ -261,19 +255,15 @@ TEST(AgentDevice_Arrival, BringsAFullWriteAndDeviceOne) {
     PostMessageA(agentWindow, kMsgPresence, 1, 0);
     PostMessageA(agentWindow, kMsgPresence, 1, 0);
     EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= base + expected.size(); }));
-    ASSERT_TRUE(WaitForQuietLog(folder));
-    const auto transfers = folder.Transfers();
-    EXPECT_EQ(transfers.size(), base + expected.size());
-    ExpectTransfers(transfers, base, expected);
+    ASSERT_TRUE(WaitForTransfers(folder, base + expected.size()));
+    ExpectTransfers(folder, base, expected);
 }
 
 TEST(AgentWithoutPortio, RunsAsWithNoMouse) {
     ProgramFolder folder(ProgramFolder::Portio::Missing);
     REQUIRE_READY(folder);
     StartStandinOption(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    HWND agentWindow = folder.WaitForAgentWindow();
+    HWND agentWindow = StartAgentWindow(folder);
     ASSERT_NE(agentWindow, nullptr);
     EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
     // An apply is answered at once.
@@ -293,8 +283,7 @@ std::string ThreadOf(const std::string& line) { return line.substr(line.find(' '
 TEST(AgentShutdown_DuringFullWrite, EndsTheWriterBeforeClosingTheMouse) {
     ProgramFolder folder(ProgramFolder::Portio::Recording);
     REQUIRE_READY(folder);
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    ASSERT_NE(folder.WaitForAgentWindow(), nullptr);
+    ASSERT_NE(StartAgentWindow(folder), nullptr);
     auto transferCount = [&] {
         const auto calls = folder.PortioCalls();
         return std::count_if(calls.begin(), calls.end(), [](const std::string& line) {
@@ -322,8 +311,7 @@ TEST(AgentShutdown_DuringFullWrite, EndsTheWriterBeforeClosingTheMouse) {
         EXPECT_TRUE(entry == "SetFeature" || entry == "WriteUSB") << calls[i];
         EXPECT_NE(ThreadOf(calls[i]), mainThread) << "transfers belong to the device-writer thread";
     }
-    const size_t full = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full).size();
-    EXPECT_LT(static_cast<size_t>(transferCount()), full) << "the write was not aborted";
+    EXPECT_LT(static_cast<size_t>(transferCount()), FullWrite().size()) << "the write was not aborted";
 }
 
 // Each row kills the agent at another point of its first full write; the
@@ -331,7 +319,7 @@ TEST(AgentShutdown_DuringFullWrite, EndsTheWriterBeforeClosingTheMouse) {
 TEST(AgentKilled_DuringFullWrite, RestartedAgentWritesTheMouseInFull) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
-    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
+    const auto expected = FullWrite();
     const size_t killAfter[] = {
         1,                    // after the opening command
         expected.size() / 2,  // among the button maps
@@ -350,11 +338,8 @@ TEST(AgentKilled_DuringFullWrite, RestartedAgentWritesTheMouseInFull) {
     const size_t base = TransferCount(folder);
     HANDLE agent = folder.StartAgent();
     ASSERT_NE(agent, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= base + expected.size(); }));
-    ASSERT_TRUE(WaitForQuietLog(folder));
-    const auto transfers = folder.Transfers();
-    EXPECT_EQ(transfers.size(), base + expected.size());
-    ExpectTransfers(transfers, base, expected);
+    ASSERT_TRUE(WaitForTransfers(folder, base + expected.size()));
+    ExpectTransfers(folder, base, expected);
     if (agent != folder.AgentProcess()) {
         PostMessageA(folder.WaitForAgentWindow(), WM_COMMAND, 6002, 0);
         EXPECT_NE(WaitForExit(agent), -1);
@@ -407,10 +392,9 @@ TEST(AgentDevice_QuickReplugging, AnswersEveryApplyAndEndsWrittenInFull) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
     CountingOption option;
-    ASSERT_NE(folder.StartAgent(), nullptr);
-    HWND agentWindow = folder.WaitForAgentWindow();
+    HWND agentWindow = StartAgentWindow(folder);
     ASSERT_NE(agentWindow, nullptr);
-    const auto expected = ExpectedWrite(*DefaultProfileSet(), device::DeviceWriteMode::Full);
+    const auto expected = FullWrite();
     ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }));
 
     std::mt19937 random(1326);
@@ -432,13 +416,11 @@ TEST(AgentDevice_QuickReplugging, AnswersEveryApplyAndEndsWrittenInFull) {
     }
     EXPECT_TRUE(testsupport::PumpUntil([&] { return CountingOption::s_answers == applies; }, agenttest::kDeadlineMilliseconds));
     EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size() * 2; }));
-    ASSERT_TRUE(WaitForQuietLog(folder));
+    ASSERT_TRUE(WaitForTransfers(folder, expected.size() * 2));
     testsupport::PumpPending();
     EXPECT_EQ(CountingOption::s_answers, applies);
     EXPECT_GE(CountingOption::s_closes, 1) << "each removal closes Option";
-    const auto transfers = folder.Transfers();
-    ExpectTransfers(transfers, transfers.size() - expected.size(), expected);
+    ExpectTransfers(folder, TransferCount(folder) - expected.size(), expected);
 }
 
 }  // namespace

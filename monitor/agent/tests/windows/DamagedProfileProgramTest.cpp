@@ -29,9 +29,6 @@ constexpr UINT kMsgApply = 1224;
 // (command and two chunks each), the select command.
 constexpr size_t kFullWriteTransfers = 42;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 // Buttons 0..15 of the default button map, as the mouse receives them.
 const std::vector<uint8_t> kDefaultButtonMap = {
     0x01, 0x00, 0xF0, 0x00,  // left button

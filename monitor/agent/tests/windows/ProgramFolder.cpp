@@ -85,16 +85,9 @@ bool ProgramFolder::AddFromDist(const std::string& name) {
 HANDLE ProgramFolder::StartAgent(const std::string& arguments) {
     std::string commandLine = "\"" + m_path + "Monitor.exe\"";
     if (!arguments.empty()) commandLine += " " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_path.c_str(), &startup,
-                        &process)) {
-        return nullptr;
-    }
-    CloseHandle(process.hThread);
-    if (!m_agent) m_agent = process.hProcess;
-    return process.hProcess;
+    HANDLE process = testsupport::StartProgram(commandLine, m_path);
+    if (!m_agent) m_agent = process;
+    return process;
 }
 
 HWND ProgramFolder::WaitForAgentWindow() const {

@@ -14,6 +14,10 @@
 #include "profile/SettingsBlock.h"
 #include "testing/TempFolder.h"
 
+// Skips a test whose program folder lacks what it needs.
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
 namespace agenttest {
 
 // Generous: Wine starts a process in about a second, a full write takes

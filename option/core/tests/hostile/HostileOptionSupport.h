@@ -2,7 +2,7 @@
 // an Apply that is waited for without opening the files it replaces.
 #pragma once
 
-#include "OptionFolder.h"
+#include "OptionProgramSupport.h"
 
 #include <windows.h>
 
@@ -10,10 +10,6 @@
 #include <string>
 
 namespace optiontest {
-
-constexpr char kHostileMainSkin[] = "skin_main.ini";
-constexpr int kHostileApplyKey = 14;
-constexpr int kHostileSlotCount = 5;
 
 inline std::string SlotFile(const OptionFolder& folder, int slot) {
     return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
@@ -36,15 +32,15 @@ inline uint64_t WriteTime(const std::string& path) {
 // Apply by a click; true once every slot file but `skipped` has been
 // written anew and holds a whole profile.
 inline bool ApplyAndWaitForWholeFiles(const OptionFolder& folder, HWND option, int skipped = -1) {
-    uint64_t before[kHostileSlotCount];
-    for (int slot = 0; slot < kHostileSlotCount; ++slot) before[slot] = WriteTime(SlotFile(folder, slot));
-    if (!folder.Click(option, kHostileMainSkin, kHostileApplyKey)) return false;
+    uint64_t before[kSlotCount];
+    for (int slot = 0; slot < kSlotCount; ++slot) before[slot] = WriteTime(SlotFile(folder, slot));
+    if (!folder.Click(option, kMainSkin, kApplyKey)) return false;
     const bool written = WaitFor([&] {
-        for (int slot = 0; slot < kHostileSlotCount; ++slot)
+        for (int slot = 0; slot < kSlotCount; ++slot)
             if (slot != skipped && WriteTime(SlotFile(folder, slot)) == before[slot]) return false;
-        return folder.ControlEnabled(option, kHostileMainSkin, kHostileApplyKey);
+        return folder.ControlEnabled(option, kMainSkin, kApplyKey);
     });
-    for (int slot = 0; slot < kHostileSlotCount; ++slot)
+    for (int slot = 0; slot < kSlotCount; ++slot)
         if (slot != skipped && ProfileValue(SlotFile(folder, slot), "ProFileName") == "(none)") return false;
     return written;
 }

@@ -21,21 +21,11 @@ using optiontest::WaitFor;
 using testsupport::RunUnixShell;
 using testsupport::ShellQuoted;
 
-constexpr const char* kMainSkin = optiontest::kHostileMainSkin;
 constexpr char kSaveFailedSkin[] = "skin_save_failed_warn.ini";
-constexpr int kOkKey = 12;
-constexpr int kApplyKey = optiontest::kHostileApplyKey;
 constexpr int kLeftHandKey = 36;
-constexpr int kWarningOkKey = 1;
-constexpr int kSlotCount = optiontest::kHostileSlotCount;
 // Small enough to fill at once, large enough for the old files.
 constexpr char kFullDiskSize[] = "1m";
 constexpr size_t kProbeSize = 64 * 1024;
-
-#define REQUIRE_READY(folder)                     \
-    if (!(folder).Ready()) {                      \
-        GTEST_SKIP() << (folder).MissingReason(); \
-    }
 
 // The files Apply writes into the config folder, byte for byte.
 std::vector<std::string> ConfigFiles(const OptionFolder& folder) {

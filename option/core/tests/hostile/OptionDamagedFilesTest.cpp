@@ -25,12 +25,6 @@ using optiontest::WriteTime;
 using optiontest::WaitFor;
 using testsupport::Damage;
 
-constexpr const char* kMainSkin = optiontest::kHostileMainSkin;
-constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
-constexpr int kImportKey = 2;
-constexpr int kApplyKey = optiontest::kHostileApplyKey;
-constexpr int kFirstSlotKey = 5;
-constexpr int kSlotCount = optiontest::kHostileSlotCount;
 constexpr DWORD kAnswerMs = 30000;
 constexpr int kGoodMacroCount = 3;
 constexpr int kMacroTabKey = 37;
@@ -44,11 +38,6 @@ constexpr int kMacroNameListId = 4096;
 const Damage kEveryDamage[] = {Damage::Missing, Damage::Empty,   Damage::Truncated,       Damage::RandomBytes,
                                Damage::Zeros,   Damage::Binary,  Damage::OneDigitChanged, Damage::LongLine,
                                Damage::WideText, Damage::Directory};
-
-#define REQUIRE_READY(folder)                     \
-    if (!(folder).Ready()) {                      \
-        GTEST_SKIP() << (folder).MissingReason(); \
-    }
 
 // The default profiles of the five slots as files, their bytes returned.
 std::vector<std::string> WriteGoodSlotFiles(const OptionFolder& folder) {

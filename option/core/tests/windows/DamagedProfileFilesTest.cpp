@@ -5,18 +5,12 @@
 #include <fstream>
 #include <random>
 
-#include "OptionFolder.h"
+#include "OptionProgramSupport.h"
 #include "profile/ProfileRecord.h"
 
 namespace {
 
 using optiontest::OptionFolder;
-
-constexpr char kMainSkin[] = "skin_main.ini";
-constexpr int kOkKey = 12;
-
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary);

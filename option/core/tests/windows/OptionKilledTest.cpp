@@ -7,10 +7,10 @@
 #include <fstream>
 #include <iostream>
 #include <random>
-#include <sstream>
 
-#include "OptionFolder.h"
+#include "OptionProgramSupport.h"
 #include "portio/ControlProtocol.h"
+#include "testing/DamagedFiles.h"
 
 namespace {
 
@@ -18,12 +18,6 @@ using optiontest::OptionFolder;
 using optiontest::SelectCommand;
 using optiontest::WaitFor;
 
-constexpr char kMainSkin[] = "skin_main.ini";
-constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
-constexpr int kFirstSlotKey = 5;
-constexpr int kApplyKey = 14;
-constexpr int kResetAllKey = 45;
-constexpr int kWarningOkKey = 1;
 constexpr char kSettingsMutexName[] = "Zelkor_510-7716_Gaming_Mouse_Normal_Mutex_Object";
 constexpr UINT kMsgReadBlock = 1226;
 // Every file a save of Option replaces: the five slot profiles and the macro file.
@@ -31,18 +25,9 @@ const char* const kSavedFiles[] = {"config\\Default0.gmp", "config\\Default1.gmp
                                    "config\\Default3.gmp", "config\\Default4.gmp", "config\\sequence.dat"};
 constexpr int kSaveKills = 20;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 std::string ReadWhole(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return file ? text.str() : std::string("<missing>");
-}
-
-void WriteWhole(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : std::string("<missing>");
 }
 
 std::vector<std::string> SavedContents(const OptionFolder& folder) {
@@ -80,18 +65,18 @@ TEST(OptionKilled_DuringSave, EveryProfileFileAndTheMacroFileIsOldOrNew) {
     std::vector<std::string> oldFiles;
     for (size_t i = 0; i < saved.size(); ++i) {
         const std::string path = folder.Path() + kSavedFiles[i];
-        if (i < 5) {
+        if (i < kSlotCount) {
             WritePrivateProfileStringA("Setting", "ProFileName", ("Old " + std::to_string(i)).c_str(), path.c_str());
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         } else {
-            WriteWhole(path, saved[i] + "[Unused]\r\nKept=1\r\n");
+            testsupport::WriteWholeFile(path, saved[i] + "[Unused]\r\nKept=1\r\n");
         }
         oldFiles.push_back(ReadWhole(path));
         ASSERT_NE(oldFiles[i], saved[i]) << kSavedFiles[i];
     }
     auto restoreOld = [&] {
         for (size_t i = 0; i < oldFiles.size(); ++i) {
-            WriteWhole(folder.Path() + kSavedFiles[i], oldFiles[i]);
+            testsupport::WriteWholeFile(folder.Path() + kSavedFiles[i], oldFiles[i]);
             DeleteFileA((folder.Path() + kSavedFiles[i] + ".tmp").c_str());
         }
     };
@@ -176,8 +161,7 @@ TEST(OptionKilled_HoldingTheSettingsMutex, AgentKeepsWorkingAndANewOptionApplies
     const size_t selectsBefore = folder.CountTransfers(SelectCommand(4));
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 3));
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(ClickSlotThenApply(folder, option, 3));
     EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(4), selectsBefore + 1));
     EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
 }
@@ -207,8 +191,7 @@ TEST(OptionApply_QuickReplugging, OptionNeverStaysLocked) {
     for (int round = 0; round < 3; ++round) {
         HWND option = folder.StartOption();
         ASSERT_NE(option, nullptr);
-        ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + round));
-        ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+        ASSERT_TRUE(ClickSlotThenApply(folder, option, round));
         for (int cycle = 0; cycle < 4; ++cycle) {
             ASSERT_TRUE(PlugVirtualMouse(false));
             Sleep(gap(random));
@@ -224,8 +207,7 @@ TEST(OptionApply_QuickReplugging, OptionNeverStaysLocked) {
     const size_t selectsBefore = folder.CountTransfers(SelectCommand(5));
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 4));
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(ClickSlotThenApply(folder, option, 4));
     EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(5), selectsBefore + 1));
     EXPECT_TRUE(WaitFor([&] { return ButtonsBack(folder, option); }));
 }

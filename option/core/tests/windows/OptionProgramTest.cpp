@@ -2,7 +2,7 @@
 // their own, driven by pointer clicks at the centres of the skin rectangles.
 #include <gtest/gtest.h>
 
-#include "OptionFolder.h"
+#include "OptionProgramSupport.h"
 #include "option/pages/FunctionMenuLayout.h"
 
 namespace {
@@ -12,14 +12,6 @@ using optiontest::OptionFolder;
 using optiontest::SelectCommand;
 using optiontest::WaitFor;
 
-constexpr char kMainSkin[] = "skin_main.ini";
-constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
-// Keys of the main window's skin.
-constexpr int kFirstSlotKey = 5;
-constexpr int kOkKey = 12;
-constexpr int kApplyKey = 14;
-constexpr int kResetAllKey = 45;
-constexpr int kWarningOkKey = 1;
 constexpr int kTopButtonKey = 26;  // the assignment button of entry 6
 // The shortcut dialog.
 constexpr char kShortcutTitle[] = "R.ZENT Shortcut Dialog";
@@ -29,9 +21,6 @@ constexpr int kShortcutOkKey = 2;
 constexpr unsigned kKeyCombinationItem = 1005;
 constexpr char kMenuWindowClass[] = "#32768";
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 TEST(OptionProgram_WithAgent, SelectSlotThreeAndApplySelectsProfileFour) {
     OptionFolder folder;
     REQUIRE_READY(folder);
@@ -39,8 +28,7 @@ TEST(OptionProgram_WithAgent, SelectSlotThreeAndApplySelectsProfileFour) {
     const size_t selectsBefore = folder.CountTransfers(SelectCommand(4));
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 3));
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(ClickSlotThenApply(folder, option, 3));
     EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(4), selectsBefore + 1));
     EXPECT_TRUE(WaitFor([&] { return folder.Setting("Setting", "CurrentProfile") == "3"; }));
 }
@@ -53,7 +41,7 @@ TEST(OptionProgram_WithAgent, SecondOptionEndsAtOnce) {
     EXPECT_EQ(folder.RunSecondOption(), 0);
     // The first one still runs, alone.
     EXPECT_EQ(WaitForSingleObject(folder.OptionProcess(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_EQ(FindWindowExA(nullptr, option, nullptr, "TARVIK-Q7 Gaming Mouse Option"), nullptr);
+    EXPECT_EQ(FindWindowExA(nullptr, option, nullptr, kOptionTitle), nullptr);
 }
 
 TEST(OptionProgram_WithoutAgent, EditsTheStoredFiles) {
@@ -66,7 +54,7 @@ TEST(OptionProgram_WithoutAgent, EditsTheStoredFiles) {
     ASSERT_TRUE(folder.Click(option, kMainSkin, kOkKey));
     EXPECT_TRUE(folder.WaitForOptionEnd());
     EXPECT_EQ(folder.Setting("Setting", "CurrentProfile"), "4");
-    for (int slot = 0; slot < 5; ++slot) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
         const std::string file = folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
         char name[64] = {};
         GetPrivateProfileStringA("Setting", "ProFileName", "", name, sizeof name, file.c_str());
@@ -99,8 +87,7 @@ TEST(OptionProgram_WithAgent, ResetAllAfterConfirmingSelectsProfileOne) {
     ASSERT_TRUE(folder.StartAgent());
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + 2));
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(ClickSlotThenApply(folder, option, 2));
     ASSERT_TRUE(WaitFor([&] { return folder.Setting("Setting", "CurrentProfile") == "2"; }));
     // Commands wait until the agent has answered the apply.
     ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));

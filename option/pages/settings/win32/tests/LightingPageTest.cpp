@@ -35,22 +35,9 @@ void CALLBACK TypeIntoMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     }
 }
 
-class LightingPageTest : public ::testing::Test {
+class LightingPageTest : public SettingsPageTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_frame.Create(660, 440));
-        m_host.SetMainWindow(m_frame.Handle());
-        ASSERT_TRUE(m_page.CreatePage(m_host, m_frame.Handle(), 10, 10, 640, 420));
-        ShowWindow(m_page.Handle(), SW_SHOW);
-        SetForegroundWindow(m_frame.Handle());
-        UpdateWindow(m_frame.Handle());
-        PumpPending();
-    }
-    void TearDown() override {
-        DestroyWindow(m_frame.Handle());
-        PumpPending();
-    }
-    ProfileRecord& Record() { return CurrentProfile(m_host.EditCopy()); }
+    SkinnedPage& Page() override { return m_page; }
     void ShowMode(int32_t mode) {
         Record().LightType = mode;
         m_page.Refresh();
@@ -83,8 +70,6 @@ protected:
         ClickAt(ScreenCentre(window, RECT{box.right - side, box.top, box.right, box.top + side}));
     }
 
-    TestOptionHost m_host;
-    PageFrame m_frame;
     LightingPage m_page;
 };
 

@@ -14,6 +14,10 @@
 namespace {
 
 constexpr char kFrameClass[] = "SettingsPageTestFrame";
+// The frame's size and the page's place in it (left, top, width, height),
+// as the main window lays them out.
+constexpr int kFrameSize[] = {660, 440};
+constexpr int kPagePlace[] = {10, 10, 640, 420};
 constexpr char kStringLibrary[] = "strtab.dll";
 constexpr int kDragSteps = 8;
 constexpr int kTextBuffer = 512;
@@ -42,6 +46,22 @@ std::string TestOptionHost::Text(unsigned stringId) const {
 }
 
 MacroList& TestOptionHost::Macros() { std::abort(); }
+
+void SettingsPageTest::SetUp() {
+    ASSERT_TRUE(m_frame.Create(kFrameSize[0], kFrameSize[1]));
+    m_host.SetMainWindow(m_frame.Handle());
+    ASSERT_TRUE(Page().CreatePage(m_host, m_frame.Handle(), kPagePlace[0], kPagePlace[1], kPagePlace[2],
+                                  kPagePlace[3]));
+    ShowWindow(Page().Handle(), SW_SHOW);
+    SetForegroundWindow(m_frame.Handle());
+    UpdateWindow(m_frame.Handle());
+    testsupport::PumpPending();
+}
+
+void SettingsPageTest::TearDown() {
+    DestroyWindow(m_frame.Handle());
+    testsupport::PumpPending();
+}
 
 bool PageFrame::Create(int width, int height) {
     return Window::Create(kFrameClass, "Settings page test", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,

@@ -5,11 +5,14 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
 #include "frame/Window.h"
 #include "option/core/OptionHost.h"
+#include "option/pages/settings/win32/SkinnedPage.h"
 #include "testing/Screenshot.h"
 
 class TestOptionHost : public OptionHost {
@@ -42,6 +45,19 @@ private:
 class PageFrame : public Window {
 public:
     bool Create(int width, int height);
+};
+
+// The set-up every page test shares: the page of the derived fixture shown
+// in a frame as the main window shows it, the frame destroyed afterwards.
+class SettingsPageTest : public ::testing::Test {
+protected:
+    virtual SkinnedPage& Page() = 0;
+    void SetUp() override;
+    void TearDown() override;
+    ProfileRecord& Record() { return CurrentProfile(m_host.EditCopy()); }
+
+    TestOptionHost m_host;
+    PageFrame m_frame;
 };
 
 // Left click at a screen point through the system's input queue.

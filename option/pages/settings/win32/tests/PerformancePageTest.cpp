@@ -16,33 +16,21 @@ namespace {
 using namespace performance;
 using testsupport::PumpPending;
 
-constexpr int kPageLeft = 10;
-constexpr int kPageTop = 10;
-
-class PerformancePageTest : public ::testing::Test {
+class PerformancePageTest : public SettingsPageTest {
 protected:
+    SkinnedPage& Page() override { return m_page; }
     void SetUp() override {
         m_systemDoubleClick = GetDoubleClickTime();
-        ASSERT_TRUE(m_frame.Create(660, 440));
-        m_host.SetMainWindow(m_frame.Handle());
-        ASSERT_TRUE(m_page.CreatePage(m_host, m_frame.Handle(), kPageLeft, kPageTop, 640, 420));
-        ShowWindow(m_page.Handle(), SW_SHOW);
-        SetForegroundWindow(m_frame.Handle());
-        UpdateWindow(m_frame.Handle());
-        PumpPending();
+        SettingsPageTest::SetUp();
     }
     void TearDown() override {
         m_page.EditsDropped();
         SetDoubleClickTime(m_systemDoubleClick);
-        DestroyWindow(m_frame.Handle());
-        PumpPending();
+        SettingsPageTest::TearDown();
     }
-    ProfileRecord& Record() { return CurrentProfile(m_host.EditCopy()); }
     void Click(int key) { ClickKey(m_page.Handle(), kSkinFile, key); }
 
     UINT m_systemDoubleClick = 0;
-    TestOptionHost m_host;
-    PageFrame m_frame;
     WindowsPointerSystem m_pointer{nullptr};
     PerformancePage m_page{m_pointer};
 };

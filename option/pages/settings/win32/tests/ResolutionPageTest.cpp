@@ -19,22 +19,9 @@ constexpr char kPageSkin[] = "skin_DPI.ini";
 constexpr char kLevelSkin[] = "skin_dpi_level.ini";
 constexpr char kColourSkin[] = "skin_dpi_color.ini";
 
-class ResolutionPageTest : public ::testing::Test {
+class ResolutionPageTest : public SettingsPageTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(m_frame.Create(660, 440));
-        m_host.SetMainWindow(m_frame.Handle());
-        ASSERT_TRUE(m_page.CreatePage(m_host, m_frame.Handle(), 10, 10, 640, 420));
-        ShowWindow(m_page.Handle(), SW_SHOW);
-        SetForegroundWindow(m_frame.Handle());
-        UpdateWindow(m_frame.Handle());
-        PumpPending();
-    }
-    void TearDown() override {
-        DestroyWindow(m_frame.Handle());
-        PumpPending();
-    }
-    ProfileRecord& Record() { return CurrentProfile(m_host.EditCopy()); }
+    SkinnedPage& Page() override { return m_page; }
     HWND Level(int level) { return GetDlgItem(m_page.Handle(), 500 + level); }
     // A click inside level control `level` at its skin key.
     void ClickLevel(int level, int key) {
@@ -51,8 +38,6 @@ protected:
         PumpPending();
     }
 
-    TestOptionHost m_host;
-    PageFrame m_frame;
     ResolutionPage m_page;
 };
 

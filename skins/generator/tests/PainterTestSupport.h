@@ -1,8 +1,24 @@
-// A text rasterizer for tests: every character is a solid 4 x 8 block,
-// placed like left, centred or right text, one line.
+// What the painter tests share: a layout parsed from source text, and a fake
+// text rasterizer.
 #pragma once
 
+#include "skins/generator/Layout.h"
 #include "skins/generator/TextRasterizer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// The layout of a source that must parse.
+inline Layout Parse(const std::string& source) {
+    Layout layout;
+    std::string error;
+    EXPECT_TRUE(ParseLayout(source, layout, error)) << error;
+    return layout;
+}
+
+// Every character is a solid 4 x 8 block, placed like left, centred or
+// right text, one line.
 
 class FakeTextRasterizer : public TextRasterizer {
 public:

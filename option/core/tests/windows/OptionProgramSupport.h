@@ -1,0 +1,27 @@
+// What the program tests of Option share: the main window's skin file and
+// the keys of its buttons, and the skip of a test whose program folder
+// lacks a program.
+#pragma once
+
+#include "OptionFolder.h"
+#include "profile/ProfileRecord.h"
+
+#define REQUIRE_READY(folder) \
+    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
+
+constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
+constexpr char kMainSkin[] = "skin_main.ini";
+constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
+// Keys of the main window's skin; the five slot buttons follow the first.
+constexpr int kImportKey = 2;
+constexpr int kFirstSlotKey = 5;
+constexpr int kOkKey = 12;
+constexpr int kApplyKey = 14;
+constexpr int kResetAllKey = 45;
+// The OK button of a warning's skin.
+constexpr int kWarningOkKey = 1;
+
+// Clicks the slot's button, then Apply.
+inline bool ClickSlotThenApply(const optiontest::OptionFolder& folder, HWND option, int slot) {
+    return folder.Click(option, kMainSkin, kFirstSlotKey + slot) && folder.Click(option, kMainSkin, kApplyKey);
+}

@@ -122,7 +122,9 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
         const std::vector<uint8_t> map = LastButtonMap(transfers, slot);
         ASSERT_EQ(map.size(), 64u);
         EXPECT_EQ(std::vector<uint8_t>(map.begin(), map.begin() + 4), kLeftButtonEntry);
-        if (row.wholeDefault) EXPECT_EQ(map, kDefaultButtonMap);
+        if (row.wholeDefault) {
+            EXPECT_EQ(map, kDefaultButtonMap);
+        }
         EXPECT_EQ(LevelByte(transfers, slot), 1);  // the first level
     }
 }

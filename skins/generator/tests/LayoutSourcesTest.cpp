@@ -41,8 +41,6 @@ TEST(WarningLayouts_Keys, MatchTheDialogsButtons) {
         {"skin_macro_set_warn", {"1", "2"}},
         // OK and the close button.
         {"skin_save_failed_warn", {"1", "3"}},
-        {"skin_import_failed_warn", {"1", "3"}},
-        {"skin_export_failed_warn", {"1", "3"}},
     };
     for (const auto& [name, keys] : warnings) {
         Layout layout = LoadLayout(name);

@@ -28,20 +28,20 @@ std::array<uint8_t, kAccessCodeSize> BuildAccessCode(int64_t secondsSince1970) {
 std::string AppSettingsPath(const std::string& programFolder) { return programFolder + kAppSettingsFileName; }
 
 AppSettingsFile::AppSettingsFile(IniFileSystem& files, const std::string& programFolder)
-    : m_file(files.Open(AppSettingsPath(programFolder))) {}
+    : m_opened(files.Open(AppSettingsPath(programFolder))), m_file(m_opened.get()) {}
 
 int32_t AppSettingsFile::ReadCurrentSlot() {
     return m_file->GetInt(kAppSettingSection, kCurrentProfileKey, kMissingCurrentProfile);
 }
 
-void AppSettingsFile::WriteCurrentSlot(int32_t slot) { m_file->PutInt(kAppSettingSection, kCurrentProfileKey, slot); }
+bool AppSettingsFile::WriteCurrentSlot(int32_t slot) { return m_file->PutInt(kAppSettingSection, kCurrentProfileKey, slot); }
 
 int32_t AppSettingsFile::ReadMouseType() {
     return m_file->GetInt(kAppSettingSection, kMouseTypeKey, kMissingMouseType);
 }
 
-void AppSettingsFile::WriteMouseType(int32_t mouseType) {
-    m_file->PutInt(kAppSettingSection, kMouseTypeKey, mouseType);
+bool AppSettingsFile::WriteMouseType(int32_t mouseType) {
+    return m_file->PutInt(kAppSettingSection, kMouseTypeKey, mouseType);
 }
 
 void AppSettingsFile::WriteDevicePresence(int32_t present) { m_file->PutInt(kAppSettingSection, kDeviceKey, present); }
@@ -50,9 +50,9 @@ int32_t AppSettingsFile::ReadFirmwareVersion() {
     return m_file->GetInt(kAppSettingSection, kFirmwareVersionKey, kMissingFirmwareVersion);
 }
 
-void AppSettingsFile::WriteAccessCode(const WallClock& clock) {
+bool AppSettingsFile::WriteAccessCode(const WallClock& clock) {
     std::array<uint8_t, kAccessCodeSize> code = BuildAccessCode(clock.SecondsSince1970());
-    m_file->PutStruct(kAccessCodeSection, kAccessCodeKey, code.data(), code.size());
+    return m_file->PutStruct(kAccessCodeSection, kAccessCodeKey, code.data(), code.size());
 }
 
 bool AppSettingsFile::ReadOsdSettings(OsdSettings& settings) {
@@ -64,8 +64,8 @@ bool AppSettingsFile::ReadOsdSettings(OsdSettings& settings) {
     return true;
 }
 
-void AppSettingsFile::WriteOsdSettings(const OsdSettings& settings) {
-    m_file->PutStruct(kOsdSettingSection, kOsdSettingKey, &settings, sizeof settings);
+bool AppSettingsFile::WriteOsdSettings(const OsdSettings& settings) {
+    return m_file->PutStruct(kOsdSettingSection, kOsdSettingKey, &settings, sizeof settings);
 }
 
 void AppSettingsFile::WriteMacroNotice(int32_t number, const char* macroName) {

@@ -46,21 +46,23 @@ std::string AppSettingsPath(const std::string& programFolder);
 class AppSettingsFile {
 public:
     AppSettingsFile(IniFileSystem& files, const std::string& programFolder);
+    // On the file as the caller has it open (a copy being saved).
+    explicit AppSettingsFile(IniAccessor& file) : m_file(&file) {}
 
     int32_t ReadCurrentSlot();
-    void WriteCurrentSlot(int32_t slot);
+    bool WriteCurrentSlot(int32_t slot);
     int32_t ReadMouseType();
-    void WriteMouseType(int32_t mouseType);
+    bool WriteMouseType(int32_t mouseType);
     // 1 when the mouse is present, 0 when it is gone.
     void WriteDevicePresence(int32_t present);
     // Firmware version times 100.
     int32_t ReadFirmwareVersion();
-    void WriteAccessCode(const WallClock& clock);
+    bool WriteAccessCode(const WallClock& clock);
 
     // Leaves the settings unchanged (and returns false) when the value is
     // missing or damaged.
     bool ReadOsdSettings(OsdSettings& settings);
-    void WriteOsdSettings(const OsdSettings& settings);
+    bool WriteOsdSettings(const OsdSettings& settings);
 
     // The pressed macro button's number and macro name, for the display program.
     void WriteMacroNotice(int32_t number, const char* macroName);
@@ -68,5 +70,6 @@ public:
     void WriteNoticeMessage(const char* text);
 
 private:
-    std::unique_ptr<IniAccessor> m_file;
+    std::unique_ptr<IniAccessor> m_opened;
+    IniAccessor* m_file;
 };

@@ -40,16 +40,15 @@ bool OptionSession::Apply(int mode) {
     // a block of its own by now.
     if (!Attached()) m_services.sharedBlock.Attach();
     m_services.sharedBlock.Write(*m_edit);
-    AppSettingsFile settings(m_services.iniFiles, m_services.programFolder);
-    settings.WriteOsdSettings(m_displaySettings);
     const bool profilesSaved = SaveProfileSet();
+    // Before the agent is told: it reads the display settings from the file.
+    const bool settingsSaved = SaveAppSettings();
     const bool answerDue = m_services.agent.SendApply(mode);
     m_services.agent.NotifyApplets();
-    settings.WriteAccessCode(m_services.clock);
     ClearButtonAndGroupFlags(*m_edit);
     *m_applied = *m_edit;
     const bool macrosSaved = !m_macros || m_macros->Save();
-    m_lastApplySaved = profilesSaved && macrosSaved;
+    m_lastApplySaved = profilesSaved && settingsSaved && macrosSaved;
     return answerDue;
 }
 
@@ -57,17 +56,22 @@ bool OptionSession::SaveProfileSet() {
     const SettingsBlock& block = *m_edit;
     if (block.CurrentSlot >= 0 && block.CurrentSlot < kSlotCount)
         WritePointerSettings(block.Profiles[block.CurrentSlot], m_services.registry);
-    {
-        AppSettingsFile settings(m_services.iniFiles, m_services.programFolder);
-        settings.WriteCurrentSlot(block.CurrentSlot);
-        settings.WriteMouseType(block.MouseType);
-    }
     bool saved = true;
     for (int slot = 0; slot < kSlotCount; ++slot) {
         saved &= SaveIniFile(m_services.iniFiles, SlotProfilePath(m_services.programFolder, slot),
                              [&](IniAccessor& file) { return WriteProfileFields(block.Profiles[slot], file); });
     }
     return saved;
+}
+
+bool OptionSession::SaveAppSettings() {
+    // One replacement of the whole file, in the order the keys were always
+    // written; the keys of the agent and the installer are carried over.
+    return UpdateIniFile(m_services.iniFiles, AppSettingsPath(m_services.programFolder), [&](IniAccessor& file) {
+        AppSettingsFile settings(file);
+        return settings.WriteOsdSettings(m_displaySettings) && settings.WriteCurrentSlot(m_edit->CurrentSlot) &&
+               settings.WriteMouseType(m_edit->MouseType) && settings.WriteAccessCode(m_services.clock);
+    });
 }
 
 void OptionSession::MergeAndSaveMacros() {
@@ -105,14 +109,15 @@ bool OptionSession::Export(const std::string& path) {
 void OptionSession::OnFirmwareChanged() {
     AppSettingsFile settings(m_services.iniFiles, m_services.programFolder);
     m_firmwareText = FirmwareVersionText(settings.ReadFirmwareVersion(), false);
-    if (m_services.sharedBlock.Read(*m_applied)) ClearButtonAndGroupFlags(*m_applied);
+    if (!m_services.sharedBlock.Read(*m_applied)) return;
+    ClearButtonAndGroupFlags(*m_applied);
     *m_edit = *m_applied;
     MergeAndSaveMacros();
 }
 
 void OptionSession::OnSlotChangedByAgent() {
-    m_services.sharedBlock.Read(*m_applied);
-    *m_edit = *m_applied;
+    // Nothing read leaves the applied copy as old as it was: the edits stay.
+    if (m_services.sharedBlock.Read(*m_applied)) *m_edit = *m_applied;
 }
 
 void OptionSession::OnSettingsChangedByMouse() {

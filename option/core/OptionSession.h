@@ -48,9 +48,9 @@ public:
     // Makes the edits take effect. True when the agent was told and its
     // answer is due.
     bool Apply(int mode);
-    // False when the last Apply could not save every profile file and the
-    // macro file (a read-only folder, a full disk): the files stay as they
-    // were and the edits live only in this program and the agent.
+    // False when the last Apply could not save every profile file, config.ini
+    // and the macro file (a read-only folder, a full disk): the files stay as
+    // they were and the edits live only in this program and the agent.
     bool LastApplySaved() const { return m_lastApplySaved; }
 
     void SelectSlot(int slot);
@@ -71,6 +71,8 @@ public:
 private:
     // False when a slot profile file could not be saved.
     bool SaveProfileSet();
+    // False when config.ini could not be saved; it then stays as it was.
+    bool SaveAppSettings();
     void MergeAndSaveMacros();
 
     OptionServices m_services;

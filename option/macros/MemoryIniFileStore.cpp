@@ -78,6 +78,14 @@ bool MemoryIniFileStore::MoveOver(const std::string& source, const std::string& 
     return true;
 }
 
+bool MemoryIniFileStore::CopyWhole(const std::string& source, const std::string& target) {
+    if (m_failingWrites.count(target)) return false;
+    if (!FileExists(source)) return RemoveFile(target);
+    m_files[target] = std::make_unique<MemoryIniFiles>(*m_files[source]);
+    ++m_changes;
+    return true;
+}
+
 std::string MemoryIniFileStore::Text(const std::string& path) const {
     auto found = m_files.find(path);
     return found == m_files.end() ? std::string() : found->second->Text(kInnerName);

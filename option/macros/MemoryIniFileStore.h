@@ -18,6 +18,7 @@ public:
     bool RemoveFile(const std::string& path) override;
     bool FlushFile(const std::string& path) override;
     bool MoveOver(const std::string& source, const std::string& target) override;
+    bool CopyWhole(const std::string& source, const std::string& target) override;
 
     // The file as "[Section]" and "key=value" lines; empty when absent.
     std::string Text(const std::string& path) const;

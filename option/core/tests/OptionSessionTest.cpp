@@ -127,6 +127,20 @@ TEST_F(SessionTest, Apply_SlotFileNotSaved_ReportedAndSavedByTheNextApply) {
     }
 }
 
+// config.ini is replaced whole: the agent's keys stay, and a save cut short
+// leaves the file as it was.
+TEST_F(SessionTest, Apply_ConfigIniNotSaved_KeepsTheWholeFile) {
+    m_files.SetValue(kFolder + "config.ini", "Setting", "FWVersion", "104");
+    m_session.Start();
+    m_session.Apply(option::kApplyCompare);
+    m_files.FailWritesTo(kFolder + "config.ini.tmp");
+    m_session.SelectSlot(3);
+    m_session.Apply(option::kApplyCompare);
+    EXPECT_FALSE(m_session.LastApplySaved());
+    EXPECT_EQ(Setting("CurrentProfile"), "1");
+    EXPECT_EQ(Setting("FWVersion"), "104");
+}
+
 TEST_F(SessionTest, Apply_SelectedButNotApplied_LeavesFilesAndAgentAlone) {
     m_session.Start();
     m_session.SelectSlot(3);
@@ -205,6 +219,12 @@ TEST_F(SessionTest, SlotChangedByAgent_ReplacesTheEditCopy) {
     m_session.OnSlotChangedByAgent();
     EXPECT_EQ(m_session.Edit().CurrentSlot, 4);
     EXPECT_EQ(m_session.Edit().Profiles[1].LightType, 2);
+    // Nothing read (the block or its mutex not had): 1255 and 1254 keep the edits.
+    m_session.Edit().Profiles[1].LightType = 3;
+    m_block.attached = false;
+    m_session.OnSlotChangedByAgent();
+    m_session.OnFirmwareChanged();
+    EXPECT_EQ(m_session.Edit().Profiles[1].LightType, 3);
 }
 
 TEST_F(SessionTest, FirmwareChanged_ShowsVersionsAboveFiveHundred) {

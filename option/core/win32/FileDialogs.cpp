@@ -23,13 +23,15 @@ const char* BareExtension(const char* setting) {
     return dot ? dot + 1 : setting;
 }
 
-// With a multi-selection the buffer holds the folder, then the names; the
-// first chosen file is used.
-std::string FirstChosen(const std::vector<char>& buffer) {
+// A dialog opened with multi-selection answers several files as the folder
+// and then the names, each ended by a NUL, with the first name at the file
+// offset. Any other answer is one path as written over the initial name,
+// whose tail may still follow the path's NUL.
+std::string ChosenPath(const std::vector<char>& buffer, const OPENFILENAMEA& dialog) {
     std::string first(buffer.data());
-    const char* next = buffer.data() + first.size() + 1;
-    if (*next == '\0') return first;
-    return first + "\\" + next;
+    if (!(dialog.Flags & OFN_ALLOWMULTISELECT) || dialog.nFileOffset <= first.size()) return first;
+    if (first.empty() || first.back() != '\\') first += '\\';
+    return first + (buffer.data() + dialog.nFileOffset);
 }
 
 bool RunFileDialog(HWND owner, bool save, const char* filter, const char* extension, const std::string& initial,
@@ -47,7 +49,7 @@ bool RunFileDialog(HWND owner, bool save, const char* filter, const char* extens
     dialog.Flags = flags | OFN_EXPLORER;
     const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
     if (!chosen) return false;
-    path = FirstChosen(buffer);
+    path = ChosenPath(buffer, dialog);
     return true;
 }
 

@@ -300,14 +300,18 @@ void OptionMainWindow::EditProperties(bool newProfile) {
 void OptionMainWindow::ImportProfile() {
     std::string path;
     if (!ChooseProfileToImport(Handle(), m_programFolder, path)) return;
-    if (m_session.Import(path) != ImportResult::Imported) return;
+    if (m_session.Import(path) != ImportResult::Imported) {
+        WarningDialog(warning::kImportFailedSkin).Show(Handle());
+        return;
+    }
     RefreshAllPages();
     Apply(option::kApplyCompare);
 }
 
 void OptionMainWindow::ExportProfile() {
     std::string path;
-    if (ChooseProfileToExport(Handle(), m_programFolder, path)) m_session.Export(path);
+    if (ChooseProfileToExport(Handle(), m_programFolder, path) && !m_session.Export(path))
+        WarningDialog(warning::kExportFailedSkin).Show(Handle());
 }
 
 void OptionMainWindow::ResetCurrent() {

@@ -14,6 +14,8 @@ constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
 constexpr char kDeleteMacroSkin[] = "skin_delete_macro_warn.ini";
 constexpr char kMacroSetSkin[] = "skin_macro_set_warn.ini";
 constexpr char kSaveFailedSkin[] = "skin_save_failed_warn.ini";
+constexpr char kImportFailedSkin[] = "skin_import_failed_warn.ini";
+constexpr char kExportFailedSkin[] = "skin_export_failed_warn.ini";
 }  // namespace warning
 
 class WarningDialog : public SkinnedDialog {

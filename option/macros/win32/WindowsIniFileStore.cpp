@@ -121,5 +121,22 @@ bool WindowsIniFileStore::FlushFile(const std::string& path) {
 }
 
 bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string& target) {
-    return MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return false;
+    // The moved file brings its own attributes; the file it replaces keeps
+    // its own (an imported slot file stays hidden).
+    if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), attributes);
+    return true;
+}
+
+bool WindowsIniFileStore::CopyWhole(const std::string& source, const std::string& target) {
+    m_written.erase(target);
+    // All-null arguments write out what the system caches for a file and
+    // forget it: the copy then holds every key written so far, and the INI
+    // functions read the copy from the disk.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, source.c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, target.c_str());
+    if (CopyFileA(source.c_str(), target.c_str(), FALSE)) return true;
+    const DWORD error = GetLastError();
+    return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) && RemoveFile(target);
 }

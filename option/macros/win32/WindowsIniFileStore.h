@@ -16,6 +16,7 @@ public:
     bool RemoveFile(const std::string& path) override;
     bool FlushFile(const std::string& path) override;
     bool MoveOver(const std::string& source, const std::string& target) override;
+    bool CopyWhole(const std::string& source, const std::string& target) override;
 
     using Keys = std::map<std::string, std::string>;
     using Sections = std::map<std::string, Keys>;

@@ -1,24 +1,9 @@
 #include "option/pages/win32/LaunchProgramDialog.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
-#include <cstdio>
 #include <string>
 
+#include "option/core/win32/FileDialogs.h"
 #include "option/pages/win32/PageSkins.h"
-
-namespace {
-
-// "a|b|" filters use '|' where the file dialog wants NUL.
-std::string DialogFilter(const char* filter) {
-    std::string converted = filter;
-    for (char& c : converted)
-        if (c == '|') c = '\0';
-    return converted + '\0';
-}
-
-}  // namespace
 
 bool LaunchProgramDialog::Run(HWND owner) { return SkinDialogBase::Run(owner, programdialog::kTitle); }
 
@@ -41,21 +26,9 @@ void LaunchProgramDialog::OnButton(int key) {
 }
 
 void LaunchProgramDialog::Browse() {
-    using namespace programdialog;
-    char desktop[MAX_PATH] = "";
-    SHGetSpecialFolderPathA(Handle(), desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
-    char file[MAX_PATH * 4];
-    snprintf(file, sizeof file, kInitialNameFormat, desktop);
-    std::string filter = DialogFilter(kFilter);
-    OPENFILENAMEA open{};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = Handle();
-    open.lpstrFilter = filter.c_str();
-    open.lpstrFile = file;
-    open.nMaxFile = sizeof file;
-    open.lpstrDefExt = kDefaultExtension;
-    open.Flags = OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT | OFN_OVERWRITEPROMPT | OFN_EXPLORER;
-    if (GetOpenFileNameA(&open) && m_field) m_field->SetText(file);
+    // The same file dialog as the profile's game program.
+    std::string path;
+    if (ChooseProgram(Handle(), path) && m_field) m_field->SetText(path);
 }
 
 void LaunchProgramDialog::OnOk() {

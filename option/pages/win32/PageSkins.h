@@ -62,7 +62,4 @@ constexpr int kCancel = 4;
 constexpr int kClose = 5;
 constexpr UINT kPathFieldId = 4011;
 constexpr int kPathLimit = 261;
-constexpr char kFilter[] = "exe file(*.exe)|*.EXE|";
-constexpr char kDefaultExtension[] = "*.exe";
-constexpr char kInitialNameFormat[] = "%s\\.exe";
 }  // namespace programdialog

@@ -127,6 +127,41 @@ TEST(OptionDialogs_Export, CurrentProfileIsWrittenToTheChosenFile) {
     EXPECT_EQ(folder.Setting("Setting", "CurrentProfile"), "");
 }
 
+// Paths typed into the real file dialog, against its initial name
+// "<program folder>config\\.gmp": shorter, in another folder, longer with
+// spaces. Each slot is exported to one, which is imported back renamed.
+TEST(OptionDialogs_ImportExport, ChosenPathsAreTakenAsTyped) {
+    OptionFolder folder;
+    REQUIRE_READY(folder);
+    testsupport::TempFolder elsewhere("elsewhere");
+    const std::string paths[] = {folder.Path() + "a.gmp", elsewhere.Path() + "q7.gmp",
+                                 folder.Path() + "config\\saved game with a longer name.gmp"};
+    HWND option = folder.StartOption();
+    ASSERT_NE(option, nullptr);
+    // The file dialog is modal: the main window is disabled while it is open.
+    auto choose = [&](int key, const std::string& path) {
+        return folder.ClickUntil(option, kMainSkin, key, [&] { return !IsWindowEnabled(option); }) &&
+               folder.EnterInFileDialog(option, path);
+    };
+    for (int slot = 0; slot < 3; ++slot) {
+        const char* path = paths[slot].c_str();
+        ASSERT_TRUE(folder.Click(option, kMainSkin, kFirstSlotKey + slot));
+        ASSERT_TRUE(choose(kExportKey, path));
+        EXPECT_TRUE(WaitFor([&] { return ProfileValue(path, "ProFileName") == "Default" + std::to_string(slot + 1); }));
+        WritePrivateProfileStringA("Setting", "ProFileName", path, path);
+        WritePrivateProfileStringA(nullptr, nullptr, nullptr, path);
+        ASSERT_TRUE(choose(kImportKey, path));
+        // Applied: config.ini is saved after the slot files.
+        EXPECT_TRUE(WaitFor([&] { return folder.Setting("Setting", "CurrentProfile") == std::to_string(slot); }));
+        EXPECT_EQ(ProfileValue(SlotFile(folder, slot), "ProFileName"), path);
+        EXPECT_TRUE(GetFileAttributesA(SlotFile(folder, slot).c_str()) & FILE_ATTRIBUTE_HIDDEN) << path;
+    }
+    // A file that is no profile: the warning, and the slot stays as it was.
+    ASSERT_TRUE(choose(kImportKey, folder.Path() + "skins\\skin_main.ini"));
+    EXPECT_NE(folder.WaitForDialog(option), nullptr);
+    EXPECT_EQ(ProfileValue(SlotFile(folder, 2), "ProFileName"), paths[2]);
+}
+
 TEST(OptionMainWindow_Hover, StatusLineShowsTheHintOfThePointedControl) {
     OptionFolder folder;
     REQUIRE_READY(folder);

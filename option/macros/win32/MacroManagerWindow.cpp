@@ -113,7 +113,7 @@ void MacroManagerWindow::CreateControls(WindowSkin& skin) {
 
 LRESULT MacroManagerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == BitmapEditKillFocusMessage()) {
-        if (wParam == kKillFocusOnFocusLoss) CommitTypedRepeatCount();
+        if (wParam == kKillFocusOnFocusLoss) CommitRepeatCount();
         return 0;
     }
     switch (message) {
@@ -168,11 +168,7 @@ LRESULT MacroManagerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 LRESULT MacroManagerWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND control = reinterpret_cast<HWND>(lParam);
     if (LOWORD(wParam) == kNameListId && HIWORD(wParam) == LBN_SELCHANGE) {
-        if (m_names && !m_names->Editing()) {
-            // A count typed for the macro being left belongs to it.
-            CommitTypedRepeatCount();
-            SelectMacro(m_names->SelectedRow());
-        }
+        if (m_names && !m_names->Editing()) SelectMacro(m_names->SelectedRow());
         return 0;
     }
     if (m_record && control == m_record->Handle()) return Record(), 0;
@@ -227,7 +223,6 @@ void MacroManagerWindow::SelectMacro(int index) {
         char text[16];
         snprintf(text, sizeof text, "%d", static_cast<int>(EffectiveRepeatCount(record->RepeatCount)));
         if (m_repeatCount) m_repeatCount->SetText(text);
-        m_shownRepeatCount = text;
         if (m_repeat) m_repeat->SetChecked(record->RepeatCount != 0);
     }
     // The last line: clamped by the refill.
@@ -395,13 +390,7 @@ void MacroManagerWindow::CommitRepeatCount() {
     char rewritten[16];
     snprintf(rewritten, sizeof rewritten, "%d", static_cast<int>(count));
     if (text != rewritten) m_repeatCount->SetText(rewritten);
-    m_shownRepeatCount = rewritten;
     StoreRepeatCount(count);
-}
-
-// Only a count the user typed: showing a macro must not rewrite its count.
-void MacroManagerWindow::CommitTypedRepeatCount() {
-    if (m_repeatCount && m_repeatCount->Text() != m_shownRepeatCount) CommitRepeatCount();
 }
 
 void MacroManagerWindow::StoreRepeatCount(int32_t count) {

@@ -73,7 +73,6 @@ private:
     void StopRecording();
     void ShowRecordImages(const char* set);
     void CommitRepeatCount();
-    void CommitTypedRepeatCount();
     void StoreRepeatCount(int32_t count);
     void PushToButtons();
     void WarnNoMacro();
@@ -95,8 +94,6 @@ private:
     SkinCheckBox* m_recordDelays = nullptr;
     SkinCheckBox* m_repeat = nullptr;
     BitmapEdit* m_repeatCount = nullptr;
-    // The count text as last shown or committed; any other text was typed.
-    std::string m_shownRepeatCount;
     SkinList* m_names = nullptr;
     SkinList* m_events = nullptr;
     Font m_menuFont;

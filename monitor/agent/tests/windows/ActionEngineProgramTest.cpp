@@ -37,9 +37,6 @@ constexpr char kDisplayTitle[] = "Zelkor_510-7716_Gaming_Mouse_Normal_OSD";
 constexpr UINT kMsgDisplayNotice = 1324;
 constexpr DWORD kPumpDeadline = 30000;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 // Runs portioctl from the dist folder; true when the virtual mouse took it.
 bool Portioctl(const std::string& arguments) {
     const std::string command = "\"" + testsupport::DistFolder() + "portioctl.exe\" --wait 30 " + arguments;

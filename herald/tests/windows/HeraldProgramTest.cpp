@@ -90,10 +90,14 @@ HWND WaitForWindowOf(HANDLE process) {
     return found;
 }
 
+// Empty until the window has made its text field (it is found by its title
+// before that); only the characters the call reports count.
 std::string ShownText(HWND herald) {
-    char text[512] = {};
-    GetWindowTextA(GetDlgItem(herald, herald::kShownTextId), text, sizeof text);
-    return text;
+    HWND field = GetDlgItem(herald, herald::kShownTextId);
+    if (!field) return "";
+    char text[512];
+    const int length = GetWindowTextA(field, text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
 }
 
 // A full-screen window of the test's own, in the foreground, under the notice.

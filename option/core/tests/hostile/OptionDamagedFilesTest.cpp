@@ -222,13 +222,21 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
         DWORD_PTR result = 0;
         ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
-        if (row.outcome == Outcome::Refused) {
-            EXPECT_EQ(testsupport::ReadWholeFile(target), good[2]);
+        // A refused file is told in a warning, which the user closes; a taken
+        // one is applied at once: the slot's file is then a whole profile
+        // written by Option, not the damaged copy.
+        HWND warning = nullptr;
+        EXPECT_TRUE(WaitFor([&] {
+            warning = folder.WaitForDialog(option, 0);
+            return warning || WriteTime(target) != before;
+        }));
+        if (row.outcome != Outcome::Either) {
+            EXPECT_EQ(warning != nullptr, row.outcome == Outcome::Refused);
         }
-        // Taken files are applied at once: the slot's file is then a whole
-        // profile written by Option, not the damaged copy.
-        if (row.outcome == Outcome::Taken) {
-            EXPECT_TRUE(WaitFor([&] { return WriteTime(target) != before; }));
+        if (warning) {
+            EXPECT_EQ(testsupport::ReadWholeFile(target), good[2]);
+            ASSERT_TRUE(folder.Click(warning, kImportFailedSkin, kWarningOkKey));
+            EXPECT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
         }
         EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
         EXPECT_NE(ProfileValue(target, "ProFileName"), "(none)");

@@ -186,6 +186,11 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     Key('A', false);
     Key('A', false);  // the keyboard's auto-repeat: dropped
     Key('A', true);
+    // The pause runs from the moment Option takes A up, so wait for that first.
+    ASSERT_TRUE(WaitFor([&] {
+        const LRESULT count = RowCount(events);
+        return count >= 3 && SendMessageA(events, LB_GETITEMDATA, count - 1, 0) == 0x00030089;
+    }));
     Sleep(300);  // a pause to be recorded, not a wait for the other process
     Key(VK_LSHIFT, true);
     // The last line is the event line of the fourth event, Shift up.
@@ -259,6 +264,7 @@ TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
     ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
     Key('A', false);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 1; }));  // taken by Option: the pause starts now
     Sleep(100);  // the pause to be recorded
     Key('A', true);
     ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 3; }));

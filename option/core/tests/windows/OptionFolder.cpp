@@ -341,12 +341,14 @@ HWND OptionFolder::EnterInFileDialog(HWND mainWindow, const std::string& path) c
     return dialog;
 }
 
-HWND OptionFolder::WaitForDialog(HWND mainWindow) const {
+HWND OptionFolder::WaitForDialog(HWND mainWindow, DWORD deadlineMs) const {
     DialogSearch search{GetProcessId(m_option), mainWindow, nullptr, kDialogClass};
-    WaitFor([&] {
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
+    WaitFor(
+        [&] {
+            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        deadlineMs);
     return search.found;
 }
 

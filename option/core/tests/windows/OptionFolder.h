@@ -79,7 +79,7 @@ public:
     // The enabled state of the control at the centre of the key's rectangle.
     bool ControlEnabled(HWND window, const std::string& skinFile, int key) const;
     // A visible dialog of the Option process other than the main window.
-    HWND WaitForDialog(HWND mainWindow) const;
+    HWND WaitForDialog(HWND mainWindow, DWORD deadlineMs = kDeadlineMs) const;
 
     std::string Setting(const char* section, const char* key) const;
     std::vector<std::vector<uint8_t>> SetFeatureTransfers() const;

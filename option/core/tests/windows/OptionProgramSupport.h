@@ -12,6 +12,7 @@
 constexpr char kOptionTitle[] = "TARVIK-Q7 Gaming Mouse Option";
 constexpr char kMainSkin[] = "skin_main.ini";
 constexpr char kResetAllSkin[] = "skin_reset_all_warn.ini";
+constexpr char kImportFailedSkin[] = "skin_import_failed_warn.ini";
 // Keys of the main window's skin; the five slot buttons follow the first.
 constexpr int kImportKey = 2;
 constexpr int kFirstSlotKey = 5;

@@ -63,8 +63,6 @@ bool MemoryIniFileStore::RemoveFile(const std::string& path) {
     return true;
 }
 
-bool MemoryIniFileStore::FlushFile(const std::string&) { return true; }
-
 bool MemoryIniFileStore::MoveOver(const std::string& source, const std::string& target) {
     if (m_failNextReplace) {
         m_failNextReplace = false;
@@ -78,10 +76,16 @@ bool MemoryIniFileStore::MoveOver(const std::string& source, const std::string& 
     return true;
 }
 
-bool MemoryIniFileStore::CopyWhole(const std::string& source, const std::string& target) {
-    if (m_failingWrites.count(target)) return false;
-    if (!FileExists(source)) return RemoveFile(target);
-    m_files[target] = std::make_unique<MemoryIniFiles>(*m_files[source]);
+bool MemoryIniFileStore::ReadWhole(const std::string& path, std::string& bytes) {
+    bytes = Text(path);
+    return true;
+}
+
+bool MemoryIniFileStore::WriteWhole(const std::string& path, const std::string& bytes) {
+    if (m_failingWrites.count(path)) return false;
+    auto files = std::make_unique<MemoryIniFiles>();
+    files->SetText(kInnerName, bytes);
+    m_files[path] = std::move(files);
     ++m_changes;
     return true;
 }

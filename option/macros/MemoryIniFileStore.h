@@ -16,9 +16,9 @@ public:
     std::unique_ptr<IniAccessor> Open(const std::string& path) override;
     bool FileExists(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
-    bool FlushFile(const std::string& path) override;
     bool MoveOver(const std::string& source, const std::string& target) override;
-    bool CopyWhole(const std::string& source, const std::string& target) override;
+    bool ReadWhole(const std::string& path, std::string& bytes) override;
+    bool WriteWhole(const std::string& path, const std::string& bytes) override;
 
     // The file as "[Section]" and "key=value" lines; empty when absent.
     std::string Text(const std::string& path) const;

@@ -1,123 +1,30 @@
 #include "option/macros/win32/WindowsIniFileStore.h"
 
-#include "profile/StructuredValue.h"
-
 #include <windows.h>
-
-#include <algorithm>
-#include <cctype>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <vector>
 
 namespace {
 
-// Section and key names compare without regard to case, as the INI
-// functions compare them.
-using Keys = WindowsIniFileStore::Keys;
-using Sections = WindowsIniFileStore::Sections;
+bool Missing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-    return text;
-}
-
-std::string Trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return std::string();
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// The "[section]" and "key=value" lines of the file as it is on the disk.
-Sections ReadFromDisk(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    Sections sections;
-    Keys* current = nullptr;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        const std::string line = Trimmed(bytes.substr(start, end - start));
-        start = end + 1;
-        if (!line.empty() && line.front() == '[' && line.back() == ']') {
-            current = &sections[Lower(Trimmed(line.substr(1, line.size() - 2)))];
-        } else if (current && line.find('=') != std::string::npos) {
-            const size_t equals = line.find('=');
-            (*current)[Lower(Trimmed(line.substr(0, equals)))] = Trimmed(line.substr(equals + 1));
-        }
-    }
-    return sections;
-}
-
-// Passes everything on and notes each value put into the file, as the INI
-// functions write it.
-class RecordingAccessor : public IniAccessor {
+class File {
 public:
-    RecordingAccessor(std::unique_ptr<IniAccessor> inner, Sections& written)
-        : m_inner(std::move(inner)), m_written(written) {}
-
-    std::string GetString(const char* section, const char* key, const char* defaultText) override {
-        return m_inner->GetString(section, key, defaultText);
+    explicit File(HANDLE handle) : m_handle(handle) {}
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File() {
+        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
     }
-    bool PutString(const char* section, const char* key, const char* text) override {
-        if (section && !key) m_written.erase(Lower(Trimmed(section)));
-        else if (section && !text) m_written[Lower(Trimmed(section))].erase(Lower(Trimmed(key)));
-        else if (section) m_written[Lower(Trimmed(section))][Lower(Trimmed(key))] = Trimmed(text);
-        return m_inner->PutString(section, key, text);
-    }
-    int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override {
-        return m_inner->GetInt(section, key, defaultValue);
-    }
-    bool GetStruct(const char* section, const char* key, void* buffer, size_t size) override {
-        return m_inner->GetStruct(section, key, buffer, size);
-    }
-    bool PutStruct(const char* section, const char* key, const void* buffer, size_t size) override {
-        m_written[Lower(Trimmed(section))][Lower(Trimmed(key))] = EncodeStructuredValue(buffer, size);
-        return m_inner->PutStruct(section, key, buffer, size);
-    }
+    HANDLE Get() const { return m_handle; }
 
 private:
-    std::unique_ptr<IniAccessor> m_inner;
-    Sections& m_written;
+    HANDLE m_handle;
 };
-
-// Every key written reached the disk with its value.
-bool Contains(const Sections& onDisk, const Sections& written) {
-    for (const auto& [name, keys] : written) {
-        const auto section = onDisk.find(name);
-        if (section == onDisk.end()) return false;
-        for (const auto& [key, value] : keys) {
-            const auto found = section->second.find(key);
-            if (found == section->second.end() || found->second != value) return false;
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
-std::unique_ptr<IniAccessor> WindowsIniFileStore::Open(const std::string& path) {
-    return std::make_unique<RecordingAccessor>(m_files.Open(path), m_written[path]);
-}
-
 bool WindowsIniFileStore::RemoveFile(const std::string& path) {
-    m_written.erase(path);
     if (DeleteFileA(path.c_str())) return true;
-    DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
-bool WindowsIniFileStore::FlushFile(const std::string& path) {
-    // The INI functions may report success while the disk took only part of
-    // the file (a full disk under Wine), and the flush's own result says
-    // nothing (Wine always answers FALSE): what was written is compared with
-    // what reached the disk, so that a cut file never replaces another.
-    // All-null arguments make the system write out the file it caches.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
-    return Contains(ReadFromDisk(path), m_written[path]);
+    return Missing(GetLastError());
 }
 
 bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string& target) {
@@ -126,17 +33,33 @@ bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string&
     // The moved file brings its own attributes; the file it replaces keeps
     // its own (an imported slot file stays hidden).
     if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), attributes);
+    // The INI functions read the new file from the disk, not from a cache.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, target.c_str());
     return true;
 }
 
-bool WindowsIniFileStore::CopyWhole(const std::string& source, const std::string& target) {
-    m_written.erase(target);
-    // All-null arguments write out what the system caches for a file and
-    // forget it: the copy then holds every key written so far, and the INI
-    // functions read the copy from the disk.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, source.c_str());
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, target.c_str());
-    if (CopyFileA(source.c_str(), target.c_str(), FALSE)) return true;
-    const DWORD error = GetLastError();
-    return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) && RemoveFile(target);
+bool WindowsIniFileStore::ReadWhole(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    File file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) return Missing(GetLastError());
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!bytes.empty() && (!ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+                           read != bytes.size()))
+        return false;
+    return true;
+}
+
+bool WindowsIniFileStore::WriteWhole(const std::string& path, const std::string& bytes) {
+    File file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    // A full disk takes part of the bytes and says so only in the count.
+    if (!bytes.empty() && (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+                           written != bytes.size()))
+        return false;
+    return FlushFileBuffers(file.Get()) != FALSE;
 }

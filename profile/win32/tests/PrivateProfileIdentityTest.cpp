@@ -1,20 +1,20 @@
 // The portable structured-value codec and in-memory INI files must agree with
 // the platform's private-profile functions byte for byte.
+#include "profile/IniText.h"
 #include "profile/MemoryIniFiles.h"
 #include "profile/ProfileFile.h"
 #include "profile/StructuredValue.h"
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "../../tests/ProfileTestSupport.h"
+#include "testing/DamagedFiles.h"
 #include "testing/TempFolder.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <random>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -96,16 +96,36 @@ TEST(ProfileFile_OnDisk, SameKeysAndValuesAsInMemory) {
     WriteProfileFile(*record, disk, path);
     WriteProfileFile(*record, memory, path);
 
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string diskText = text.str();
+    std::string diskText = testsupport::ReadWholeFile(path);
+    // Written whole from memory, the file holds the same bytes.
+    IniText whole;
+    ASSERT_TRUE(WriteProfileFields(*record, whole));
+    EXPECT_EQ(whole.Bytes(), diskText);
     diskText.erase(std::remove(diskText.begin(), diskText.end(), '\r'), diskText.end());
     EXPECT_EQ(diskText, memory.Text(path));
 
     auto read = std::make_unique<ProfileRecord>();
     ReadProfileFile(*read, disk, path);
     EXPECT_EQ(FirstDifference(*record, *read), "");
+}
+
+TEST(IniText_OnDisk, UpdatesAFileAsTheKeyByKeyWritesDo) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "config.ini";
+    PrivateProfileAccessor disk(path);
+    disk.PutString("Setting", "CurrentProfile", "1");
+    disk.PutString("OSDData", "Message", "CPI: 800");
+    disk.PutString("Setting", "MouseType", "0");
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    IniText whole(testsupport::ReadWholeFile(path));
+    const char* edits[][3] = {{"setting", "currentprofile", "3"}, {"OSDData", "Alpha", "200"},
+                              {"Setting", "MouseType", nullptr}, {"New", "Key", "  spaced value"}};
+    for (const auto& edit : edits) {
+        disk.PutString(edit[0], edit[1], edit[2]);
+        whole.PutString(edit[0], edit[1], edit[2]);
+    }
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+    EXPECT_EQ(whole.Bytes(), testsupport::ReadWholeFile(path));
 }
 
 TEST(ProfileFile_Exists, OnlyForReadableFiles) {

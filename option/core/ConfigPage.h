@@ -1,8 +1,8 @@
 // One child page of the main window (button assignment, lighting,
-// performance, resolution levels, macros). The main window creates each page
-// inside its page area, shows one at a time and asks all of them to re-read
-// the edit copy after a slot change, an import, a reset or a message from the
-// agent. Adding a page is adding one object of this kind to the page host.
+// performance, resolution levels, macros). The main window creates each
+// page's window inside its page area when the page is first shown, shows one
+// at a time and asks those it made to re-read the edit copy after a slot
+// change, an import, a reset or a message from the agent. Adding a page is adding one object of this kind to the page host.
 #pragma once
 
 class OptionHost;

@@ -31,11 +31,22 @@ void WindowSkin::Load(HWND window, const std::string& fileName) {
     m_file->Open(folder + fileName);
     SkinScreenImages images = m_file->ReadScreenImages();
     m_mask = LoadPicture(SkinImagePath(folder, images.mask));
-    for (size_t state = 0; state < kSkinStateCount; ++state) {
-        m_states[state] = LoadPicture(SkinImagePath(folder, images.states[state]));
-    }
     m_background = LoadPicture(SkinImagePath(folder, images.State(SkinState::Normal)));
+    for (size_t state = 0; state < kSkinStateCount; ++state) {
+        const std::string& name = images.states[state];
+        size_t same = 0;
+        while (same < state && images.states[same] != name) ++same;
+        if (name == images.State(SkinState::Normal)) {
+            m_states[state] = &m_background;
+        } else if (same < state) {
+            m_states[state] = m_states[same];
+        } else {
+            m_statePictures.push_back(std::make_unique<Bitmap>(LoadPicture(SkinImagePath(folder, name))));
+            m_states[state] = m_statePictures.back().get();
+        }
+    }
     if (m_window) MoveWindow(m_window, 0, 0, m_background.Width(), m_background.Height(), TRUE);
+    m_loadingDc = std::make_unique<WindowDc>(m_window);
 }
 
 ButtonEntry WindowSkin::Entry(int key) { return m_file ? m_file->ReadButtonEntry(key) : ButtonEntry(); }
@@ -44,6 +55,7 @@ Bitmap WindowSkin::Crop(SkinState state, const SkinRect& rectangle) const {
     LookCrop crop = CropOf(state, rectangle);
     if (crop.IsEmpty()) return Bitmap();
     RECT source{crop.sourceX, crop.sourceY, crop.sourceX + crop.width, crop.sourceY + crop.height};
+    if (m_loadingDc) return CropBitmap(StateImage(state), source, m_loadingDc->Get());
     WindowDc dc(m_window);
     return CropBitmap(StateImage(state), source, dc.Get());
 }
@@ -92,8 +104,16 @@ int WindowSkin::KeyOf(HWND button) const {
     return 0;
 }
 
+const Bitmap& WindowSkin::StateImage(SkinState state) const {
+    static const Bitmap none;
+    const Bitmap* image = m_states[static_cast<size_t>(state)];
+    return image ? *image : none;
+}
+
 void WindowSkin::FinishLoading() {
-    for (Bitmap& image : m_states) image.Reset();
+    m_states.fill(nullptr);
+    m_statePictures.clear();
+    m_loadingDc.reset();
 }
 
 bool WindowSkin::ApplyRegion() {

@@ -54,7 +54,7 @@ public:
         return raw;
     }
 
-    // Frees the Over, Down and Disable images and the second Normal copy.
+    // Frees the Over, Down and Disable images.
     void FinishLoading();
     // The shape from the mask (white cut away); false when none can be built
     // and the window keeps its rectangle.
@@ -66,7 +66,7 @@ public:
     HWND Window() const { return m_window; }
     const Bitmap& Mask() const { return m_mask; }
     const Bitmap& Background() const { return m_background; }
-    const Bitmap& StateImage(SkinState state) const { return m_states[static_cast<size_t>(state)]; }
+    const Bitmap& StateImage(SkinState state) const;
     const std::vector<std::unique_ptr<SkinButton>>& Buttons() const { return m_buttons; }
     // The button made for a placement key (null when none), and the key of
     // a button's window (0 when it is none of the skin's buttons).
@@ -80,7 +80,12 @@ private:
     std::unique_ptr<SkinFile> m_file;
     Bitmap m_mask;
     Bitmap m_background;
-    std::array<Bitmap, kSkinStateCount> m_states;
+    // Each picture file is decoded once: states naming the same file share
+    // it, and the Normal state's is the background.
+    std::array<const Bitmap*, kSkinStateCount> m_states{};
+    std::vector<std::unique_ptr<Bitmap>> m_statePictures;
+    // One device context for every crop while the controls are made.
+    std::unique_ptr<WindowDc> m_loadingDc;
     std::vector<std::unique_ptr<SkinButton>> m_buttons;
     std::vector<int> m_buttonKeys;  // placement key of each of m_buttons
     std::vector<std::shared_ptr<void>> m_kept;

@@ -83,7 +83,7 @@ LRESULT OptionMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case option::kMsgSettingsChangedByMouse:
         m_session.OnSettingsChangedByMouse();
         for (Page page : {Page::Resolution, Page::Lighting, Page::Performance})
-            if (m_pages[static_cast<int>(page)]) m_pages[static_cast<int>(page)]->Refresh();
+            if (ConfigPage* made = ShownBefore(page)) made->Refresh();
         return 0;
     case option::kMsgIgnored: return 0;
     case MSG_SHOW_HINT: return OnShowHint(wParam);
@@ -102,15 +102,12 @@ LRESULT OptionMainWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
     m_chooser = std::make_unique<ButtonFunctionChooser>(*this, true);
     m_pointer = std::make_unique<WindowsPointerSystem>(Handle());
     m_pages = CreatePages(*m_pointer);
-    for (int index = 0; index < kPageCount; ++index) {
-        ConfigPage* page = m_pages[index].get();
-        if (page && !page->CreatePage(*this, Handle(), m_pageArea.left, m_pageArea.top,
-                                      m_pageArea.right - m_pageArea.left, m_pageArea.bottom - m_pageArea.top))
-            m_pages[index].reset();
+    // Each page makes its window when it is first shown: a start makes the
+    // button page only.
+    for (int index = 0; index < kPageCount; ++index)
         if (SkinButton* tab = Button(kTabKeys[index])) tab->Enable(m_pages[index] != nullptr);
-    }
     m_currentPage = Page::Buttons;
-    if (ConfigPage* page = m_pages[0].get()) ShowWindow(static_cast<HWND>(page->PageWindow()), SW_SHOW);
+    if (ConfigPage* page = MadePage(Page::Buttons)) ShowWindow(static_cast<HWND>(page->PageWindow()), SW_SHOW);
     if (SkinButton* tab = Button(kButtonTab)) {
         tab->Enable(true);
         tab->SetSelected(true);
@@ -272,14 +269,32 @@ void OptionMainWindow::RefreshAllPages() {
     if (SkinButton* right = Button(kRightHand)) right->SetSelected(orientation != 1);
     if (SkinButton* left = Button(kLeftHand)) left->SetSelected(orientation == 1);
     CaptionAssignmentButtons();
-    for (auto& page : m_pages)
-        if (page) page->Refresh();
+    for (int index = 0; index < kPageCount; ++index)
+        if (ConfigPage* made = ShownBefore(static_cast<Page>(index))) made->Refresh();
     InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+ConfigPage* OptionMainWindow::ShownBefore(Page page) const {
+    ConfigPage* made = m_pages[static_cast<int>(page)].get();
+    return made && made->PageWindow() ? made : nullptr;
+}
+
+ConfigPage* OptionMainWindow::MadePage(Page page) {
+    const int index = static_cast<int>(page);
+    ConfigPage* made = m_pages[index].get();
+    if (!made || made->PageWindow()) return made;
+    if (made->CreatePage(*this, Handle(), m_pageArea.left, m_pageArea.top, m_pageArea.right - m_pageArea.left,
+                         m_pageArea.bottom - m_pageArea.top))
+        return made;
+    // A page whose skin cannot be loaded is not offered.
+    m_pages[index].reset();
+    if (SkinButton* tab = Button(kTabKeys[index])) tab->Enable(false);
+    return nullptr;
+}
+
 void OptionMainWindow::ShowPage(Page page) {
-    if (page == m_currentPage || !m_pages[static_cast<int>(page)]) return;
-    if (ConfigPage* current = m_pages[static_cast<int>(m_currentPage)].get())
+    if (page == m_currentPage || !MadePage(page)) return;
+    if (ConfigPage* current = ShownBefore(m_currentPage))
         ShowWindow(static_cast<HWND>(current->PageWindow()), SW_HIDE);
     // Pages share fields (the performance page's resolution choice is the
     // resolution page's last level): a page shown again shows the edit copy

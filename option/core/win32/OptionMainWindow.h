@@ -72,6 +72,11 @@ private:
     void SelectSlot(int slot);
     void SetOrientation(int orientation);
     void ShowPage(mainwindow::Page page);
+    // The page if its window was made (it was shown once), else null.
+    ConfigPage* ShownBefore(mainwindow::Page page) const;
+    // The page with its window, made now if it was never shown; null when
+    // it cannot be made.
+    ConfigPage* MadePage(mainwindow::Page page);
     void EditProperties(bool newProfile);
     void ImportProfile();
     void ExportProfile();

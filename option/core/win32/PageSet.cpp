@@ -19,5 +19,7 @@ PageArray CreatePages(PointerSystem& pointer) {
 }
 
 PerformancePage* PerformancePageOf(const PageArray& pages) {
-    return static_cast<PerformancePage*>(pages[static_cast<int>(Page::Performance)].get());
+    // A page never shown has nothing on trial.
+    ConfigPage* page = pages[static_cast<int>(Page::Performance)].get();
+    return page && page->PageWindow() ? static_cast<PerformancePage*>(page) : nullptr;
 }

@@ -273,9 +273,8 @@ TEST(OptionDamagedFiles_MacroImport, RefusedOrTakenWholeChosenFileUntouched) {
         HWND option = StartAndAnswer(folder);
         ASSERT_NE(option, nullptr);
         ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-        HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+        HWND manager = OptionFolder::WaitForShownChild(option, kManagerTitle);
         ASSERT_NE(manager, nullptr);
-        ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
         HWND names = GetDlgItem(manager, kMacroNameListId);
         ASSERT_EQ(SendMessageA(names, LB_GETCOUNT, 0, 0), kGoodMacroCount);
         ASSERT_TRUE(folder.Click(manager, kManagerSkin, kManagerImportKey));

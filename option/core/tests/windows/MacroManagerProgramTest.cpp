@@ -155,8 +155,8 @@ struct MacroPage {
 bool OpenPageWithNewMacro(OptionFolder& folder, const char* name, MacroPage& page) {
     page.option = folder.StartOption();
     if (!page.option || !folder.Click(page.option, kMainSkin, kMacroTabKey)) return false;
-    page.manager = FindWindowExA(page.option, nullptr, nullptr, kManagerTitle);
-    if (!page.manager || !WaitFor([&] { return IsWindowVisible(page.manager) != FALSE; })) return false;
+    page.manager = OptionFolder::WaitForShownChild(page.option, kManagerTitle);
+    if (!page.manager) return false;
     page.names = GetDlgItem(page.manager, kNameListId);
     page.events = GetDlgItem(page.manager, kEventListId);
     if (!page.names || !page.events || RowCount(page.names) != 0) return false;
@@ -358,9 +358,8 @@ TEST(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {
     HWND option = folder.StartOption();
     ASSERT_NE(option, nullptr);
     ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-    HWND manager = FindWindowExA(option, nullptr, nullptr, kManagerTitle);
+    HWND manager = OptionFolder::WaitForShownChild(option, kManagerTitle);
     ASSERT_NE(manager, nullptr);
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
     ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
     HWND warning = folder.WaitForDialog(option);
     ASSERT_NE(warning, nullptr);

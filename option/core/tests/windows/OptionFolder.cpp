@@ -341,6 +341,15 @@ HWND OptionFolder::EnterInFileDialog(HWND mainWindow, const std::string& path) c
     return dialog;
 }
 
+HWND OptionFolder::WaitForShownChild(HWND parent, const char* title) {
+    HWND child = nullptr;
+    WaitFor([&] {
+        child = FindWindowExA(parent, nullptr, nullptr, title);
+        return child && IsWindowVisible(child);
+    });
+    return child && IsWindowVisible(child) ? child : nullptr;
+}
+
 HWND OptionFolder::WaitForDialog(HWND mainWindow, DWORD deadlineMs) const {
     DialogSearch search{GetProcessId(m_option), mainWindow, nullptr, kDialogClass};
     WaitFor(

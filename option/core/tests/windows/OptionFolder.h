@@ -78,6 +78,9 @@ public:
     HWND EnterInFileDialog(HWND mainWindow, const std::string& path) const;
     // The enabled state of the control at the centre of the key's rectangle.
     bool ControlEnabled(HWND window, const std::string& skinFile, int key) const;
+    // The child of `parent` with this title once it shows (a page makes its
+    // window when first shown); null when it does not.
+    static HWND WaitForShownChild(HWND parent, const char* title);
     // A visible dialog of the Option process other than the main window.
     HWND WaitForDialog(HWND mainWindow, DWORD deadlineMs = kDeadlineMs) const;
 

@@ -3,9 +3,16 @@
 #include <ole2.h>
 #include <olectl.h>
 
+#include "frame/LazyFunction.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
 namespace {
 // {7BF80980-BF32-101A-8BBB-00AA00300CAB}
 const IID kPictureInterface = {0x7BF80980, 0xBF32, 0x101A, {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
+constexpr int kLargestSide = 32768;
 
 class FileHandle {
 public:
@@ -21,49 +28,90 @@ private:
     HANDLE m_handle;
 };
 
-// Reads the whole file into a movable global block; null on any failure.
-HGLOBAL ReadFileIntoGlobal(const std::string& path, DWORD& size) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) return nullptr;
-    size = GetFileSize(file.Get(), nullptr);
-    if (size == INVALID_FILE_SIZE || size == 0) return nullptr;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
-    if (!block) return nullptr;
-    void* bytes = GlobalLock(block);
+// The whole file; empty on any failure.
+std::string ReadWholeFile(const std::string& path) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) return std::string();
+    const DWORD size = GetFileSize(file.Get(), nullptr);
+    if (size == INVALID_FILE_SIZE || size == 0) return std::string();
+    std::string bytes(size, '\0');
     DWORD read = 0;
-    bool complete = bytes && ReadFile(file.Get(), bytes, size, &read, nullptr) && read == size;
-    if (bytes) GlobalUnlock(block);
-    if (!complete) {
+    if (!ReadFile(file.Get(), &bytes[0], size, &read, nullptr) || read != size) return std::string();
+    return bytes;
+}
+
+// An uncompressed 24-bit bitmap file (what the skins hold) becomes a DIB
+// section with its rows copied as they are; null for any other file, which
+// the OLE loader then decodes.
+HBITMAP BitmapFromBmpFile(const std::string& bytes) {
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    if (bytes.size() < sizeof file + sizeof info) return nullptr;
+    memcpy(&file, bytes.data(), sizeof file);
+    memcpy(&info, bytes.data() + sizeof file, sizeof info);
+    if (file.bfType != 0x4D42 || info.biSize < sizeof info || info.biPlanes != 1 || info.biBitCount != 24 ||
+        info.biCompression != BI_RGB || info.biWidth <= 0 || info.biWidth > kLargestSide || info.biHeight == 0 ||
+        std::abs(info.biHeight) > kLargestSide)
+        return nullptr;
+    const uint64_t stride = (static_cast<uint64_t>(info.biWidth) * 24 + 31) / 32 * 4;
+    const uint64_t size = stride * static_cast<uint64_t>(std::abs(info.biHeight));
+    if (file.bfOffBits > bytes.size() || bytes.size() - file.bfOffBits < size) return nullptr;
+    BITMAPINFO header{};
+    header.bmiHeader = info;
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biSizeImage = 0;
+    header.bmiHeader.biClrUsed = 0;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap || !bits) {
+        if (bitmap) DeleteObject(bitmap);
+        return nullptr;
+    }
+    memcpy(bits, bytes.data() + file.bfOffBits, static_cast<size_t>(size));
+    return bitmap;
+}
+
+HBITMAP DecodeWithOle(const std::string& bytes) {
+    static const auto createStream =
+        LazyFunction<decltype(&CreateStreamOnHGlobal)>("ole32.dll", "CreateStreamOnHGlobal");
+    static const auto loadPicture = LazyFunction<decltype(&OleLoadPicture)>("oleaut32.dll", "OleLoadPicture");
+    if (!createStream || !loadPicture) return nullptr;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    if (!block) return nullptr;
+    void* copy = GlobalLock(block);
+    if (!copy) {
         GlobalFree(block);
         return nullptr;
     }
-    return block;
+    memcpy(copy, bytes.data(), bytes.size());
+    GlobalUnlock(block);
+    IStream* stream = nullptr;
+    // The stream frees the block when it is released.
+    if (FAILED(createStream(block, TRUE, &stream)) || !stream) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    IPicture* picture = nullptr;
+    HRESULT decoded = loadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, kPictureInterface,
+                                  reinterpret_cast<void**>(&picture));
+    stream->Release();
+    if (FAILED(decoded) || !picture) return nullptr;
+    OLE_HANDLE handle = 0;
+    HBITMAP bitmap = nullptr;
+    short type = PICTYPE_NONE;
+    // The picture object owns its bitmap; keep a copy of our own.
+    if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP && SUCCEEDED(picture->get_Handle(&handle))) {
+        bitmap = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP,
+                                                0, 0, LR_CREATEDIBSECTION));
+    }
+    picture->Release();
+    return bitmap;
 }
 }  // namespace
 
 Bitmap LoadPicture(const std::string& path) {
-    DWORD size = 0;
-    HGLOBAL block = ReadFileIntoGlobal(path, size);
-    if (!block) return Bitmap();
-    IStream* stream = nullptr;
-    // The stream frees the block when it is released.
-    if (FAILED(CreateStreamOnHGlobal(block, TRUE, &stream)) || !stream) {
-        GlobalFree(block);
-        return Bitmap();
-    }
-    IPicture* picture = nullptr;
-    HRESULT decoded = OleLoadPicture(stream, static_cast<LONG>(size), FALSE, kPictureInterface,
-                                     reinterpret_cast<void**>(&picture));
-    stream->Release();
-    if (FAILED(decoded) || !picture) return Bitmap();
-    OLE_HANDLE handle = 0;
-    HBITMAP copy = nullptr;
-    short type = PICTYPE_NONE;
-    // The picture object owns its bitmap; keep a copy of our own.
-    if (SUCCEEDED(picture->get_Type(&type)) && type == PICTYPE_BITMAP && SUCCEEDED(picture->get_Handle(&handle))) {
-        copy = static_cast<HBITMAP>(CopyImage(reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(handle)), IMAGE_BITMAP,
-                                              0, 0, LR_CREATEDIBSECTION));
-    }
-    picture->Release();
-    return Bitmap(copy);
+    const std::string bytes = ReadWholeFile(path);
+    if (bytes.empty()) return Bitmap();
+    if (HBITMAP bitmap = BitmapFromBmpFile(bytes)) return Bitmap(bitmap);
+    return Bitmap(DecodeWithOle(bytes));
 }

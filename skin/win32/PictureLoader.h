@@ -1,4 +1,5 @@
-// Decodes a bitmap or JPEG file with the platform's OLE picture loader.
+// Decodes a picture file: an uncompressed 24-bit bitmap directly, any other
+// bitmap or JPEG file with the platform's OLE picture loader.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "frame/LazyFunction.h"
 #include "option/core/OptionConstants.h"
 
 namespace {
@@ -47,8 +48,10 @@ bool RunFileDialog(HWND owner, bool save, const char* filter, const char* extens
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrDefExt = BareExtension(extension);
     dialog.Flags = flags | OFN_EXPLORER;
-    const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (!chosen) return false;
+    static const auto openDialog = LazyFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    static const auto saveDialog = LazyFunction<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    const auto run = save ? saveDialog : openDialog;
+    if (!run || !run(&dialog)) return false;
     path = ChosenPath(buffer, dialog);
     return true;
 }
@@ -81,7 +84,9 @@ bool ChooseProfileToExport(HWND owner, const std::string& programFolder, std::st
 
 bool ChooseProgram(HWND owner, std::string& path) {
     char desktop[MAX_PATH] = {};
-    SHGetSpecialFolderPathA(owner, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
+    static const auto specialFolder =
+        LazyFunction<decltype(&SHGetSpecialFolderPathA)>("shell32.dll", "SHGetSpecialFolderPathA");
+    if (specialFolder) specialFolder(owner, desktop, CSIDL_DESKTOPDIRECTORY, FALSE);
     char initial[MAX_PATH * 2];
     snprintf(initial, sizeof initial, kProgramInitialNameFormat, desktop);
     return RunFileDialog(owner, false, kProgramFilter, kProgramDefaultExtension, initial,

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "frame/LazyFunction.h"
 #include "option/core/OptionConstants.h"
 #include "option/core/VersionText.h"
 #include "option/core/win32/FileDialogs.h"
@@ -346,7 +347,8 @@ void OptionMainWindow::ResetAll() {
 }
 
 void OptionMainWindow::OpenDocument(const std::string& target) {
-    ShellExecuteA(Handle(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    static const auto shellExecute = LazyFunction<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA");
+    if (shellExecute) shellExecute(Handle(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void OptionMainWindow::UpdateVersionLine() {

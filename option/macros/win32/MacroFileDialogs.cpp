@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "frame/LazyFunction.h"
 #include "option/core/win32/FileDialogs.h"
 
 namespace {
@@ -27,7 +28,10 @@ bool Run(HWND owner, bool save, const char* filter, const std::string& programFo
     dialog.nMaxFile = static_cast<DWORD>(buffer.size());
     dialog.lpstrDefExt = kExtension;
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
-    if (!(save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog))) return false;
+    static const auto openDialog = LazyFunction<decltype(&GetOpenFileNameA)>("comdlg32.dll", "GetOpenFileNameA");
+    static const auto saveDialog = LazyFunction<decltype(&GetSaveFileNameA)>("comdlg32.dll", "GetSaveFileNameA");
+    const auto run = save ? saveDialog : openDialog;
+    if (!run || !run(&dialog)) return false;
     path = buffer.data();
     return true;
 }

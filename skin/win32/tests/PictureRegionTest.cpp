@@ -57,14 +57,17 @@ TEST(LoadPicture, MissingOrUndecodableFileGivesEmptyBitmap) {
 TEST(LoadPicture, BmpKeepsSizeAndPixels) {
     TempFolder folder;
     PixelRule rule = [](int x, int y) { return RGB(x * 20, y * 30, 200 - x); };
-    WriteBmp(folder.Path() + "picture.bmp", 7, 5, rule);
-    Bitmap bitmap = LoadPicture(folder.Path() + "picture.bmp");
-    ASSERT_TRUE(bitmap);
-    EXPECT_EQ(bitmap.Width(), 7);
-    EXPECT_EQ(bitmap.Height(), 5);
-    BitmapPixels pixels(bitmap.Get());
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y;
+    // Rows padded to four bytes, stored bottom-up and top-down.
+    for (bool topDown : {false, true}) {
+        WriteBmp(folder.Path() + "picture.bmp", 7, 5, rule, topDown);
+        Bitmap bitmap = LoadPicture(folder.Path() + "picture.bmp");
+        ASSERT_TRUE(bitmap);
+        EXPECT_EQ(bitmap.Width(), 7);
+        EXPECT_EQ(bitmap.Height(), 5);
+        BitmapPixels pixels(bitmap.Get());
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
+    }
 }
 
 TEST(RegionFromColourKey, RegionEqualsMask) {

@@ -14,7 +14,8 @@ void PutLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size) {
 }
 }  // namespace
 
-void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel) {
+void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel,
+              bool topDown) {
     int stride = (width * 3 + 3) / 4 * 4;
     uint32_t imageSize = static_cast<uint32_t>(stride * height);
     std::vector<uint8_t> bytes;
@@ -25,7 +26,7 @@ void WriteBmp(const std::string& path, int width, int height, const std::functio
     PutLittleEndian(bytes, 54, 4);
     PutLittleEndian(bytes, 40, 4);
     PutLittleEndian(bytes, static_cast<uint32_t>(width), 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(height), 4);
+    PutLittleEndian(bytes, static_cast<uint32_t>(topDown ? -height : height), 4);
     PutLittleEndian(bytes, 1, 2);
     PutLittleEndian(bytes, 24, 2);
     PutLittleEndian(bytes, 0, 4);
@@ -34,7 +35,8 @@ void WriteBmp(const std::string& path, int width, int height, const std::functio
     PutLittleEndian(bytes, 2835, 4);
     PutLittleEndian(bytes, 0, 4);
     PutLittleEndian(bytes, 0, 4);
-    for (int row = height - 1; row >= 0; --row) {
+    for (int line = 0; line < height; ++line) {
+        const int row = topDown ? line : height - 1 - line;
         for (int x = 0; x < width; ++x) {
             COLORREF colour = pixel(x, row);
             bytes.push_back(GetBValue(colour));

@@ -18,7 +18,8 @@ using testsupport::PumpUntil;
 using testsupport::TempFolder;
 
 // A 24-bit bottom-up BMP file.
-void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel);
+void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel,
+              bool topDown = false);
 void WriteText(const std::string& path, const std::string& text);
 
 struct RecordedMessage {

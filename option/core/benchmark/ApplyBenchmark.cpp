@@ -2,7 +2,8 @@
 // folder of their own, driven by pointer clicks. Prints, as medians of
 // several rounds: the Apply click to the agent's first transfer after a
 // slot change, the OK click to the main window gone, and Option's working
-// set after its start and after showing every page.
+// set after its start and after showing every page, a leak check, and
+// Monitor's footprint at rest.
 //   option_apply_benchmark.exe [rounds]
 #include <windows.h>
 #include <psapi.h>
@@ -21,6 +22,8 @@ namespace {
 
 constexpr int kDefaultRounds = 5;
 constexpr double kGoalMs = 300;
+constexpr int kCycles = 100;
+constexpr int kPropertiesCancelKey = 5;
 
 double Now() {
     LARGE_INTEGER counter, frequency;
@@ -82,6 +85,13 @@ int main(int argc, char** argv) {
         fprintf(stderr, "benchmark: the agent did not start (%s)\n", folder.MissingReason().c_str());
         return 1;
     }
+    // Monitor idle with the mouse present, its first full write over.
+    DWORD agentId = 0;
+    GetWindowThreadProcessId(FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor"), &agentId);
+    HANDLE agent = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, agentId);
+    printf("Monitor idle: working set %.1f MB, GDI objects %lu, USER objects %lu\n", WorkingSetMb(agent),
+           GetGuiResources(agent, GR_GDIOBJECTS), GetGuiResources(agent, GR_USEROBJECTS));
+    if (agent) CloseHandle(agent);
     HWND option = folder.StartOption();
     if (!option) return 1;
     WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); });
@@ -96,6 +106,26 @@ int main(int argc, char** argv) {
         printf("round %d: Apply to first transfer %.1f ms\n", round + 1, ms);
         if (ms >= 0) applies.push_back(ms);
     }
+    // Leak check: every page and the properties dialog shown and left 100
+    // times; the working set and the object counts before and after.
+    const DWORD gdiBefore = GetGuiResources(folder.OptionProcess(), GR_GDIOBJECTS);
+    const DWORD userBefore = GetGuiResources(folder.OptionProcess(), GR_USEROBJECTS);
+    const double setBefore = WorkingSetMb(folder.OptionProcess());
+    for (int cycle = 0; cycle < kCycles; ++cycle) {
+        for (int tab : mainwindow::kTabKeys) folder.Click(option, kMainSkin, tab);
+        folder.Click(option, kMainSkin, mainwindow::kProperties);
+        if (HWND dialog = folder.WaitForDialog(option)) {
+            folder.Click(dialog, "skin_profile.ini", kPropertiesCancelKey);
+            WaitFor([&] { return !IsWindow(dialog); });
+        }
+    }
+    Sleep(500);
+    printf("after %d cycles of every page and the properties dialog: working set %.1f -> %.1f MB, "
+           "GDI objects %lu -> %lu, USER objects %lu -> %lu (0: not counted by this system)\n",
+           kCycles, setBefore, WorkingSetMb(folder.OptionProcess()), gdiBefore,
+           GetGuiResources(folder.OptionProcess(), GR_GDIOBJECTS), userBefore,
+           GetGuiResources(folder.OptionProcess(), GR_USEROBJECTS));
+
     // OK after one more slot change: until the main window is gone.
     folder.Click(option, kMainSkin, kFirstSlotKey);
     const double clicked = Now();

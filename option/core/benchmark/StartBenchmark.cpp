@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "testing/DistFolder.h"
@@ -43,10 +44,31 @@ COLORREF ScreenPixel(POINT at) {
     return colour;
 }
 
+struct Times {
+    double painted;   // the probe shows the colour
+    double answered;  // the window has answered a message
+};
+
+HWND WindowOf(DWORD process) {
+    std::pair<DWORD, HWND> search{process, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            auto* search = reinterpret_cast<std::pair<DWORD, HWND>*>(found);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner != search->first || !IsWindowVisible(window)) return TRUE;
+            search->second = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
 // Starts the program and returns the milliseconds until the probe shows
-// the colour (negative on failure), then closes the program.
-double MeasureOnce(const Program& program) {
-    if (ScreenPixel(program.probe) == program.colour) return -1;  // a leftover window
+// the colour and until its window answers (negative on failure), then
+// closes the program.
+Times MeasureOnce(const Program& program) {
+    if (ScreenPixel(program.probe) == program.colour) return {-1, -1};  // a leftover window
     std::string commandLine = "\"" + program.path + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -54,11 +76,16 @@ double MeasureOnce(const Program& program) {
     LARGE_INTEGER start, painted;
     QueryPerformanceCounter(&start);
     if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
+        return {-1, -1};
     const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
     bool shown = false;
     while (!(shown = ScreenPixel(program.probe) == program.colour) && GetTickCount64() < deadline) Sleep(1);
     QueryPerformanceCounter(&painted);
+    DWORD_PTR result = 0;
+    HWND window = WindowOf(process.dwProcessId);
+    const bool answered = window && SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kDeadlineMs, &result);
+    LARGE_INTEGER answer;
+    QueryPerformanceCounter(&answer);
     // Close every top-level window of the process and wait for its end.
     EnumWindows(
         [](HWND window, LPARAM id) -> BOOL {
@@ -74,7 +101,8 @@ double MeasureOnce(const Program& program) {
     // The screen must be clear of the window before the next round.
     const ULONGLONG gone = GetTickCount64() + kDeadlineMs;
     while (ScreenPixel(program.probe) == program.colour && GetTickCount64() < gone) Sleep(10);
-    return shown ? Milliseconds(start, painted) : -1;
+    if (!shown || !answered) return {-1, -1};
+    return {Milliseconds(start, painted), Milliseconds(start, answer)};
 }
 
 double Median(std::vector<double> values) {
@@ -112,22 +140,26 @@ int main(int argc, char** argv) {
     const Program option{folder.Path() + "Option.exe", kOptionProbe, kOptionProbeColour};
     const Program bare{testsupport::TestFolder() + "option_bare_dialog.exe", kBareProbe, GetSysColor(COLOR_BTNFACE)};
 
-    std::vector<double> optionTimes, bareTimes;
+    std::vector<double> optionTimes, bareTimes, optionAnswers, bareAnswers;
     for (int round = 0; round < rounds; ++round) {
         // Alternating, so that both see the same state of the machine.
-        const double optionMs = MeasureOnce(option);
-        const double bareMs = MeasureOnce(bare);
-        if (optionMs < 0 || bareMs < 0) {
-            fprintf(stderr, "benchmark: round %d failed (Option %.1f ms, bare dialog %.1f ms)\n", round + 1, optionMs,
-                    bareMs);
+        const Times optionMs = MeasureOnce(option);
+        const Times bareMs = MeasureOnce(bare);
+        if (optionMs.painted < 0 || bareMs.painted < 0) {
+            fprintf(stderr, "benchmark: round %d failed\n", round + 1);
             return 1;
         }
-        printf("round %d: Option %.1f ms, bare dialog %.1f ms\n", round + 1, optionMs, bareMs);
-        optionTimes.push_back(optionMs);
-        bareTimes.push_back(bareMs);
+        printf("round %d: Option %.1f ms (answers at %.1f), bare dialog %.1f ms (answers at %.1f)\n", round + 1,
+               optionMs.painted, optionMs.answered, bareMs.painted, bareMs.answered);
+        optionTimes.push_back(optionMs.painted);
+        bareTimes.push_back(bareMs.painted);
+        optionAnswers.push_back(optionMs.answered);
+        bareAnswers.push_back(bareMs.answered);
     }
     const double optionMedian = Median(optionTimes), bareMedian = Median(bareTimes);
     printf("start to first paint, median of %d: Option.exe %.1f ms, bare dialog %.1f ms, ratio %.2f\n", rounds,
            optionMedian, bareMedian, optionMedian / bareMedian);
+    printf("start to answering input, median of %d: Option.exe %.1f ms, bare dialog %.1f ms, ratio %.2f\n", rounds,
+           Median(optionAnswers), Median(bareAnswers), Median(optionAnswers) / Median(bareAnswers));
     return 0;
 }

@@ -2,7 +2,7 @@
 // vendor and product id.
 #pragma once
 
-#include "portio/win32/UniqueHandle.h"
+#include "frame/UniqueHandle.h"
 
 #include <string>
 #include <vector>

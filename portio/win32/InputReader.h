@@ -2,7 +2,7 @@
 // to a callback (on that thread). Ends by itself when the device goes away.
 #pragma once
 
-#include "portio/win32/UniqueHandle.h"
+#include "frame/UniqueHandle.h"
 
 #include <functional>
 #include <string>

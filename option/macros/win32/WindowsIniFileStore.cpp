@@ -2,23 +2,11 @@
 
 #include <windows.h>
 
+#include "frame/UniqueHandle.h"
+
 namespace {
 
 bool Missing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
-
-class File {
-public:
-    explicit File(HANDLE handle) : m_handle(handle) {}
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-    ~File() {
-        if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-    }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 }  // namespace
 
@@ -40,9 +28,9 @@ bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string&
 
 bool WindowsIniFileStore::ReadWhole(const std::string& path, std::string& bytes) {
     bytes.clear();
-    File file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) return Missing(GetLastError());
+    if (!file) return Missing(GetLastError());
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
     bytes.resize(static_cast<size_t>(size.QuadPart));
@@ -54,8 +42,8 @@ bool WindowsIniFileStore::ReadWhole(const std::string& path, std::string& bytes)
 }
 
 bool WindowsIniFileStore::WriteWhole(const std::string& path, const std::string& bytes) {
-    File file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) return false;
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     DWORD written = 0;
     // A full disk takes part of the bytes and says so only in the count.
     if (!bytes.empty() && (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||

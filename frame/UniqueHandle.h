@@ -5,8 +5,6 @@
 
 #include <utility>
 
-namespace portio {
-
 class UniqueHandle {
 public:
     UniqueHandle() = default;
@@ -30,5 +28,3 @@ public:
 private:
     HANDLE m_handle = nullptr;
 };
-
-}  // namespace portio

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "profile/MemoryIniFiles.h"
+
 using IniValueSink = std::function<void(const std::string& section, const std::string& key, const std::string& value)>;
 
 inline std::string TrimBlanks(const std::string& text) {
@@ -18,12 +20,8 @@ inline std::string TrimBlanks(const std::string& text) {
 inline void ReadIniText(const std::string& text, const IniValueSink& sink) {
     std::string section;
     bool inSection = false;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = TrimBlanks(text.substr(start, end - start));
-        start = end + 1;
+    for (const std::string& whole : IniLines(text)) {
+        const std::string line = TrimBlanks(whole);
         if (!line.empty() && line[0] == '[') {
             const size_t close = line.find(']');
             section = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);

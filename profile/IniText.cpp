@@ -34,17 +34,7 @@ bool KeyAndValue(const std::string& line, std::string& key, std::string& value) 
 
 }  // namespace
 
-IniText::IniText(const std::string& bytes) {
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        m_lines.push_back(std::move(line));
-        start = end + 1;
-    }
-}
+IniText::IniText(const std::string& bytes) : m_lines(IniLines(bytes)) {}
 
 std::string IniText::Bytes() const {
     std::string bytes;

@@ -44,6 +44,18 @@ void MemoryIniFiles::Section::Append(const std::string& key, const std::string& 
     keys.emplace_back(key, value);
 }
 
+std::vector<std::string> IniLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string::npos) end = bytes.size();
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
 int32_t ParseProfileInt(const std::string& text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
@@ -148,13 +160,9 @@ void MemoryIniFiles::SetText(const std::string& path, const std::string& bytes) 
         if (first == std::string::npos) return std::string();
         return text.substr(first, text.find_last_not_of(" \t") - first + 1);
     };
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos) end = bytes.size();
+    for (std::string line : IniLines(bytes)) {
         // A NUL ends what the platform's string functions see of a line.
-        std::string line = trim(std::string(bytes.c_str() + start, strnlen(bytes.c_str() + start, end - start)));
-        start = end + 1;
+        line = trim(line.substr(0, strnlen(line.c_str(), line.size())));
         size_t close = line.find(']');
         if (!line.empty() && line[0] == '[' && close != std::string::npos) {
             file.push_back(Section{line.substr(1, close - 1), {}, {}});

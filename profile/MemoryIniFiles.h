@@ -58,3 +58,7 @@ private:
 // Integer parsing of GetPrivateProfileIntA: leading blanks, optional sign,
 // "0x" for hexadecimal, digits up to the first other character.
 int32_t ParseProfileInt(const std::string& text);
+
+// The lines of a file as the private-profile functions split it: "\r\n",
+// "\r" and "\n" each end a line.
+std::vector<std::string> IniLines(const std::string& bytes);

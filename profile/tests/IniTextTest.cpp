@@ -1,8 +1,10 @@
 #include "profile/IniText.h"
+#include "profile/MemoryIniFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,23 @@ TEST(IniText_Reads, AsThePrivateProfileFunctionsRead) {
     ASSERT_TRUE(text.GetStruct("T", "block", back, sizeof back));
     EXPECT_EQ(std::vector<uint8_t>(back, back + 3), std::vector<uint8_t>(bytes, bytes + 3));
     EXPECT_FALSE(text.GetStruct("T", "block", back, 2));  // another size
+}
+
+// A lone "\r" ends a line, as it does for the platform's functions (under
+// Wine: k reads "a", and a key added after it gives "k=a\r\nb\r\nm=1..." with
+// the rest's blanks trimmed); the memory model of those files reads the same.
+TEST(IniText_Reads, LoneCarriageReturnsEndLines) {
+    const std::string bytes = "[S]\r\nk=a\rb \r\nm=1\r\n";
+    MemoryIniFiles files;
+    files.SetText("f", bytes);
+    std::unique_ptr<IniAccessor> model = files.Open("f");
+    IniText text(bytes);
+    for (IniAccessor* reader : {static_cast<IniAccessor*>(&text), model.get()}) {
+        EXPECT_EQ(reader->GetString("S", "k", ""), "a");
+        EXPECT_EQ(reader->GetInt("S", "m", 0), 1);
+    }
+    text.PutString("S", "n", "2");
+    EXPECT_EQ(text.Bytes(), "[S]\r\nk=a\r\nb \r\nm=1\r\nn=2\r\n");
 }
 
 }  // namespace

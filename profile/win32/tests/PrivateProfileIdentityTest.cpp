@@ -128,6 +128,15 @@ TEST(IniText_OnDisk, UpdatesAFileAsTheKeyByKeyWritesDo) {
     EXPECT_EQ(whole.Bytes(), testsupport::ReadWholeFile(path));
 }
 
+TEST(IniText_OnDisk, ReadsALoneCarriageReturnAsTheSystemDoes) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "cr.ini", bytes = "[S]\r\nk=a\rb=c\r\nm=1\r\n";
+    ASSERT_TRUE(testsupport::WriteWholeFile(path, bytes));
+    IniText whole(bytes);
+    for (const char* key : {"k", "b", "m"})
+        EXPECT_EQ(whole.GetString("S", key, "-"), PrivateProfileAccessor(path).GetString("S", key, "-")) << key;
+}
+
 TEST(ProfileFile_Exists, OnlyForReadableFiles) {
     TempFolder folder;
     PrivateProfileFiles disk;

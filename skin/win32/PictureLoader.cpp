@@ -49,13 +49,23 @@ HBITMAP BitmapFromBmpFile(const std::string& bytes) {
     header.bmiHeader.biSize = sizeof header.bmiHeader;
     header.bmiHeader.biSizeImage = 0;
     header.bmiHeader.biClrUsed = 0;
+    // Always bottom-up: Wine does not tell a section's row order, and the
+    // crops rely on it.
+    header.bmiHeader.biHeight = std::abs(info.biHeight);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!bitmap || !bits) {
         if (bitmap) DeleteObject(bitmap);
         return nullptr;
     }
-    memcpy(bits, bytes.data() + file.bfOffBits, static_cast<size_t>(size));
+    const char* rows = bytes.data() + file.bfOffBits;
+    if (info.biHeight > 0) {
+        memcpy(bits, rows, static_cast<size_t>(size));
+    } else {
+        const int height = -info.biHeight;
+        for (int row = 0; row < height; ++row)
+            memcpy(static_cast<char*>(bits) + (height - 1 - row) * stride, rows + row * stride, static_cast<size_t>(stride));
+    }
     return bitmap;
 }
 

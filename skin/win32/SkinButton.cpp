@@ -10,12 +10,10 @@
 #include "skin/win32/HoverHint.h"
 
 bool SkinButton::Create(HWND parent, const RECT& rectangle, UINT identifier, DWORD style) {
-    DWORD windowStyle = WS_CHILD | WS_VISIBLE | (style & ~static_cast<DWORD>(WS_TABSTOP));
-    if (!CreateControl("BUTTON", "", windowStyle, 0, rectangle, parent, identifier)) return false;
-    LONG_PTR current = GetWindowLongPtrA(Handle(), GWL_STYLE);
-    m_hovering = StartsHovering(static_cast<uint32_t>(current));
-    SetWindowLongPtrA(Handle(), GWL_STYLE, static_cast<LONG_PTR>(SkinButtonStyle(static_cast<uint32_t>(current))));
-    InvalidateRect(Handle(), nullptr, FALSE);
+    const DWORD windowStyle = WS_CHILD | WS_VISIBLE | style;
+    // Made owner-drawn from the start: a new window is drawn whole when shown.
+    if (!CreateControl("BUTTON", "", SkinButtonStyle(windowStyle), 0, rectangle, parent, identifier)) return false;
+    m_hovering = StartsHovering(windowStyle);
     return true;
 }
 
@@ -126,6 +124,12 @@ LRESULT SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: return OnLeftButtonUp(wParam, lParam);
     case WM_CAPTURECHANGED: return OnCaptureChanged(wParam, lParam);
     case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    case WM_NCPAINT: return 0;
+    case WM_ERASEBKGND:
+        // The look covers the whole button: the system's fill before it would
+        // only flash (and costs a round to the parent per button on a show).
+        if (Look(ButtonLook::Normal)) return 1;
+        return DefaultProcessing(message, wParam, lParam);
     default: return DefaultProcessing(message, wParam, lParam);
     }
 }

@@ -1,6 +1,8 @@
 // Picture loading, the mask region and the skinned-window protocol.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "TestSupport.h"
 #include "skin/win32/BitmapPixels.h"
 #include "skin/win32/PictureLoader.h"
@@ -67,6 +69,16 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
         BitmapPixels pixels(bitmap.Get());
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
+        // A part inside (copied from the rows) and one reaching past the edges.
+        for (RECT part : {RECT{2, 1, 5, 4}, RECT{5, 3, 9, 7}, RECT{1, 1, 3, 2}}) {
+            // The last is a crop of a crop.
+            Bitmap crop = part.left == 1 ? CropBitmap(CropBitmap(bitmap, {0, 0, 4, 3}, nullptr), part, nullptr)
+                                         : CropBitmap(bitmap, part, nullptr);
+            BitmapPixels cropped(crop.Get());
+            for (int y = part.top; y < std::min<int>(part.bottom, 5); ++y)
+                for (int x = part.left; x < std::min<int>(part.right, 7); ++x)
+                    EXPECT_EQ(cropped.At(x - part.left, y - part.top), rule(x, y)) << x << "," << y << " " << topDown;
+        }
     }
 }
 
@@ -139,6 +151,8 @@ TEST(SkinnedWindow, TakesSizeShapeAndControlsFromSkin) {
     EXPECT_EQ(place.bottom - place.top, 15);
     EXPECT_EQ(window.button->Hint(), "Press me");
     EXPECT_EQ(PrintedPixel(window.button->Handle(), 3, 3), RGB(10, 20, 30));
+    EnableWindow(window.button->Handle(), FALSE);
+    EXPECT_EQ(PrintedPixel(window.button->Handle(), 3, 3), RGB(100, 110, 120));
     // The state images are freed once the controls have their looks.
     EXPECT_FALSE(window.Skin().StateImage(SkinState::Over));
     EXPECT_TRUE(window.Skin().Background());

@@ -31,6 +31,13 @@ TEST(LoadPicture, RecordButtonJpegFilesDecode) {
         } else {
             EXPECT_GT(GetGValue(centre), 200) << file.name;  // white
         }
+        // A cut of the decoded picture keeps its rows in order.
+        const Bitmap mark = CropBitmap(bitmap, RECT{30, 1, 66, 25}, nullptr);
+        BitmapPixels cut(mark.Get());
+        int differing = 0;
+        for (int y = 1; y < 25; ++y)
+            for (int x = 30; x < 66; ++x) differing += cut.At(x - 30, y - 1) != pixels.At(x, y);
+        EXPECT_EQ(differing, 0) << file.name;
     }
 }
 

@@ -8,7 +8,6 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -155,16 +154,11 @@ TEST(ReadPointerSettings_Values, FillThePointerFields) {
     PlantAcceleration(registry, "1", "6", "0");
     registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "-1");
     EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
-    EXPECT_EQ(record->DbleClickSpeed, 700);
-    EXPECT_EQ(record->Orientation, 1);
-    EXPECT_EQ(record->MouseSpeed, 15);
-    EXPECT_EQ(record->ScrollWheelSpeed, 0);
-    EXPECT_EQ(record->ScrollWheelFlag, 1);
+    EXPECT_EQ(PointerFieldsOf(*record), (PointerFields{700, 1, 15, 8, 1, 0, 1}));  // -1 lines: one screen
 
     registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "5");
     EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
-    EXPECT_EQ(record->ScrollWheelSpeed, 5);
-    EXPECT_EQ(record->ScrollWheelFlag, 0);
+    EXPECT_EQ(PointerFieldsOf(*record), (PointerFields{700, 1, 15, 8, 1, 5, 0}));
 }
 
 TEST(ReadPointerSettings_MissingOrDamaged, LeavesFieldsUnchanged) {
@@ -181,13 +175,7 @@ TEST(ReadPointerSettings_MissingOrDamaged, LeavesFieldsUnchanged) {
     registry.SetText(kMouseKeyPath, kMouseThreshold1Value, "0");
     registry.SetText(kDesktopKeyPath, kWheelScrollLinesValue, "-");
     EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
-    EXPECT_EQ(record->DbleClickSpeed, 550);
-    EXPECT_EQ(record->Orientation, 0);
-    EXPECT_EQ(record->MouseSpeed, 10);
-    EXPECT_EQ(record->Acceleration, 6);
-    EXPECT_EQ(record->AccelerationFlag, 1);
-    EXPECT_EQ(record->ScrollWheelFlag, 1);
-    EXPECT_EQ(record->ScrollWheelSpeed, 0);
+    EXPECT_EQ(PointerFieldsOf(*record), (PointerFields{550, 0, 10, 6, 1, 0, 1}));
 }
 
 TEST(ReadPointerSettings_LongValue, IsCutNotOverflowed) {
@@ -197,8 +185,7 @@ TEST(ReadPointerSettings_LongValue, IsCutNotOverflowed) {
     registry.SetText(kMouseKeyPath, kDoubleClickSpeedValue, std::string(300, '9'));
     registry.SetText(kMouseKeyPath, kMouseSensitivityValue, "-" + std::string(100, '9'));
     EXPECT_EQ(ReadPointerSettings(*record, registry), 1);
-    EXPECT_EQ(record->DbleClickSpeed, INT32_MAX);
-    EXPECT_EQ(record->MouseSpeed, INT32_MIN);
+    EXPECT_EQ(PointerFieldsOf(*record), (PointerFields{INT32_MAX, 0, INT32_MIN, 10, 0, 3, 0}));
 }
 
 TEST(ReadPointerSettings_KeyRefused, ReturnsItsResult) {
@@ -214,8 +201,7 @@ TEST(ReadPointerSettings_KeyRefused, ReturnsItsResult) {
     desktopRefused.RefuseKey(kDesktopKeyPath);
     desktopRefused.SetText(kMouseKeyPath, kDoubleClickSpeedValue, "333");
     EXPECT_EQ(ReadPointerSettings(*record, desktopRefused), -1);
-    EXPECT_EQ(record->DbleClickSpeed, 333);
-    EXPECT_EQ(record->ScrollWheelSpeed, 3);
+    EXPECT_EQ(PointerFieldsOf(*record), (PointerFields{333, 0, 10, 10, 0, 3, 0}));
 }
 
 TEST(PointerSettings_RoundTrip, ReadGivesBackWhatWasWritten) {
@@ -237,55 +223,39 @@ TEST(PointerSettings_RoundTrip, ReadGivesBackWhatWasWritten) {
         WritePointerSettings(*written, registry);
         auto read = DefaultRecord();
         EXPECT_EQ(ReadPointerSettings(*read, registry), 1);
-        EXPECT_EQ(read->Acceleration, c.acceleration);
-        EXPECT_EQ(read->AccelerationFlag, c.acceleration != 0 ? 1 : 0);
-        EXPECT_EQ(read->ScrollWheelFlag, c.scrollWheelFlag);
-        EXPECT_EQ(read->ScrollWheelSpeed, c.scrollWheelSpeed);
-        EXPECT_EQ(read->DbleClickSpeed, written->DbleClickSpeed);
+        const int32_t flag = c.acceleration != 0 ? 1 : 0;
+        EXPECT_EQ(PointerFieldsOf(*read), (PointerFields{200 + c.acceleration, 0, 10, c.acceleration, flag,
+                                                         c.scrollWheelSpeed, c.scrollWheelFlag}));
     }
 }
 
-// Records every call with the arguments it was given, in order.
+// Records every call as one line of its arguments in order, e.g.
+// "spi 4 0 [4 9 2] 2": a pointer to the three SPI_SETMOUSE integers shows them
+// in brackets, any other pointer argument its value.
 class RecordingPointerSystem : public PointerSystem {
 public:
-    struct Call {
-        Call(std::string what, uint32_t a, uint32_t b = 0, uintptr_t pointerValue = 0)
-            : what(std::move(what)), a(a), b(b), pointerValue(pointerValue) {}
-        std::string what;
-        uint32_t a, b;
-        uintptr_t pointerValue;
-        std::vector<int> mouse;  // the three integers SPI_SETMOUSE pointed at
-        std::string text;
-    };
-
-    void SetDoubleClickTime(uint32_t milliseconds) override { m_calls.emplace_back("doubleclick", milliseconds); }
-
+    void SetDoubleClickTime(uint32_t milliseconds) override { m_calls.push_back("doubleclick " + N(milliseconds)); }
     void SetSystemParameter(uint32_t action, uint32_t uiParam, void* pvParam, uint32_t winIni) override {
-        Call call{"spi", action, uiParam, reinterpret_cast<uintptr_t>(pvParam)};
-        if (action == kSpiSetMouse) {
-            const int* values = static_cast<const int*>(pvParam);
-            call.mouse.assign(values, values + 3);
-        }
-        call.text = std::to_string(winIni);
-        m_calls.push_back(call);
+        const std::string pointer = action == kSpiSetMouse ? Three(pvParam) : N(reinterpret_cast<uintptr_t>(pvParam));
+        m_calls.push_back("spi " + N(action) + " " + N(uiParam) + " " + pointer + " " + N(winIni));
     }
-
     void SendToOwnWindow(uint32_t message, uintptr_t wParam, const void* lParam) override {
-        Call call{"send", message, static_cast<uint32_t>(wParam), reinterpret_cast<uintptr_t>(lParam)};
-        if (lParam) {
-            const int* values = static_cast<const int*>(lParam);
-            call.mouse.assign(values, values + 3);
-        }
-        m_calls.push_back(call);
+        m_calls.push_back("send " + N(message) + " " + N(wParam) + " " + (lParam ? Three(lParam) : N(0)));
     }
-
     void Broadcast(uint32_t flags, uint32_t recipients, uint32_t message, uintptr_t wParam, const char* text) override {
-        Call call{"broadcast", flags, recipients, wParam};
-        call.text = std::to_string(message) + ":" + text;
-        m_calls.push_back(call);
+        m_calls.push_back("broadcast " + N(flags) + " " + N(recipients) + " " + N(message) + " " + N(wParam) + " " +
+                          text);
     }
 
-    std::vector<Call> m_calls;
+    std::vector<std::string> m_calls;
+
+private:
+    static std::string N(uint64_t value) { return std::to_string(value); }
+    static std::string Three(const void* pointer) {
+        const int* values = static_cast<const int*>(pointer);
+        return "[" + std::to_string(values[0]) + " " + std::to_string(values[1]) + " " + std::to_string(values[2]) +
+               "]";
+    }
 };
 
 TEST(ApplyPointerSettings_Order, CallsTheSystemInSequence) {
@@ -299,36 +269,17 @@ TEST(ApplyPointerSettings_Order, CallsTheSystemInSequence) {
     RecordingPointerSystem system;
     ApplyPointerSettings(*record, registry, system);
 
-    const auto& calls = system.m_calls;
-    ASSERT_EQ(calls.size(), 7u);
-    EXPECT_EQ(calls[0].what, "doubleclick");
-    EXPECT_EQ(calls[0].a, 480u);
-    // SPI_SETMOUSE with t1, t2, s and SPIF_SENDCHANGE, then the own window told.
-    EXPECT_EQ(calls[1].what, "spi");
-    EXPECT_EQ(calls[1].a, 4u);
-    EXPECT_EQ(calls[1].b, 0u);
-    EXPECT_EQ(calls[1].mouse, (std::vector<int>{4, 9, 2}));
-    EXPECT_EQ(calls[1].text, "2");
-    EXPECT_EQ(calls[2].what, "send");
-    EXPECT_EQ(calls[2].a, 0x1Au);
-    EXPECT_EQ(calls[2].b, 4u);
-    EXPECT_EQ(calls[2].mouse, (std::vector<int>{4, 9, 2}));
-    // SPI_SETMOUSESPEED carries the speed as the pointer argument's value.
-    EXPECT_EQ(calls[3].what, "spi");
-    EXPECT_EQ(calls[3].a, 113u);
-    EXPECT_EQ(calls[3].pointerValue, 14u);
-    EXPECT_EQ(calls[4].what, "send");
-    EXPECT_EQ(calls[4].b, 113u);
-    EXPECT_EQ(calls[4].pointerValue, 0u);
-    EXPECT_EQ(calls[5].what, "spi");
-    EXPECT_EQ(calls[5].a, 105u);
-    EXPECT_EQ(calls[5].b, 6u);
-    EXPECT_EQ(calls[5].pointerValue, 0u);
-    EXPECT_EQ(calls[6].what, "broadcast");
-    EXPECT_EQ(calls[6].a, 8u);
-    EXPECT_EQ(calls[6].b, 8u);
-    EXPECT_EQ(calls[6].pointerValue, 105u);
-    EXPECT_EQ(calls[6].text, "26:WheelScrollLines");
+    const std::vector<std::string> expected = {
+        "doubleclick 480",
+        // SPI_SETMOUSE (4) with t1, t2, s and SPIF_SENDCHANGE (2), then the own
+        // window told with WM_SETTINGCHANGE (0x1A).
+        "spi 4 0 [4 9 2] 2", "send 26 4 [4 9 2]",
+        // SPI_SETMOUSESPEED carries the speed as the pointer argument's value.
+        "spi 113 0 14 2", "send 26 113 0",
+        // SPI_SETWHEELSCROLLLINES, broadcast with BSF_NOHANG to BSM_APPLICATIONS.
+        "spi 105 6 0 2", "broadcast 8 8 26 105 WheelScrollLines",
+    };
+    EXPECT_EQ(system.m_calls, expected);
 
     // Acceleration on: the registry values stand.
     EXPECT_EQ(MouseValue(registry, kMouseSpeedValue), "2");
@@ -353,7 +304,7 @@ TEST(ApplyPointerSettings_AccelerationOff, ResetsRegistryAndRecord) {
     };
     EXPECT_EQ(registry.Log(), expectedLog);
     ASSERT_GE(system.m_calls.size(), 2u);
-    EXPECT_EQ(system.m_calls[1].mouse, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(system.m_calls[1], "spi 4 0 [0 0 0] 2");
 }
 
 TEST(ApplyPointerSettings_Cases, ChooseTheValuesPassed) {
@@ -361,16 +312,16 @@ TEST(ApplyPointerSettings_Cases, ChooseTheValuesPassed) {
         int32_t accelerationFlag;
         const char *speed, *threshold1, *threshold2;  // nullptr: value missing
         bool registryReset;
-        std::vector<int> mouse;  // t1, t2, s handed to the system
+        const char* mouse;  // t1, t2, s handed to the system
         int32_t scrollWheelFlag;
-        uint32_t wheelLines;
+        const char* wheelLines;
     };
     const Case cases[] = {
-        {0, "0", "0", "0", false, {0, 0, 0}, 0, 3},                // already off: nothing written
-        {2, "1", "6", "0", true, {0, 0, 0}, 0, 3},                 // only 1 counts as on
-        {1, nullptr, nullptr, nullptr, false, {0, 0, 0}, 0, 3},    // missing values count as 0
-        {1, "1", "6", "0", false, {6, 0, 1}, 2, 0xFFFFFFFFu},      // any nonzero wheel flag: one screen
-        {0, "x", "0", "0", false, {0, 0, 0}, 1, 0xFFFFFFFFu},      // not a number counts as 0
+        {0, "0", "0", "0", false, "[0 0 0]", 0, "3"},                // already off: nothing written
+        {2, "1", "6", "0", true, "[0 0 0]", 0, "3"},                 // only 1 counts as on
+        {1, nullptr, nullptr, nullptr, false, "[0 0 0]", 0, "3"},    // missing values count as 0
+        {1, "1", "6", "0", false, "[6 0 1]", 2, "4294967295"},       // any nonzero wheel flag: one screen (-1)
+        {0, "x", "0", "0", false, "[0 0 0]", 1, "4294967295"},       // not a number counts as 0
     };
     for (const Case& c : cases) {
         auto record = DefaultRecord();
@@ -385,8 +336,8 @@ TEST(ApplyPointerSettings_Cases, ChooseTheValuesPassed) {
         for (const std::string& entry : registry.Log()) wrote = wrote || entry.rfind("write", 0) == 0;
         EXPECT_EQ(wrote, c.registryReset) << c.accelerationFlag;
         ASSERT_EQ(system.m_calls.size(), 7u);
-        EXPECT_EQ(system.m_calls[1].mouse, c.mouse) << c.accelerationFlag;
-        EXPECT_EQ(system.m_calls[5].b, c.wheelLines) << c.accelerationFlag;
+        EXPECT_EQ(system.m_calls[1], std::string("spi 4 0 ") + c.mouse + " 2") << c.accelerationFlag;
+        EXPECT_EQ(system.m_calls[5], std::string("spi 105 ") + c.wheelLines + " 0 2") << c.accelerationFlag;
     }
 }
 
@@ -398,7 +349,7 @@ TEST(ApplyPointerSettings_MouseKeyRefused, StillAppliesWithZeros) {
     RecordingPointerSystem system;
     ApplyPointerSettings(*record, registry, system);
     ASSERT_EQ(system.m_calls.size(), 7u);
-    EXPECT_EQ(system.m_calls[1].mouse, (std::vector<int>{0, 0, 0}));
+    EXPECT_EQ(system.m_calls[1], "spi 4 0 [0 0 0] 2");
 }
 
 // A record read from a file that lacks the values holds -1 in them; such
@@ -435,9 +386,9 @@ TEST(PointerSettings_OutOfRange, NeverReachTheSystemOrTheRegistry) {
         RecordingPointerSystem system;
         ApplyPointerSettings(*record, registry, system);
         bool doubleClickCall = false, speedCall = false;
-        for (const auto& call : system.m_calls) {
-            doubleClickCall = doubleClickCall || call.what == "doubleclick";
-            speedCall = speedCall || (call.what == "spi" && call.a == 113u);
+        for (const std::string& call : system.m_calls) {
+            doubleClickCall = doubleClickCall || call.rfind("doubleclick ", 0) == 0;
+            speedCall = speedCall || call.rfind("spi 113 ", 0) == 0;
         }
         EXPECT_EQ(doubleClickCall, c.doubleClickPassed) << c.doubleClick;
         EXPECT_EQ(speedCall, c.speedPassed) << c.speed;

@@ -20,14 +20,6 @@ namespace {
 const char kFolder[] = "D:\\Games\\Mouse\\";
 const char kConfigPath[] = "D:\\Games\\Mouse\\config.ini";
 
-// Pointer values the registry reads back exactly (a table row, acceleration on).
-void SetReadableAcceleration(ProfileRecord& record) {
-    record.AccelerationFlag = 1;
-    record.Acceleration = 8;
-    record.ScrollWheelFlag = 0;
-    record.ScrollWheelSpeed = 4;
-}
-
 void PlantPointerSettings(MemoryRegistry& registry) {
     registry.SetText(kMouseKeyPath, kDoubleClickSpeedValue, "640");
     registry.SetText(kMouseKeyPath, kSwapMouseButtonsValue, "1");
@@ -48,10 +40,7 @@ TEST(LoadProfileSet_NoFiles, GivesMinusOneAndDefaultsWithoutRegistry) {
     EXPECT_TRUE(LoadProfileSet(*block, files, registry, kFolder));
     EXPECT_EQ(block->CurrentSlot, -1);
     EXPECT_EQ(block->MouseType, -1);
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        auto expected = DefaultRecord(slot);
-        EXPECT_EQ(memcmp(&block->Profiles[slot], expected.get(), sizeof(ProfileRecord)), 0) << slot;
-    }
+    for (int slot = 0; slot < kSlotCount; ++slot) EXPECT_TRUE(IsDefaultRecord(block->Profiles[slot], slot)) << slot;
     EXPECT_TRUE(registry.Log().empty());
     EXPECT_EQ(EffectiveSlot(block->CurrentSlot), 0);
     // Nothing is written back by loading.
@@ -77,21 +66,12 @@ TEST(LoadProfileSet_SomeFiles, ReadsFilesDefaultsAndCurrentPointerSettings) {
     EXPECT_EQ(block->CurrentSlot, 2);
     EXPECT_EQ(block->MouseType, 5);
     EXPECT_EQ(FirstDifference(block->Profiles[1], *stored[0]), "");
-    for (int slot : {0, 3, 4}) {
-        auto expected = DefaultRecord(slot);
-        EXPECT_EQ(memcmp(&block->Profiles[slot], expected.get(), sizeof(ProfileRecord)), 0) << slot;
-    }
+    for (int slot : {0, 3, 4}) EXPECT_TRUE(IsDefaultRecord(block->Profiles[slot], slot)) << slot;
     // Slot 2 comes from its file except for the system's pointer settings.
     const ProfileRecord& current = block->Profiles[2];
     EXPECT_STREQ(current.ProFileName, stored[1]->ProFileName);
     EXPECT_EQ(current.PollingRate, stored[1]->PollingRate);
-    EXPECT_EQ(current.DbleClickSpeed, 640);
-    EXPECT_EQ(current.Orientation, 1);
-    EXPECT_EQ(current.MouseSpeed, 17);
-    EXPECT_EQ(current.Acceleration, 17);
-    EXPECT_EQ(current.AccelerationFlag, 1);
-    EXPECT_EQ(current.ScrollWheelSpeed, 0);
-    EXPECT_EQ(current.ScrollWheelFlag, 1);
+    EXPECT_EQ(PointerFieldsOf(current), (PointerFields{640, 1, 17, 17, 1, 0, 1}));
 }
 
 TEST(LoadProfileSet_CurrentSlotOutOfRange, KeptAsLoadedAndRegistryUnread) {
@@ -194,7 +174,7 @@ TEST(ProfileSet_SaveThenLoad, GivesTheSameSet) {
     for (int slot = 0; slot < kSlotCount; ++slot) FillWithVariedValues(saved->Profiles[slot], 100 + slot);
     saved->CurrentSlot = 3;
     saved->MouseType = -77;
-    SetReadableAcceleration(saved->Profiles[3]);
+    SetReadablePointerValues(saved->Profiles[3], 8, 4);
     SaveProfileSet(*saved, files, registry, kFolder);
 
     auto loaded = ClearedBlock();
@@ -281,8 +261,7 @@ TEST(LoadProfileSet_DamagedSlotFile, GivesDefaultsWhereTheFileFails) {
         const ProfileRecord& loaded = block->Profiles[2];
         EXPECT_EQ(loaded.DbleClickSpeed, row.dbleClickSpeed);
         if (row.wholeDefault) {
-            auto expected = DefaultRecord(2);
-            EXPECT_EQ(memcmp(&loaded, expected.get(), sizeof loaded), 0);
+            EXPECT_TRUE(IsDefaultRecord(loaded, 2));
             EXPECT_STREQ(loaded.ProFileName, "Default3");
             continue;
         }

@@ -1,4 +1,5 @@
-// Records filled with varied values for round-trip tests.
+// Records for tests: defaults, macro events, varied values for round trips,
+// and comparisons.
 #pragma once
 
 #include "profile/ProfileFile.h"
@@ -6,6 +7,7 @@
 
 #include <cstring>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -15,6 +17,29 @@ inline std::unique_ptr<ProfileRecord> DefaultRecord(int slot = 0) {
     memset(record.get(), 0, sizeof *record);
     FillDefaults(*record, slot);
     return record;
+}
+
+inline bool IsDefaultRecord(const ProfileRecord& record, int slot) {
+    return memcmp(&record, DefaultRecord(slot).get(), sizeof record) == 0;
+}
+
+// Appends one macro event (key code, action, delay) to a button entry.
+inline void AddMacroEvent(ButtonAssignmentEntry& entry, uint8_t key, uint8_t action, uint16_t delay) {
+    uint8_t* event = entry.Data + 4 * entry.ItemCount;
+    event[0] = key;
+    event[1] = action;
+    event[2] = static_cast<uint8_t>(delay & 0xFF);
+    event[3] = static_cast<uint8_t>(delay >> 8);
+    ++entry.ItemCount;
+}
+
+// Pointer values the registry reads back exactly: acceleration on at a table
+// row, a number of wheel lines.
+inline void SetReadablePointerValues(ProfileRecord& record, int32_t row, int32_t wheelLines) {
+    record.AccelerationFlag = 1;
+    record.Acceleration = row;
+    record.ScrollWheelFlag = 0;
+    record.ScrollWheelSpeed = wheelLines;
 }
 
 inline std::unique_ptr<SettingsBlock> ClearedBlock() {
@@ -66,4 +91,21 @@ inline std::string FirstDifference(const ProfileRecord& a, const ProfileRecord& 
         if (!same) return field.key;
     }
     return "";
+}
+
+// The seven fields the system's pointer settings feed, compared and printed as one.
+struct PointerFields {
+    int32_t DbleClickSpeed, Orientation, MouseSpeed, Acceleration, AccelerationFlag, ScrollWheelSpeed, ScrollWheelFlag;
+    bool operator==(const PointerFields& other) const { return memcmp(this, &other, sizeof other) == 0; }
+};
+
+inline PointerFields PointerFieldsOf(const ProfileRecord& r) {
+    return {r.DbleClickSpeed,   r.Orientation,      r.MouseSpeed,     r.Acceleration,
+            r.AccelerationFlag, r.ScrollWheelSpeed, r.ScrollWheelFlag};
+}
+
+inline std::ostream& operator<<(std::ostream& out, const PointerFields& f) {
+    return out << "double click " << f.DbleClickSpeed << ", swap " << f.Orientation << ", speed " << f.MouseSpeed
+               << ", row " << f.Acceleration << " flag " << f.AccelerationFlag << ", wheel " << f.ScrollWheelSpeed
+               << " flag " << f.ScrollWheelFlag;
 }

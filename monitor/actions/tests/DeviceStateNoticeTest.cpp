@@ -25,6 +25,18 @@ struct Fixture : EngineFixture {
 };
 
 TEST(DeviceStateNotice_Events, UpdateTheCopyWriteBackAndTell) {
+    // Slot 0 written back and Option told (1257); and the text shown (1324, 50).
+    const std::vector<std::string> written = {"writeback slot 0", "post 100 1257 0 0"};
+    const std::vector<std::string> writtenAndShown = {"writeback slot 0", "post 100 1257 0 0", "post 101 1324 50 0"};
+    // Whether fields of slot 0 hold these values afterwards.
+    auto slot0 = [](int32_t ProfileRecord::*field, int32_t value) {
+        return [=](const SettingsBlock& b) { return b.Profiles[0].*field == value; };
+    };
+    auto sensitivity = [](int32_t x, int32_t y) {
+        return [=](const SettingsBlock& b) {
+            return b.Profiles[0].Sensitivity_X == x && b.Profiles[0].Sensitivity_Y == y;
+        };
+    };
     struct Row {
         const char* what;
         uint16_t type, data;
@@ -42,40 +54,26 @@ TEST(DeviceStateNotice_Events, UpdateTheCopyWriteBackAndTell) {
         // Slot 6 does not exist: nothing at all.
         {"profile 6", 0x0800, 6, [](const SettingsBlock& b) { return b.CurrentSlot == 0; }, {}, "", ""},
         // Level 2: CpiStep 1 and "CPI: 1600".
-        {"level 2", 0x0700, 2, [](const SettingsBlock& b) { return b.Profiles[0].CpiStep == 1; },
-         {"writeback slot 0", "post 100 1257 0 0", "post 101 1324 50 0"}, "CPI: 1600", ""},
-        {"level 5", 0x0701, 5, [](const SettingsBlock& b) { return b.Profiles[0].CpiStep == 4; },
-         {"writeback slot 0", "post 100 1257 0 0", "post 101 1324 50 0"}, "CPI: 5000", ""},
+        {"level 2", 0x0700, 2, slot0(&ProfileRecord::CpiStep, 1), writtenAndShown, "CPI: 1600", ""},
+        {"level 5", 0x0701, 5, slot0(&ProfileRecord::CpiStep, 4), writtenAndShown, "CPI: 5000", ""},
         // Level 6: an empty text, still announced.
-        {"level 6", 0x0700, 6, [](const SettingsBlock& b) { return b.Profiles[0].CpiStep == 5; },
-         {"writeback slot 0", "post 100 1257 0 0", "post 101 1324 50 0"}, "", ""},
+        {"level 6", 0x0700, 6, slot0(&ProfileRecord::CpiStep, 5), writtenAndShown, "", ""},
         // Level 9 is out of range.
-        {"level 9", 0x0700, 9, [](const SettingsBlock& b) { return b.Profiles[0].CpiStep == 0; }, {}, "", ""},
+        {"level 9", 0x0700, 9, slot0(&ProfileRecord::CpiStep, 0), {}, "", ""},
         // Sensitivity: d = X, h = Y.
-        {"sensitivity 3/20", 0xC000, 0x1403,
-         [](const SettingsBlock& b) { return b.Profiles[0].Sensitivity_X == 3 && b.Profiles[0].Sensitivity_Y == 20; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
+        {"sensitivity 3/20", 0xC000, 0x1403, sensitivity(3, 20), written, "", ""},
         // d = 0 changes only Y.
-        {"sensitivity 0/5", 0xC000, 0x0500,
-         [](const SettingsBlock& b) { return b.Profiles[0].Sensitivity_X == 10 && b.Profiles[0].Sensitivity_Y == 5; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
+        {"sensitivity 0/5", 0xC000, 0x0500, sensitivity(10, 5), written, "", ""},
         // 21 is beyond the range of either.
-        {"sensitivity 21/21", 0xC000, 0x1515,
-         [](const SettingsBlock& b) { return b.Profiles[0].Sensitivity_X == 10 && b.Profiles[0].Sensitivity_Y == 10; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
+        {"sensitivity 21/21", 0xC000, 0x1515, sensitivity(10, 10), written, "", ""},
         // Report interval 1, 2, 4, 8 ms: PollingRate 3, 2, 1, 0.
-        {"interval 1", 0x01F2, 1, [](const SettingsBlock& b) { return b.Profiles[0].PollingRate == 3; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
-        {"interval 2", 0x01F2, 2, [](const SettingsBlock& b) { return b.Profiles[0].PollingRate == 2; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
-        {"interval 4", 0x01F2, 4, [](const SettingsBlock& b) { return b.Profiles[0].PollingRate == 1; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
-        {"interval 8", 0x01F2, 8, [](const SettingsBlock& b) { return b.Profiles[0].PollingRate == 0; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
+        {"interval 1", 0x01F2, 1, slot0(&ProfileRecord::PollingRate, 3), written, "", ""},
+        {"interval 2", 0x01F2, 2, slot0(&ProfileRecord::PollingRate, 2), written, "", ""},
+        {"interval 4", 0x01F2, 4, slot0(&ProfileRecord::PollingRate, 1), written, "", ""},
+        {"interval 8", 0x01F2, 8, slot0(&ProfileRecord::PollingRate, 0), written, "", ""},
         // 3 ms has no rate: the stored one stays, the notice still goes.
-        {"interval 3", 0x01F2, 3, [](const SettingsBlock& b) { return b.Profiles[0].PollingRate == 1; },
-         {"writeback slot 0", "post 100 1257 0 0"}, "", ""},
-        {"interval 9", 0x01F2, 9, [](const SettingsBlock& b) { return b.Profiles[0].PollingRate == 1; }, {}, "", ""},
+        {"interval 3", 0x01F2, 3, slot0(&ProfileRecord::PollingRate, 1), written, "", ""},
+        {"interval 9", 0x01F2, 9, slot0(&ProfileRecord::PollingRate, 1), {}, "", ""},
     };
     for (const Row& row : rows) {
         Fixture fixture;

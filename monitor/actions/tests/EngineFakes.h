@@ -7,12 +7,14 @@
 #include "monitor/actions/ActionConstants.h"
 #include "monitor/actions/Engine.h"
 #include "profile/MemoryIniFiles.h"
+#include "profile/tests/ProfileTestSupport.h"
 
 #include <cstdarg>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,7 +29,9 @@ using namespace actions;
 struct Recorded {
     unsigned Time;
     std::string Text;
+    bool operator==(const Recorded& other) const { return Time == other.Time && Text == other.Text; }
 };
+inline void PrintTo(const Recorded& line, std::ostream* out) { *out << line.Time << " \"" << line.Text << "\""; }
 
 inline std::string Format(const char* format, ...) {
     char text[600];
@@ -43,11 +47,6 @@ public:
     unsigned Now = 0;
     std::vector<Recorded> Lines;
     void Add(const std::string& text) { Lines.push_back({Now, text}); }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Recorded& line : Lines) texts.push_back(line.Text);
-        return texts;
-    }
     // Lines that begin with the prefix.
     std::vector<Recorded> Starting(const std::string& prefix) const {
         std::vector<Recorded> found;
@@ -55,6 +54,19 @@ public:
             if (line.Text.compare(0, prefix.size(), prefix) == 0) found.push_back(line);
         }
         return found;
+    }
+    // The texts of the lines that begin with the prefix.
+    std::vector<std::string> Texts(const std::string& prefix = "") const {
+        std::vector<std::string> texts;
+        for (const Recorded& line : Starting(prefix)) texts.push_back(line.Text);
+        return texts;
+    }
+    // When each line with exactly this text was recorded.
+    std::vector<unsigned> TimesOf(const std::string& text) const {
+        std::vector<unsigned> times;
+        for (const Recorded& line : Lines)
+            if (line.Text == text) times.push_back(line.Time);
+        return times;
     }
 };
 
@@ -386,13 +398,8 @@ struct EngineFixture {
         entry.FunctionCode = 16;
         entry.RepeatCount = repeat;
         CopyText(entry.Name, name);
-        entry.ItemCount = static_cast<uint16_t>(events.size());
-        for (size_t i = 0; i < events.size(); ++i) {
-            entry.Data[i * 4] = events[i].KeyCode;
-            entry.Data[i * 4 + 1] = events[i].Action;
-            entry.Data[i * 4 + 2] = static_cast<uint8_t>(events[i].Delay & 0xFF);
-            entry.Data[i * 4 + 3] = static_cast<uint8_t>(events[i].Delay >> 8);
-        }
+        entry.ItemCount = 0;
+        for (const MacroEvent& event : events) AddMacroEvent(entry, event.KeyCode, event.Action, event.Delay);
     }
     // Button event data: number in the low byte, release flag in the high.
     static uint16_t Press(int button) { return static_cast<uint16_t>(button); }

@@ -8,20 +8,6 @@ namespace {
 
 using namespace enginetest;
 
-std::vector<std::string> KeyLines(const Recorder& recorder) {
-    std::vector<std::string> lines;
-    for (const Recorded& line : recorder.Starting("key ")) lines.push_back(line.Text);
-    return lines;
-}
-
-std::vector<unsigned> TimesOf(const Recorder& recorder, const std::string& text) {
-    std::vector<unsigned> times;
-    for (const Recorded& line : recorder.Lines) {
-        if (line.Text == text) times.push_back(line.Time);
-    }
-    return times;
-}
-
 TEST(KeyCombination_PressAndRelease, ModifiersInFixedOrderReleasedInReverse) {
     struct Row {
         const char* what;
@@ -47,12 +33,12 @@ TEST(KeyCombination_PressAndRelease, ModifiersInFixedOrderReleasedInReverse) {
         EngineFixture fixture;
         fixture.SetCombination(4, row.keyCode, row.modifiers);
         fixture.engine.ButtonAction(EngineFixture::Press(5));
-        EXPECT_EQ(KeyLines(fixture.recorder), row.press) << row.what;
+        EXPECT_EQ(fixture.recorder.Texts("key "), row.press) << row.what;
         // One millisecond after each modifier.
         EXPECT_EQ(fixture.clock.Sleeps.size(), row.press.size() - (row.keyCode == 50 ? 0 : 1)) << row.what;
         fixture.recorder.Lines.clear();
         fixture.engine.ButtonAction(EngineFixture::Release(5));
-        EXPECT_EQ(KeyLines(fixture.recorder), row.release) << row.what;
+        EXPECT_EQ(fixture.recorder.Texts("key "), row.release) << row.what;
         EXPECT_EQ(fixture.host.Timers.count(kTimerKeyRepeat), 0u) << row.what;
     }
 }
@@ -88,8 +74,8 @@ TEST(KeyCombination_Repeat, OnceOnPressThenAfter1000AndEvery100) {
         fixture.clock.At(row.releaseAt, [&] { fixture.engine.ButtonAction(EngineFixture::Release(3)); });
         fixture.clock.AdvanceTo(5000);
         const uint8_t main = row.keyCode == 4 ? 0x41 : row.keyCode == 225 ? 0x10 : 0x5B;
-        EXPECT_EQ(TimesOf(fixture.recorder, Format("key %02X 0", main)), row.downs) << row.what;
-        EXPECT_EQ(TimesOf(fixture.recorder, Format("key %02X 2", main)).back(), row.releaseAt) << row.what;
+        EXPECT_EQ(fixture.recorder.TimesOf(Format("key %02X 0", main)), row.downs) << row.what;
+        EXPECT_EQ(fixture.recorder.TimesOf(Format("key %02X 2", main)).back(), row.releaseAt) << row.what;
     }
 }
 
@@ -102,10 +88,10 @@ TEST(KeyCombination_SecondPress, ReplacesTheRepeatAndFirstReleaseStopsIt) {
     fixture.clock.At(1550, [&] { fixture.engine.ButtonAction(EngineFixture::Release(1)); });
     fixture.clock.AdvanceTo(4000);
     // The timer restarted at the second press: B repeats from 1500; A never.
-    EXPECT_EQ(TimesOf(fixture.recorder, "key 42 0"), (std::vector<unsigned>{500, 1501}));
-    EXPECT_EQ(TimesOf(fixture.recorder, "key 41 0"), (std::vector<unsigned>{0}));
+    EXPECT_EQ(fixture.recorder.TimesOf("key 42 0"), (std::vector<unsigned>{500, 1501}));
+    EXPECT_EQ(fixture.recorder.TimesOf("key 41 0"), (std::vector<unsigned>{0}));
     // The first button's release lets its own key up and ends the repeat.
-    EXPECT_EQ(TimesOf(fixture.recorder, "key 41 2"), (std::vector<unsigned>{1550}));
+    EXPECT_EQ(fixture.recorder.TimesOf("key 41 2"), (std::vector<unsigned>{1550}));
     EXPECT_EQ(fixture.host.Timers.count(kTimerKeyRepeat), 0u);
 }
 
@@ -117,7 +103,7 @@ TEST(KeyCombination_ProfileSwitchWhileHeld, ReleaseLetsUpTheKeysOfThePress) {
     fixture.engine.DeviceStateNotice(0x0800, 2);
     fixture.recorder.Lines.clear();
     fixture.engine.ButtonAction(EngineFixture::Release(1));
-    EXPECT_EQ(KeyLines(fixture.recorder), (std::vector<std::string>{"key 41 2", "key 11 2"}));
+    EXPECT_EQ(fixture.recorder.Texts("key "), (std::vector<std::string>{"key 41 2", "key 11 2"}));
     EXPECT_EQ(fixture.host.Timers.count(kTimerKeyRepeat), 0u);
 }
 
@@ -129,13 +115,13 @@ TEST(KeyCombination_Shutdown, ReleasesHeldCombinationAndStopsTimers) {
     fixture.engine.MediaCommand(38, 0);
     fixture.recorder.Lines.clear();
     fixture.engine.BeginShutdown();
-    EXPECT_EQ(KeyLines(fixture.recorder), (std::vector<std::string>{"key 41 2", "key 11 2"}));
+    EXPECT_EQ(fixture.recorder.Texts("key "), (std::vector<std::string>{"key 41 2", "key 11 2"}));
     EXPECT_TRUE(fixture.host.Timers.empty());
     // Events still dispatched afterwards put nothing down.
     fixture.recorder.Lines.clear();
     fixture.engine.ButtonAction(EngineFixture::Press(1));
     fixture.engine.MediaCommand(38, 0);
-    EXPECT_TRUE(KeyLines(fixture.recorder).empty());
+    EXPECT_TRUE(fixture.recorder.Texts("key ").empty());
     EXPECT_TRUE(fixture.host.Timers.empty());
 }
 
@@ -149,7 +135,7 @@ TEST(KeyCombination_DeviceRemoved, ReleasesHeldKeysAndStopsTheRepeats) {
     fixture.engine.DeviceRemoved();
     fixture.engine.RepeatTimer(kTimerKeyRepeat);
     fixture.engine.RepeatTimer(kTimerMediaRepeat);
-    EXPECT_EQ(KeyLines(fixture.recorder), (std::vector<std::string>{"key 41 2", "key 11 2"}));
+    EXPECT_EQ(fixture.recorder.Texts("key "), (std::vector<std::string>{"key 41 2", "key 11 2"}));
     EXPECT_TRUE(fixture.host.Timers.empty());
 }
 

@@ -131,9 +131,7 @@ TEST(ProgramLaunch_AfterProfileSwitch, FollowsTheNewProfile) {
     fixture.engine.ProgramLaunch(1);
     fixture.engine.DeviceStateNotice(0x0800, 2);
     fixture.engine.ProgramLaunch(1);
-    std::vector<std::string> opened;
-    for (const Recorded& line : fixture.recorder.Starting("open ")) opened.push_back(line.Text);
-    EXPECT_EQ(opened, (std::vector<std::string>{"open A.exe", "open B.exe"}));
+    EXPECT_EQ(fixture.recorder.Texts("open "), (std::vector<std::string>{"open A.exe", "open B.exe"}));
 }
 
 }  // namespace

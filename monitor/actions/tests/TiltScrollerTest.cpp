@@ -33,7 +33,12 @@ void RunRows(const std::vector<Row>& rows) {
     }
 }
 
-std::vector<std::string> Times3(const std::string& line) { return {line, line, line}; }
+// The lines three times over, in order.
+std::vector<std::string> Times3(const std::vector<std::string>& lines) {
+    std::vector<std::string> repeated;
+    for (int time = 0; time < 3; ++time) repeated.insert(repeated.end(), lines.begin(), lines.end());
+    return repeated;
+}
 
 TEST(TiltScroll_Exclusions, DesktopAndItsIconsAreLeftAlone) {
     RunRows({
@@ -53,62 +58,51 @@ TEST(TiltScroll_Exclusions, DesktopAndItsIconsAreLeftAlone) {
              w.Add(10, 0, "ExplorerWClass", {0, 0, 800, 600});
              w.Pointed = w.Add(12, 10, "SysListView32", {0, 0, 800, 600}, kHScroll);
          },
-         +1, Times3("post 12 276 0 0")},
+         +1, Times3({"post 12 276 0 0"})},
         // Nothing under the pointer.
         {"no window", [](FakeWindows& w) { w.Pointed = 0; }, +1, {}},
     });
 }
 
 TEST(TiltScroll_PlainWindow, ScrollsItsOwnScrollBarTiltSpeedTimes) {
+    auto notepad = [](FakeWindows& w) { w.Pointed = w.Add(20, 0, "Notepad", {0, 0, 800, 600}, kHScroll); };
     RunRows({
         // WS_HSCROLL: SB_LINELEFT (0) for a left tilt, three times.
-        {"left", [](FakeWindows& w) { w.Pointed = w.Add(20, 0, "Notepad", {0, 0, 800, 600}, kHScroll); }, +1,
-         Times3("post 20 276 0 0")},
+        {"left", notepad, +1, Times3({"post 20 276 0 0"})},
         // SB_LINERIGHT (1) for a right tilt.
-        {"right", [](FakeWindows& w) { w.Pointed = w.Add(20, 0, "Notepad", {0, 0, 800, 600}, kHScroll); }, -1,
-         Times3("post 20 276 1 0")},
+        {"right", notepad, -1, Times3({"post 20 276 1 0"})},
         // No horizontal scroll bar anywhere: nothing is sent.
         {"none", [](FakeWindows& w) { w.Pointed = w.Add(20, 0, "Notepad", {0, 0, 800, 600}); }, +1, {}},
         // An embedded browser view always counts as scrollable.
         {"explorer server",
          [](FakeWindows& w) { w.Pointed = w.Add(21, 0, "Internet Explorer_Server", {0, 0, 800, 600}); }, -1,
-         Times3("post 21 276 1 0")},
+         Times3({"post 21 276 1 0"})},
     });
 }
 
 TEST(TiltScroll_ScrollBarOwner, PostsToTheScrollBarsParentWithTheBar) {
+    // A document view and, as its next sibling, a scroll bar (window 31).
+    auto document = [](WindowRect view, WindowRect bar) {
+        return [=](FakeWindows& w) {
+            w.Add(29, 0, "OpusApp", {0, 0, 800, 600});
+            w.Pointed = w.Add(30, 29, "_WwG", view);
+            w.Add(31, 29, "ScrollBar", bar);
+        };
+    };
     RunRows({
-        // A document window with the horizontal bar as its next sibling.
-        {"next sibling bar",
-         [](FakeWindows& w) {
-             w.Add(29, 0, "OpusApp", {0, 0, 800, 600});
-             w.Pointed = w.Add(30, 29, "_WwG", {0, 0, 800, 580});
-             w.Add(31, 29, "ScrollBar", {0, 580, 800, 600});
-         },
-         +1, Times3("post 29 276 0 1F")},
+        // A horizontal bar below the view.
+        {"next sibling bar", document({0, 0, 800, 580}, {0, 580, 800, 600}), +1, Times3({"post 29 276 0 1F"})},
         // A vertical bar (higher than wide) is not horizontal.
-        {"vertical bar only",
-         [](FakeWindows& w) {
-             w.Add(29, 0, "OpusApp", {0, 0, 800, 600});
-             w.Pointed = w.Add(30, 29, "_WwG", {0, 0, 780, 600});
-             w.Add(31, 29, "ScrollBar", {780, 0, 800, 600});
-         },
-         +1, {}},
+        {"vertical bar only", document({0, 0, 780, 600}, {780, 0, 800, 600}), +1, {}},
         // A bar that ends left of the pointer is not taken.
-        {"bar left of the pointer",
-         [](FakeWindows& w) {
-             w.Add(29, 0, "OpusApp", {0, 0, 800, 600});
-             w.Pointed = w.Add(30, 29, "_WwG", {0, 0, 800, 580});
-             w.Add(31, 29, "ScrollBar", {0, 580, 150, 600});
-         },
-         +1, {}},
+        {"bar left of the pointer", document({0, 0, 800, 580}, {0, 580, 150, 600}), +1, {}},
         // A first child that is a horizontal bar (child search).
         {"child bar",
          [](FakeWindows& w) {
              w.Pointed = w.Add(90, 0, "OGrid", {0, 0, 800, 600});
              w.Add(91, 90, "ScrollBar", {0, 580, 800, 600});
          },
-         -1, Times3("post 90 276 1 5B")},
+         -1, Times3({"post 90 276 1 5B"})},
         // Acrobat: the bar inside an "AVL_AVScrollBar" sibling; its
         // vertical and size-box bars do not count.
         {"acrobat",
@@ -120,7 +114,7 @@ TEST(TiltScroll_ScrollBarOwner, PostsToTheScrollBarsParentWithTheBar) {
              w.Add(73, 71, "ScrollBar", {780, 580, 800, 600}, kSbsSizeBox);
              w.Add(74, 71, "ScrollBar", {0, 580, 780, 600});
          },
-         +1, Times3("post 71 276 0 4A")},
+         +1, Times3({"post 71 276 0 4A"})},
         // A preceding MFC sibling holding the bar (child search from it).
         {"mfc sibling",
          [](FakeWindows& w) {
@@ -129,7 +123,7 @@ TEST(TiltScroll_ScrollBarOwner, PostsToTheScrollBarsParentWithTheBar) {
              w.Add(82, 81, "ScrollBar", {0, 580, 800, 600});
              w.Pointed = w.Add(80, 79, "PSViewC", {0, 0, 800, 580});
          },
-         +1, Times3("post 81 276 0 52")},
+         +1, Times3({"post 81 276 0 52"})},
         // A preceding Office bar is left to the pane rule of the next test.
         {"preceding office bar",
          [](FakeWindows& w) {
@@ -152,7 +146,7 @@ TEST(TiltScroll_Pane, TakesTheParentsBarWithin25Pixels) {
     };
     RunRows({
         // 25 pixels beyond the pane on each side is still the pane's bar.
-        {"25 each side", pane(75, 925), +1, Times3("post 59 276 0 3E")},
+        {"25 each side", pane(75, 925), +1, Times3({"post 59 276 0 3E"})},
         // 26 to the left is another pane's bar.
         {"26 left", pane(74, 900), +1, {}},
         // 26 to the right, too.
@@ -161,23 +155,14 @@ TEST(TiltScroll_Pane, TakesTheParentsBarWithin25Pixels) {
 }
 
 TEST(TiltScroll_Browser, ArrowKeysToThePointedViewsParent) {
+    auto browser = [](FakeWindows& w) {
+        w.Add(49, 0, "MozillaWindowClass", {0, 0, 800, 600});
+        w.Pointed = w.Add(50, 49, "MozillaWindowClass", {0, 0, 800, 600});
+    };
     RunRows({
-        {"left",
-         [](FakeWindows& w) {
-             w.Add(49, 0, "MozillaWindowClass", {0, 0, 800, 600});
-             w.Pointed = w.Add(50, 49, "MozillaWindowClass", {0, 0, 800, 600});
-         },
-         +1,
-         {"post 49 256 37 14B0001", "post 49 257 37 C14B0001", "post 49 256 37 14B0001", "post 49 257 37 C14B0001",
-          "post 49 256 37 14B0001", "post 49 257 37 C14B0001"}},
-        {"right",
-         [](FakeWindows& w) {
-             w.Add(49, 0, "MozillaWindowClass", {0, 0, 800, 600});
-             w.Pointed = w.Add(50, 49, "MozillaWindowClass", {0, 0, 800, 600});
-         },
-         -1,
-         {"post 49 256 39 14D0001", "post 49 257 39 C14D0001", "post 49 256 39 14D0001", "post 49 257 39 C14D0001",
-          "post 49 256 39 14D0001", "post 49 257 39 C14D0001"}},
+        // WM_KEYDOWN and WM_KEYUP of the left and the right arrow.
+        {"left", browser, +1, Times3({"post 49 256 37 14B0001", "post 49 257 37 C14B0001"})},
+        {"right", browser, -1, Times3({"post 49 256 39 14D0001", "post 49 257 39 C14D0001"})},
     });
 }
 

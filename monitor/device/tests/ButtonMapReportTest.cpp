@@ -5,9 +5,7 @@
 #include "monitor/device/tests/DeviceTestSupport.h"
 
 using namespace device;
-using device_test::AddMacroEvent;
 using device_test::Bytes;
-using device_test::DefaultRecord;
 using device_test::Hex;
 
 namespace {
@@ -120,14 +118,14 @@ TEST(BuildMapEntry_Adjustments, UseTheButtonData) {
         {"open Option", 3, 9, [](ProfileRecord& r, int b) { r.MacroKeyInfo[b].FunctionCode = 24; }, "06 00 A0 00"},
     };
     for (const Row& row : rows) {
-        ProfileRecord record = DefaultRecord(row.slot);
+        ProfileRecord record = *DefaultRecord(row.slot);
         row.set(record, row.button);
         EXPECT_EQ(EntryBytes(BuildMapEntry(record, row.slot, row.button)), Hex(row.entry)) << row.what;
     }
 }
 
 TEST(BuildMapEntry_MacroLongerThanBlock, CountsOnlyEventsSent) {
-    ProfileRecord record = DefaultRecord();
+    ProfileRecord record = *DefaultRecord();
     auto& entry = record.MacroKeyInfo[0];
     entry.FunctionCode = 16;
     for (int event = 0; event < 40; ++event) AddMacroEvent(entry, 4, 1, 5000);
@@ -148,5 +146,5 @@ TEST(BuildButtonMap_DefaultProfile, MatchesHandBuiltBytes) {
         "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
         "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
         "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00";
-    EXPECT_EQ(Bytes(BuildButtonMap(DefaultRecord(), 0)), Hex(expected));
+    EXPECT_EQ(Bytes(BuildButtonMap(*DefaultRecord(), 0)), Hex(expected));
 }

@@ -4,7 +4,6 @@
 #include "monitor/device/tests/DeviceTestSupport.h"
 
 using namespace device;
-using device_test::AddMacroEvent;
 using device_test::Bytes;
 using device_test::Hex;
 
@@ -133,14 +132,10 @@ TEST(BuildUserMacro_FortyLongDelays, StopsAtTheBlockEnd) {
     ButtonAssignmentEntry entry = MacroEntry(1);
     for (int event = 0; event < 40; ++event) AddMacroEvent(entry, static_cast<uint8_t>(4 + event), 1, 3000);
     const UserMacro macro = BuildUserMacro(entry);
-    // 2 + 31 x 4 = 126: the 32nd event would need bytes 126..129.
+    // 2 + 31 x 4 = 126: the 32nd event would need bytes 126..129; no half
+    // event at the end. The 31st: press of key 4 + 30, 3000 / 50 = 60 units.
     EXPECT_EQ(macro.EventsWritten, 31);
-    EXPECT_EQ(macro.Data[122], 0x01);
-    EXPECT_EQ(macro.Data[123], 4 + 30);
-    EXPECT_EQ(macro.Data[124], 60);
-    EXPECT_EQ(macro.Data[125], 0x02);
-    EXPECT_EQ(macro.Data[126], 0) << "no half event at the end";
-    EXPECT_EQ(macro.Data[127], 0);
+    EXPECT_EQ(std::vector<uint8_t>(macro.Data.begin() + 122, macro.Data.end()), Hex("01 22 3C 02 00 00"));
 }
 
 TEST(BuildUserMacro_ShortEventFillsLastTwoBytes, IsStillSent) {
@@ -150,8 +145,7 @@ TEST(BuildUserMacro_ShortEventFillsLastTwoBytes, IsStillSent) {
     AddMacroEvent(entry, 0x2D, 2, 0);  // no room left
     const UserMacro macro = BuildUserMacro(entry);
     EXPECT_EQ(macro.EventsWritten, 32);
-    EXPECT_EQ(macro.Data[126], 0x81);
-    EXPECT_EQ(macro.Data[127], 0x2C);
+    EXPECT_EQ(std::vector<uint8_t>(macro.Data.begin() + 126, macro.Data.end()), Hex("81 2C"));
 }
 
 TEST(BuildUserMacro_ItemCountAboveForty, ReadsFortyEventsAtMost) {

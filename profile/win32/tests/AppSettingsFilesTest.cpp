@@ -25,12 +25,13 @@ public:
     int64_t SecondsSince1970() const override { return 1700000000; }
 };
 
-// A program folder with its config\ subfolder.
-class ProgramFolder {
-public:
-    ProgramFolder() { CreateDirectoryA((m_folder.Path() + "config").c_str(), nullptr); }
+// A program folder with its config\ subfolder, its files read and written
+// through the private-profile functions, and a registry key of the test's own.
+class ProgramFolderTest : public ::testing::Test {
+protected:
+    ProgramFolderTest() { CreateDirectoryA((Path() + "config").c_str(), nullptr); }
     const std::string& Path() const { return m_folder.Path(); }
-    std::string ConfigIni() const { return m_folder.Path() + "config.ini"; }
+    std::string ConfigIni() const { return Path() + "config.ini"; }
 
     bool Exists(const std::string& path) const { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
     // How many of config.ini and the five slot files exist.
@@ -40,8 +41,11 @@ public:
         return count;
     }
 
-private:
     testsupport::TempFolder m_folder{"profiletest"};
+    PrivateProfileFiles m_files;
+    TestRegistryKey m_base;
+    RedirectedRegistry m_registry{m_base};
+    AppSettingsFile m_settings{m_files, Path()};
 };
 
 std::string RawValue(const std::string& file, const char* section, const char* key) {
@@ -50,110 +54,88 @@ std::string RawValue(const std::string& file, const char* section, const char* k
     return buffer;
 }
 
-TEST(LoadProfileSet_WindowsNoConfigIni, MinusOneAndNoRegistryRead) {
-    ProgramFolder folder;
-    PrivateProfileFiles files;
-    TestRegistryKey base;
-    RedirectedRegistry registry(base);
+TEST_F(ProgramFolderTest, LoadProfileSet_NoConfigIniMinusOneAndNoRegistryRead) {
     auto block = ClearedBlock();
-    EXPECT_TRUE(LoadProfileSet(*block, files, registry, folder.Path()));
+    EXPECT_TRUE(LoadProfileSet(*block, m_files, m_registry, Path()));
     EXPECT_EQ(block->CurrentSlot, -1);
     EXPECT_EQ(block->MouseType, -1);
-    EXPECT_TRUE(registry.Opened().empty());
+    EXPECT_TRUE(m_registry.Opened().empty());
     EXPECT_STREQ(block->Profiles[0].ProFileName, "Default1");
     EXPECT_STREQ(block->Profiles[4].ProFileName, "Default5");
-    EXPECT_EQ(folder.ExistingFiles(), 0);
+    EXPECT_EQ(ExistingFiles(), 0);
 }
 
-TEST(SaveProfileSet_WindowsCurrentSlotTwo, RegistryBeforeAnyFile) {
-    ProgramFolder folder;
-    PrivateProfileFiles files;
-    TestRegistryKey base;
-    RedirectedRegistry registry(base);
+TEST_F(ProgramFolderTest, SaveProfileSet_CurrentSlotTwoRegistryBeforeAnyFile) {
     std::vector<int> filesAtOpen;
-    registry.OnOpen([&] { filesAtOpen.push_back(folder.ExistingFiles()); });
+    m_registry.OnOpen([&] { filesAtOpen.push_back(ExistingFiles()); });
     auto block = ClearedBlock();
     ResetProfileSet(*block);
     block->CurrentSlot = 2;
     block->MouseType = 3;
     for (int slot = 0; slot < kSlotCount; ++slot) block->Profiles[slot].DbleClickSpeed = 400 + slot;
 
-    EXPECT_TRUE(SaveProfileSet(*block, files, registry, folder.Path()));
+    EXPECT_TRUE(SaveProfileSet(*block, m_files, m_registry, Path()));
     EXPECT_EQ(filesAtOpen, (std::vector<int>{0, 0}));
-    EXPECT_EQ(StoredRegistryText(HKEY_CURRENT_USER, registry.SubkeyOf(kMouseKeyPath), "DoubleClickSpeed"), "402");
-    EXPECT_EQ(folder.ExistingFiles(), 6);
-    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "CurrentProfile"), "2");
-    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "MouseType"), "3");
+    EXPECT_EQ(StoredRegistryText(HKEY_CURRENT_USER, m_registry.SubkeyOf(kMouseKeyPath), "DoubleClickSpeed"), "402");
+    EXPECT_EQ(ExistingFiles(), 6);
+    EXPECT_EQ(RawValue(ConfigIni(), "Setting", "CurrentProfile"), "2");
+    EXPECT_EQ(RawValue(ConfigIni(), "Setting", "MouseType"), "3");
 }
 
-TEST(ProfileSet_WindowsSaveThenLoad, GivesTheSameSet) {
-    ProgramFolder folder;
-    PrivateProfileFiles files;
-    TestRegistryKey base;
-    RedirectedRegistry registry(base);
+TEST_F(ProgramFolderTest, ProfileSet_SaveThenLoadGivesTheSameSet) {
     auto saved = ClearedBlock();
     for (int slot = 0; slot < kSlotCount; ++slot) FillWithVariedValues(saved->Profiles[slot], 500 + slot);
     saved->CurrentSlot = 1;
     saved->MouseType = 12345;
-    ProfileRecord& current = saved->Profiles[1];
-    current.AccelerationFlag = 1;
-    current.Acceleration = 3;
-    current.ScrollWheelFlag = 0;
-    current.ScrollWheelSpeed = 2;
-    SaveProfileSet(*saved, files, registry, folder.Path());
+    SetReadablePointerValues(saved->Profiles[1], 3, 2);
+    SaveProfileSet(*saved, m_files, m_registry, Path());
 
     auto loaded = ClearedBlock();
-    LoadProfileSet(*loaded, files, registry, folder.Path());
+    LoadProfileSet(*loaded, m_files, m_registry, Path());
     EXPECT_EQ(loaded->CurrentSlot, 1);
     EXPECT_EQ(loaded->MouseType, 12345);
     for (int slot = 0; slot < kSlotCount; ++slot)
         EXPECT_EQ(FirstDifference(loaded->Profiles[slot], saved->Profiles[slot]), "") << slot;
     // Loading read the registry: it was opened again after the save's two opens.
-    EXPECT_EQ(registry.Opened().size(), 4u);
+    EXPECT_EQ(m_registry.Opened().size(), 4u);
 }
 
-TEST(AppSettingsFile_WindowsKeys, WrittenAsTextTheOthersRead) {
-    ProgramFolder folder;
-    PrivateProfileFiles files;
-    AppSettingsFile settings(files, folder.Path());
-    EXPECT_EQ(settings.ReadFirmwareVersion(), 100);
-    WritePrivateProfileStringA("Setting", "FWVersion", "104", folder.ConfigIni().c_str());
-    EXPECT_EQ(settings.ReadFirmwareVersion(), 104);
-    settings.WriteDevicePresence(1);
-    settings.WriteCurrentSlot(4);
-    settings.WriteAccessCode(FixedClock());
-    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "Device"), "1");
-    EXPECT_EQ(RawValue(folder.ConfigIni(), "Setting", "CurrentProfile"), "4");
+TEST_F(ProgramFolderTest, AppSettingsFile_KeysWrittenAsTextTheOthersRead) {
+    EXPECT_EQ(m_settings.ReadFirmwareVersion(), 100);
+    WritePrivateProfileStringA("Setting", "FWVersion", "104", ConfigIni().c_str());
+    EXPECT_EQ(m_settings.ReadFirmwareVersion(), 104);
+    m_settings.WriteDevicePresence(1);
+    m_settings.WriteCurrentSlot(4);
+    m_settings.WriteAccessCode(FixedClock());
+    EXPECT_EQ(RawValue(ConfigIni(), "Setting", "Device"), "1");
+    EXPECT_EQ(RawValue(ConfigIni(), "Setting", "CurrentProfile"), "4");
     // 1700000000 = 0x6553F100, little-endian, then twelve zero bytes and the checksum.
-    EXPECT_EQ(RawValue(folder.ConfigIni(), "HidAccessCode", "Code"), "00F15365000000000000000000000000A9");
+    EXPECT_EQ(RawValue(ConfigIni(), "HidAccessCode", "Code"), "00F15365000000000000000000000000A9");
 }
 
-TEST(AppSettingsFile_WindowsOsdSettings, RoundTripAndDamagedValueKept) {
-    ProgramFolder folder;
-    PrivateProfileFiles files;
-    AppSettingsFile settings(files, folder.Path());
+TEST_F(ProgramFolderTest, AppSettingsFile_OsdSettingsRoundTripAndDamagedValueKept) {
     OsdSettings written;
     DefaultOsdSettings(written);
     written.ProfileNotice = 1;
     written.MessageHighValue = 640;
     strcpy(written.SecondText, "Tahoma");
-    settings.WriteOsdSettings(written);
+    m_settings.WriteOsdSettings(written);
 
     OsdSettings read;
     memset(&read, 0, sizeof read);
-    ASSERT_TRUE(settings.ReadOsdSettings(read));
+    ASSERT_TRUE(m_settings.ReadOsdSettings(read));
     EXPECT_EQ(memcmp(&read, &written, sizeof read), 0);
 
     // One digit changed: the platform's reader fails on the checksum, and
     // the structure keeps what it held.
-    std::string damaged = RawValue(folder.ConfigIni(), "OSDSetting", "config");
+    std::string damaged = RawValue(ConfigIni(), "OSDSetting", "config");
     ASSERT_EQ(damaged.size(), 698u);
     damaged[0] = damaged[0] == 'F' ? 'E' : 'F';
-    WritePrivateProfileStringA("OSDSetting", "config", damaged.c_str(), folder.ConfigIni().c_str());
+    WritePrivateProfileStringA("OSDSetting", "config", damaged.c_str(), ConfigIni().c_str());
     OsdSettings kept;
     DefaultOsdSettings(kept);
     const OsdSettings before = kept;
-    EXPECT_FALSE(settings.ReadOsdSettings(kept));
+    EXPECT_FALSE(m_settings.ReadOsdSettings(kept));
     EXPECT_EQ(memcmp(&kept, &before, sizeof kept), 0);
 }
 

@@ -2,11 +2,10 @@
 
 #include "profile/PointerSettings.h"
 #include "profile/win32/WindowsPointerSystem.h"
+#include "../../tests/ProfileTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -78,9 +77,7 @@ TEST(ApplyPointerSettings_Windows, SetsSystemAndTellsOwnWindow) {
     SystemPointerValues restore;
     TestRegistryKey base;
     RedirectedRegistry registry(base);
-    auto record = std::make_unique<ProfileRecord>();
-    memset(record.get(), 0, sizeof *record);
-    FillDefaults(*record, 0);
+    auto record = DefaultRecord();
     record->DbleClickSpeed = 620;
     record->MouseSpeed = 12;
     record->AccelerationFlag = 1;
@@ -121,9 +118,7 @@ TEST(ApplyPointerSettings_WindowsAccelerationOff, ResetsRegistryAndSystem) {
         key->WriteText(kMouseThreshold1Value, "6");
         key->WriteText(kMouseThreshold2Value, "0");
     }
-    auto record = std::make_unique<ProfileRecord>();
-    memset(record.get(), 0, sizeof *record);
-    FillDefaults(*record, 0);
+    auto record = DefaultRecord();
     record->AccelerationFlag = 0;
     record->Acceleration = 8;
     record->ScrollWheelFlag = 1;

@@ -107,13 +107,7 @@ TEST(PointerSettings_TestKey, WriteThenReadThroughTheRegistry) {
 
     auto read = DefaultRecord();
     EXPECT_EQ(ReadPointerSettings(*read, registry), 1);
-    EXPECT_EQ(read->DbleClickSpeed, 612);
-    EXPECT_EQ(read->Orientation, 1);
-    EXPECT_EQ(read->MouseSpeed, 13);
-    EXPECT_EQ(read->Acceleration, 14);
-    EXPECT_EQ(read->AccelerationFlag, 1);
-    EXPECT_EQ(read->ScrollWheelSpeed, 0);
-    EXPECT_EQ(read->ScrollWheelFlag, 1);
+    EXPECT_EQ(PointerFieldsOf(*read), (PointerFields{612, 1, 13, 14, 1, 0, 1}));
 }
 
 // Saves values of a real key and puts them back (or removes them) at the end.
@@ -156,12 +150,7 @@ TEST(PointerSettings_RealKeys, RoundTripAndRestore) {
 
     auto read = DefaultRecord();
     ASSERT_EQ(ReadPointerSettings(*read, registry), 1);
-    EXPECT_EQ(read->DbleClickSpeed, 577);
-    EXPECT_EQ(read->MouseSpeed, 9);
-    EXPECT_EQ(read->Acceleration, 5);
-    EXPECT_EQ(read->AccelerationFlag, 1);
-    EXPECT_EQ(read->ScrollWheelSpeed, 7);
-    EXPECT_EQ(read->ScrollWheelFlag, 0);
+    EXPECT_EQ(PointerFieldsOf(*read), (PointerFields{577, 0, 9, 5, 1, 7, 0}));
 }
 
 }  // namespace

@@ -63,10 +63,7 @@ TEST(ParseButtonEntry_LongTexts, AreCutToTheirFields) {
 TEST(ParseButtonEntry_HugeNumbers, SaturateInsteadOfOverflowing) {
     // x + width beyond 32 bits must not wrap around to a negative right edge.
     const ButtonEntry entry = ParseButtonEntry("big,2147483647,99999999999,10,-10,");
-    EXPECT_EQ(entry.rect.left, INT_MAX);
-    EXPECT_EQ(entry.rect.right, INT_MAX);
-    EXPECT_EQ(entry.rect.top, INT_MAX);
-    EXPECT_EQ(entry.rect.bottom, INT_MAX - 10);
+    EXPECT_EQ(entry.rect, (SkinRect{INT_MAX, INT_MAX, INT_MAX, INT_MAX - 10}));
 }
 
 }  // namespace

@@ -169,10 +169,8 @@ TEST(SkinScrollBar, PressesAndThumbDragReachTheParent) {
     SendMessageA(bar.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(10, 97));
     auto scrolls = host.Messages(WM_VSCROLL);
     ASSERT_EQ(scrolls.size(), 2u);
-    EXPECT_EQ(LOWORD(scrolls[0].wParam), SB_THUMBTRACK);
-    EXPECT_EQ(HIWORD(scrolls[0].wParam), 45);  // 90 * 72 / 144
-    EXPECT_EQ(LOWORD(scrolls[1].wParam), SB_THUMBPOSITION);
-    EXPECT_EQ(HIWORD(scrolls[1].wParam), 45);
+    EXPECT_EQ(scrolls[0].wParam, MAKEWPARAM(SB_THUMBTRACK, 45));  // 90 * 72 / 144
+    EXPECT_EQ(scrolls[1].wParam, MAKEWPARAM(SB_THUMBPOSITION, 45));
 }
 
 namespace {

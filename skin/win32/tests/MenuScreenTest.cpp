@@ -3,7 +3,6 @@
 // draws over ours, or an item left unpainted, shows up as a wrong pixel.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "TestSupport.h"
@@ -142,9 +141,7 @@ TEST(SkinPopupMenu, OpenMenuOnScreenShowsFrameAndItemsInSkinColours) {
     };
     for (const TextCase& c : texts) {
         const RECT& item = copy.items[c.position];
-        SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(item.left) + "," + std::to_string(item.top) + "-" +
-                     std::to_string(item.right) + "," + std::to_string(item.bottom) + " in " +
-                     std::to_string(copy.width) + "x" + std::to_string(copy.height));
+        SCOPED_TRACE(testing::Message() << c.name << " at " << item << " in " << copy.width << "x" << copy.height);
         ASSERT_GT(item.right - item.left, 40);
         ASSERT_EQ(item.bottom - item.top, 21);
         // Past the text the item shows only its background.

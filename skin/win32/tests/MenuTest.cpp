@@ -71,6 +71,18 @@ TEST(SkinPopupMenu, DrawsItemsInTheSkinColours) {
     menu.Append(kMenuAppendSeparatorId, "");
     MemoryDc screenCompatible;
     OffscreenSurface surface(GetDC(nullptr), 100, 21);
+    // Asks for the item at the position to be drawn 100 pixels wide into the surface.
+    auto draw = [&](UINT position, bool selected, LONG height) {
+        DRAWITEMSTRUCT request{};
+        request.CtlType = ODT_MENU;
+        request.hDC = surface.Dc();
+        request.rcItem = RECT{0, 0, 100, height};
+        request.itemState = selected ? ODS_SELECTED : 0;
+        request.itemData = ItemData(menu.Handle(), position);
+        SelectClipRgn(surface.Dc(), nullptr);
+        LRESULT result = 0;
+        return HandleMenuOwnerDraw(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request), result);
+    };
     struct Case {
         const char* name;
         UINT position;
@@ -86,28 +98,13 @@ TEST(SkinPopupMenu, DrawsItemsInTheSkinColours) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_MENU;
-        draw.hDC = surface.Dc();
-        draw.rcItem = RECT{0, 0, 100, 21};
-        draw.itemState = c.selected ? ODS_SELECTED : 0;
-        draw.itemData = ItemData(menu.Handle(), c.position);
-        SelectClipRgn(surface.Dc(), nullptr);
-        LRESULT result = 0;
-        ASSERT_TRUE(HandleMenuOwnerDraw(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), result));
+        ASSERT_TRUE(draw(c.position, c.selected, 21));
         EXPECT_EQ(GetPixel(surface.Dc(), 95, 1), c.background);
         EXPECT_GT(CountColour(surface.Dc(), RECT{2, 0, 60, 21}, c.text), 5);
         // Text starts 2 pixels in.
         EXPECT_EQ(CountColour(surface.Dc(), RECT{0, 0, 2, 21}, c.text), 0);
     }
-    DRAWITEMSTRUCT separator{};
-    separator.CtlType = ODT_MENU;
-    separator.hDC = surface.Dc();
-    separator.rcItem = RECT{0, 0, 100, 5};
-    separator.itemData = ItemData(menu.Handle(), 2);
-    SelectClipRgn(surface.Dc(), nullptr);
-    LRESULT result = 0;
-    ASSERT_TRUE(HandleMenuOwnerDraw(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&separator), result));
+    ASSERT_TRUE(draw(2, false, 5));  // the separator
     EXPECT_EQ(GetPixel(surface.Dc(), 0, 2), RGB(230, 20, 20));
     EXPECT_EQ(GetPixel(surface.Dc(), 99, 2), RGB(230, 20, 20));
     EXPECT_EQ(GetPixel(surface.Dc(), 50, 0), RGB(30, 30, 30));

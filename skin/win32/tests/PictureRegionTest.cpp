@@ -133,10 +133,7 @@ TEST(SkinnedWindow, TakesSizeShapeAndControlsFromSkin) {
     ASSERT_TRUE(window.Open());
     RECT bounds{};
     GetWindowRect(window.Handle(), &bounds);
-    EXPECT_EQ(bounds.left, 0);
-    EXPECT_EQ(bounds.top, 0);
-    EXPECT_EQ(bounds.right, 60);
-    EXPECT_EQ(bounds.bottom, 40);
+    EXPECT_EQ(bounds, (RECT{0, 0, 60, 40}));
 
     Region shape(CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(GetWindowRgn(window.Handle(), shape.Get()), ERROR);
@@ -145,10 +142,7 @@ TEST(SkinnedWindow, TakesSizeShapeAndControlsFromSkin) {
     ASSERT_NE(window.button, nullptr);
     RECT place{};
     GetWindowRect(window.button->Handle(), &place);
-    EXPECT_EQ(place.left, 20);
-    EXPECT_EQ(place.top, 10);
-    EXPECT_EQ(place.right - place.left, 30);
-    EXPECT_EQ(place.bottom - place.top, 15);
+    EXPECT_EQ(place, (RECT{20, 10, 50, 25}));  // 30 x 15 at 20, 10
     EXPECT_EQ(window.button->Hint(), "Press me");
     EXPECT_EQ(PrintedPixel(window.button->Handle(), 3, 3), RGB(10, 20, 30));
     EnableWindow(window.button->Handle(), FALSE);

@@ -1,6 +1,8 @@
 // Skin buttons: looks, captions, swatches, clicks and the hover protocol.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "TestSupport.h"
 #include "skin/core/CurrentHint.h"
 #include "skin/core/SkinMessages.h"
@@ -189,14 +191,10 @@ TEST_F(SkinButtonTest, LeaveComesBeforeEnterBetweenNeighbours) {
     SetCursorPos(60, 15);
     ASSERT_TRUE(PumpUntil([&] { return entered(202); }));
 
-    auto hovers = m_host.Messages(MSG_CONTROL_HOVER);
-    ASSERT_EQ(hovers.size(), 3u);
-    EXPECT_EQ(hovers[0].wParam, 1u);
-    EXPECT_EQ(hovers[0].lParam, 201);
-    EXPECT_EQ(hovers[1].wParam, 0u);
-    EXPECT_EQ(hovers[1].lParam, 201);
-    EXPECT_EQ(hovers[2].wParam, 1u);
-    EXPECT_EQ(hovers[2].lParam, 202);
+    // Entered 201, left 201, entered 202.
+    std::vector<std::pair<WPARAM, LPARAM>> hovers;
+    for (const auto& m : m_host.Messages(MSG_CONTROL_HOVER)) hovers.emplace_back(m.wParam, m.lParam);
+    EXPECT_EQ(hovers, (std::vector<std::pair<WPARAM, LPARAM>>{{1, 201}, {0, 201}, {1, 202}}));
     EXPECT_FALSE(first->Hovering());
     EXPECT_TRUE(second->Hovering());
     EXPECT_EQ(GetCapture(), second->Handle());

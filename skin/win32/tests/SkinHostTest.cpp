@@ -46,16 +46,15 @@ TEST_F(SkinHostTest, ButtonsAreFoundByPlacementKeyAndBack) {
     ASSERT_TRUE(window.Open());
     struct Case {
         int key;
-        int left, top;  // where its button sits
+        RECT place;  // where its button sits
     };
-    const Case cases[] = {{3, 5, 5}, {7, 30, 5}, {12, 60, 30}};
+    const Case cases[] = {{3, {5, 5, 25, 15}}, {7, {30, 5, 50, 15}}, {12, {60, 30, 100, 50}}};
     for (const Case& c : cases) {
         SkinButton* button = window.Skin().ButtonAt(c.key);
         ASSERT_NE(button, nullptr) << c.key;
         RECT place{};
         GetWindowRect(button->Handle(), &place);
-        EXPECT_EQ(place.left, c.left) << c.key;
-        EXPECT_EQ(place.top, c.top) << c.key;
+        EXPECT_EQ(place, c.place) << c.key;
         EXPECT_EQ(window.Skin().KeyOf(button->Handle()), c.key);
     }
     // Keys without a button, and windows that are none of its buttons.

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,12 @@ private:
     std::vector<UINT> m_recorded;
     std::vector<RecordedMessage> m_messages;
 };
+
+// Rectangles compare and print whole in expectations.
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
 
 // The colour at a client point of a window, painted with WM_PRINTCLIENT into
 // a memory surface (no dependence on what is on the screen).

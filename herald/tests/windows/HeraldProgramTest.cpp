@@ -116,8 +116,21 @@ HWND CreateBackdrop() {
     return backdrop;
 }
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << "Herald.exe missing from the dist folder"
+// A program folder of its own with Herald.exe.
+class HeraldProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!m_folder.Ready()) GTEST_SKIP() << "Herald.exe missing from the dist folder";
+    }
+    // Starts Herald.exe; its display window, or null.
+    HWND StartHerald() {
+        m_process = m_folder.Start();
+        return m_process ? WaitForWindowOf(m_process) : nullptr;
+    }
+
+    HeraldFolder m_folder;
+    HANDLE m_process = nullptr;  // the last one started; the folder closes it
+};
 
 struct NoticeRow {
     const char* what;
@@ -126,19 +139,15 @@ struct NoticeRow {
     std::string expected;
 };
 
-TEST(HeraldProgram_Notices, ShowTheirTextOnTopWithoutTakingTheFocus) {
-    HeraldFolder folder;
-    REQUIRE_READY(folder);
-    folder.WriteProfileName(0, "Office");
-    folder.WriteProfileName(4, "Sniper");
-    folder.WriteSetting("OSDData", "Message", "CPI: 1600");
-    folder.WriteSetting("MacroOSD", "Number", "3");
-    folder.WriteSetting("MacroOSD", "MacroName", "Reload");
+TEST_F(HeraldProgram, Notices_ShowTheirTextOnTopWithoutTakingTheFocus) {
+    m_folder.WriteProfileName(0, "Office");
+    m_folder.WriteProfileName(4, "Sniper");
+    m_folder.WriteSetting("OSDData", "Message", "CPI: 1600");
+    m_folder.WriteSetting("MacroOSD", "Number", "3");
+    m_folder.WriteSetting("MacroOSD", "MacroName", "Reload");
 
     HWND backdrop = CreateBackdrop();
-    HANDLE process = folder.Start();
-    ASSERT_NE(process, nullptr);
-    HWND herald = WaitForWindowOf(process);
+    HWND herald = StartHerald();
     ASSERT_NE(herald, nullptr);
     EXPECT_FALSE(IsWindowVisible(herald)) << "no notice yet";
 
@@ -175,17 +184,13 @@ TEST(HeraldProgram_Notices, ShowTheirTextOnTopWithoutTakingTheFocus) {
     }
 
     ASSERT_TRUE(PostMessageA(herald, WM_CLOSE, 0, 0));
-    EXPECT_EQ(WaitForSingleObject(process, kDeadlineMs), WAIT_OBJECT_0);
+    EXPECT_EQ(WaitForSingleObject(m_process, kDeadlineMs), WAIT_OBJECT_0);
     DestroyWindow(backdrop);
 }
 
-TEST(HeraldProgram_Notices, NothingToShowKeepsTheWindowHidden) {
-    HeraldFolder folder;
-    REQUIRE_READY(folder);
-    folder.WriteSetting("OSDData", "Message", "");
-    HANDLE process = folder.Start();
-    ASSERT_NE(process, nullptr);
-    HWND herald = WaitForWindowOf(process);
+TEST_F(HeraldProgram, Notices_NothingToShowKeepsTheWindowHidden) {
+    m_folder.WriteSetting("OSDData", "Message", "");
+    HWND herald = StartHerald();
     ASSERT_NE(herald, nullptr);
 
     // An empty message, a kind Monitor never sends, a slot beyond the fifth;
@@ -193,7 +198,7 @@ TEST(HeraldProgram_Notices, NothingToShowKeepsTheWindowHidden) {
     PostMessageA(herald, kMsgNotice, 50, 0);
     PostMessageA(herald, kMsgNotice, 60, 0);
     PostMessageA(herald, kMsgNotice, 40, 5 << 16);
-    folder.WriteProfileName(1, "Games");
+    m_folder.WriteProfileName(1, "Games");
     PostMessageA(herald, kMsgNotice, 40, 1 << 16);
     std::vector<std::string> seen;
     testsupport::PumpUntil(
@@ -206,14 +211,10 @@ TEST(HeraldProgram_Notices, NothingToShowKeepsTheWindowHidden) {
     EXPECT_EQ(seen, std::vector<std::string>{"Profile 2: Games"});
 }
 
-TEST(HeraldProgram_Clicks, PassThroughToTheWindowBelow) {
-    HeraldFolder folder;
-    REQUIRE_READY(folder);
-    folder.WriteSetting("OSDData", "Message", "CPI: 800");
+TEST_F(HeraldProgram, Clicks_PassThroughToTheWindowBelow) {
+    m_folder.WriteSetting("OSDData", "Message", "CPI: 800");
     HWND backdrop = CreateBackdrop();
-    HANDLE process = folder.Start();
-    ASSERT_NE(process, nullptr);
-    HWND herald = WaitForWindowOf(process);
+    HWND herald = StartHerald();
     ASSERT_NE(herald, nullptr);
 
     PostMessageA(herald, kMsgNotice, 50, 0);
@@ -234,31 +235,24 @@ TEST(HeraldProgram_Clicks, PassThroughToTheWindowBelow) {
     DestroyWindow(backdrop);
 }
 
-TEST(HeraldProgram_Settings, RenamedProfileShowsOnTheNoticeStillUp) {
-    HeraldFolder folder;
-    REQUIRE_READY(folder);
-    folder.WriteProfileName(2, "Old name");
-    HANDLE process = folder.Start();
-    ASSERT_NE(process, nullptr);
-    HWND herald = WaitForWindowOf(process);
+TEST_F(HeraldProgram, Settings_RenamedProfileShowsOnTheNoticeStillUp) {
+    m_folder.WriteProfileName(2, "Old name");
+    HWND herald = StartHerald();
     ASSERT_NE(herald, nullptr);
 
     PostMessageA(herald, kMsgNotice, 40, 2 << 16);
     ASSERT_TRUE(testsupport::PumpUntil([&] { return ShownText(herald) == "Profile 3: Old name"; }, kDeadlineMs));
-    folder.WriteProfileName(2, "New name");
+    m_folder.WriteProfileName(2, "New name");
     PostMessageA(herald, kMsgDisplaySettings, 0, 0);
     EXPECT_TRUE(testsupport::PumpUntil([&] { return ShownText(herald) == "Profile 3: New name"; }, kDeadlineMs));
 }
 
-TEST(HeraldProgram_Lifetime, SecondStartLeavesAndCloseEnds) {
-    HeraldFolder folder;
-    REQUIRE_READY(folder);
-    HANDLE first = folder.Start();
-    ASSERT_NE(first, nullptr);
-    HWND herald = WaitForWindowOf(first);
+TEST_F(HeraldProgram, Lifetime_SecondStartLeavesAndCloseEnds) {
+    HWND herald = StartHerald();
     ASSERT_NE(herald, nullptr);
+    HANDLE first = m_process;
 
-    HANDLE second = folder.Start();
+    HANDLE second = m_folder.Start();
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(WaitForSingleObject(second, kDeadlineMs), WAIT_OBJECT_0) << "a second Herald stays";
     EXPECT_EQ(FindWindowA(nullptr, kTitle), herald);

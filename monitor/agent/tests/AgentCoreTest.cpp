@@ -37,6 +37,15 @@ public:
     MOCK_METHOD(void, Debug, (const char*), (override));
 };
 
+// The core over mocked services, as a test or a table row starts it.
+struct CoreUnderTest {
+    NiceMock<MockServices> services;
+    device::DeviceLinkState link;
+    AgentCore core{services, link};
+};
+
+class Agent : public ::testing::Test, protected CoreUnderTest {};
+
 bool AllFlagsSet(const SettingsBlock& block) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         for (int button = 0; button < kButtonCount; ++button) {
@@ -78,16 +87,14 @@ TEST(LoadProfileSet_CurrentSlot, OutOfRangeBecomesSlotZero) {
         {4, 4},
     };
     for (const Row& row : rows) {
-        NiceMock<MockServices> services;
-        device::DeviceLinkState link;
-        AgentCore core(services, link);
-        EXPECT_CALL(services, LoadProfileSet(_)).WillOnce(Invoke([&](SettingsBlock& block) {
+        CoreUnderTest tested;
+        EXPECT_CALL(tested.services, LoadProfileSet(_)).WillOnce(Invoke([&](SettingsBlock& block) {
             EXPECT_EQ(block.CurrentSlot, -1) << "loads into a cleared block";
             ResetProfileSet(block);
             block.CurrentSlot = row.stored;
         }));
-        core.LoadProfileSet();
-        EXPECT_EQ(core.Copy().CurrentSlot, row.expected) << row.stored;
+        tested.core.LoadProfileSet();
+        EXPECT_EQ(tested.core.Copy().CurrentSlot, row.expected) << row.stored;
     }
 }
 
@@ -104,28 +111,25 @@ TEST(LoadProfileSet_NoStoredSlot, ReadsTheSystemPointerSettingsIntoSlotZero) {
         {2, 0},   // stored: already read into slot 2 by the profile set
     };
     for (const Row& row : rows) {
-        NiceMock<MockServices> services;
-        device::DeviceLinkState link;
-        AgentCore core(services, link);
-        ON_CALL(services, LoadProfileSet(_)).WillByDefault(Invoke([&](SettingsBlock& block) {
+        CoreUnderTest tested;
+        ON_CALL(tested.services, LoadProfileSet(_)).WillByDefault(Invoke([&](SettingsBlock& block) {
             ResetProfileSet(block);
             block.CurrentSlot = row.stored;
         }));
-        EXPECT_CALL(services, ReadPointerSettings(_)).Times(row.reads).WillRepeatedly(Invoke([&](ProfileRecord& record) {
-            EXPECT_EQ(&record, &core.Copy().Profiles[0]) << "slot 0, the slot then in use";
-            record.DbleClickSpeed = 777;
-        }));
-        core.LoadProfileSet();
+        EXPECT_CALL(tested.services, ReadPointerSettings(_))
+            .Times(row.reads)
+            .WillRepeatedly(Invoke([&](ProfileRecord& record) {
+                EXPECT_EQ(&record, &tested.core.Copy().Profiles[0]) << "slot 0, the slot then in use";
+                record.DbleClickSpeed = 777;
+            }));
+        tested.core.LoadProfileSet();
         if (row.reads) {
-            EXPECT_EQ(core.Copy().Profiles[0].DbleClickSpeed, 777) << row.stored;
+            EXPECT_EQ(tested.core.Copy().Profiles[0].DbleClickSpeed, 777) << row.stored;
         }
     }
 }
 
-TEST(OnArrival_FromAbsent, RunsTheStepsInOrderWithEveryFlagSet) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnArrival_FromAbsentRunsTheStepsInOrderWithEveryFlagSet) {
     {
         InSequence order;
         EXPECT_CALL(services, Pause(1000u));
@@ -145,10 +149,7 @@ TEST(OnArrival_FromAbsent, RunsTheStepsInOrderWithEveryFlagSet) {
     EXPECT_TRUE(AllFlagsSet(core.Copy()));
 }
 
-TEST(OnArrival_Repeated, OnlyTheFirstActs) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnArrival_RepeatedOnlyTheFirstActs) {
     EXPECT_CALL(services, OpenChannels()).Times(1);
     EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(1).WillOnce(Return(true));
     core.OnArrival();
@@ -167,30 +168,25 @@ TEST(OnArrival_RemovalQueued, LeavesTheMouseRemovedWithoutAWrite) {
         {false, true, 1},   // unplugged during the pause
     };
     for (const Row& row : rows) {
-        NiceMock<MockServices> services;
-        device::DeviceLinkState link;
-        AgentCore core(services, link);
-        core.OnOpenedAtStart(true);
-        core.OnRemoval();
-        EXPECT_CALL(services, RemovalQueued())
+        CoreUnderTest tested;
+        tested.core.OnOpenedAtStart(true);
+        tested.core.OnRemoval();
+        EXPECT_CALL(tested.services, RemovalQueued())
             .WillOnce(Return(row.queuedBefore))
             .WillRepeatedly(Return(row.queuedAfterPause));
-        EXPECT_CALL(services, Pause(_)).Times(row.pauses);
-        EXPECT_CALL(services, OpenChannels()).Times(0);
-        EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(0);
-        EXPECT_CALL(services, ShowTrayIcon()).Times(0);
-        EXPECT_CALL(services, WriteDevicePresence(_)).Times(0);
-        core.OnArrival();
-        EXPECT_EQ(core.State(), device::kDeviceRemoved) << row.pauses;
-        EXPECT_CALL(services, CloseChannels()).Times(0);
-        core.OnRemoval();
+        EXPECT_CALL(tested.services, Pause(_)).Times(row.pauses);
+        EXPECT_CALL(tested.services, OpenChannels()).Times(0);
+        EXPECT_CALL(tested.services, RequestDeviceWrite(_, _, _)).Times(0);
+        EXPECT_CALL(tested.services, ShowTrayIcon()).Times(0);
+        EXPECT_CALL(tested.services, WriteDevicePresence(_)).Times(0);
+        tested.core.OnArrival();
+        EXPECT_EQ(tested.core.State(), device::kDeviceRemoved) << row.pauses;
+        EXPECT_CALL(tested.services, CloseChannels()).Times(0);
+        tested.core.OnRemoval();
     }
 }
 
-TEST(OnRemoval_WhilePresent, RunsTheStepsInOrderAndClosesOption) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnRemoval_WhilePresentRunsTheStepsInOrderAndClosesOption) {
     core.OnOpenedAtStart(true);
     link.Busy = true;  // a write is running
     {
@@ -210,10 +206,7 @@ TEST(OnRemoval_WhilePresent, RunsTheStepsInOrderAndClosesOption) {
     core.OnRemoval();
 }
 
-TEST(OnRemoval_ThenArrival, WritesEverythingAgain) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnRemoval_ThenArrivalWritesEverythingAgain) {
     core.OnOpenedAtStart(true);
     core.OnRemoval();
     EXPECT_CALL(services, RequestDeviceWrite(agent::kWriteEverything, 0, _)).WillOnce(Return(true));
@@ -224,10 +217,7 @@ TEST(OnRemoval_ThenArrival, WritesEverythingAgain) {
 
 // Apply with the mouse present: the writer gets a changed-mode request whose
 // snapshot is the block Option wrote, and it (not the agent) answers Option.
-TEST(OnApply_MousePresent, HandsTheWriterTheNewBlock) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnApply_MousePresentHandsTheWriterTheNewBlock) {
     core.OnOpenedAtStart(true);
     {
         InSequence order;
@@ -268,26 +258,21 @@ TEST(OnApply_NoWriter, AnswersOptionAtOnce) {
         {false, false, false},  // no Option window: only the debug strings
     };
     for (const Row& row : rows) {
-        NiceMock<MockServices> services;
-        device::DeviceLinkState link;
-        AgentCore core(services, link);
-        core.OnOpenedAtStart(row.present);
-        ON_CALL(services, RequestDeviceWrite(_, _, _)).WillByDefault(Return(row.posted));
-        EXPECT_CALL(services, RequestDeviceWrite(_, _, _)).Times(row.present ? 1 : 0);
-        EXPECT_CALL(services, PostToWindow(StrEq(agent::kDisplayWindowTitle), agent::kMsgDisplaySettings, _, _));
-        EXPECT_CALL(services, PostToWindow(StrEq(agent::kOptionWindowTitle), agent::kMsgApplyFinished, 0u, 0))
+        CoreUnderTest tested;
+        tested.core.OnOpenedAtStart(row.present);
+        ON_CALL(tested.services, RequestDeviceWrite(_, _, _)).WillByDefault(Return(row.posted));
+        EXPECT_CALL(tested.services, RequestDeviceWrite(_, _, _)).Times(row.present ? 1 : 0);
+        EXPECT_CALL(tested.services, PostToWindow(StrEq(agent::kDisplayWindowTitle), agent::kMsgDisplaySettings, _, _));
+        EXPECT_CALL(tested.services, PostToWindow(StrEq(agent::kOptionWindowTitle), agent::kMsgApplyFinished, 0u, 0))
             .WillOnce(Return(row.optionExists));
-        EXPECT_CALL(services, Debug(StrEq(agent::kDebugApplyEnableButtons)));
-        EXPECT_CALL(services, Debug(StrEq(agent::kDebugApplyNoOption))).Times(row.optionExists ? 0 : 1);
-        core.OnApply(0);
+        EXPECT_CALL(tested.services, Debug(StrEq(agent::kDebugApplyEnableButtons)));
+        EXPECT_CALL(tested.services, Debug(StrEq(agent::kDebugApplyNoOption))).Times(row.optionExists ? 0 : 1);
+        tested.core.OnApply(0);
     }
 }
 
 // A block whose current slot is damaged is never used to index a record.
-TEST(OnApply_DamagedSlotInBlock, UsesSlotZero) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnApply_DamagedSlotInBlockUsesSlotZero) {
     EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Invoke([](SettingsBlock& block) {
         ClearBlock(block);
         return true;
@@ -300,10 +285,7 @@ TEST(OnApply_DamagedSlotInBlock, UsesSlotZero) {
 }
 
 // A failed read leaves the copy as it was.
-TEST(OnReadBlock_Failure, KeepsTheCopy) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnReadBlock_FailureKeepsTheCopy) {
     core.Copy().CurrentSlot = 3;
     core.Copy().Profiles[3].MouseSpeed = 17;
     EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Return(false));
@@ -312,10 +294,7 @@ TEST(OnReadBlock_Failure, KeepsTheCopy) {
     EXPECT_EQ(core.Copy().Profiles[3].MouseSpeed, 17);
 }
 
-TEST(OnReadBlockAndApplyPointer, AppliesTheNewCurrentRecord) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnReadBlockAndApplyPointer_AppliesTheNewCurrentRecord) {
     InSequence order;
     EXPECT_CALL(services, ReadSharedBlock(_)).WillOnce(Invoke([](SettingsBlock& block) {
         block.CurrentSlot = 4;
@@ -327,10 +306,7 @@ TEST(OnReadBlockAndApplyPointer, AppliesTheNewCurrentRecord) {
     core.OnReadBlockAndApplyPointer();
 }
 
-TEST(OnFirstWriteTimer, RequestsAFullWriteOfTheCopy) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, OnFirstWriteTimer_RequestsAFullWriteOfTheCopy) {
     core.Copy().CurrentSlot = 1;
     EXPECT_CALL(services, RequestDeviceWrite(agent::kWriteEverything, 0, _))
         .WillOnce(Invoke([](int, intptr_t, const SettingsBlock& snapshot) {
@@ -340,10 +316,7 @@ TEST(OnFirstWriteTimer, RequestsAFullWriteOfTheCopy) {
     core.OnFirstWriteTimer();
 }
 
-TEST(SelectSlot_Range, WritesTheBlockOnlyForRealSlots) {
-    NiceMock<MockServices> services;
-    device::DeviceLinkState link;
-    AgentCore core(services, link);
+TEST_F(Agent, SelectSlot_RangeWritesTheBlockOnlyForRealSlots) {
     EXPECT_CALL(services, WriteSharedBlock(_)).WillOnce(Invoke([](const SettingsBlock& block) {
         EXPECT_EQ(block.CurrentSlot, 4);
         return true;

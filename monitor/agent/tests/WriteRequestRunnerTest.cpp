@@ -1,5 +1,5 @@
 // One request of the device-writer thread run through the real device
-// writer against a counting transport: what reaches the mouse, and what the
+// writer against a recording transport: what reaches the mouse, and what the
 // agent window is told afterwards (Option's buttons back, the second
 // profile notice).
 #include "monitor/agent/AgentConstants.h"
@@ -12,12 +12,52 @@
 
 namespace {
 
-class CountingTransport : public device::DeviceTransport, public device::Sleeper {
+// Keeps every transfer, so that the button maps can be read back.
+class RecordingTransport : public device::DeviceTransport, public device::Sleeper {
 public:
-    int SetFeature(const uint8_t*, int) override { return ++transfers; }
-    int WriteUSB(const uint8_t*, int) override { return ++transfers; }
+    int SetFeature(const uint8_t* bytes, int length) override { return Keep(true, bytes, length); }
+    int WriteUSB(const uint8_t* bytes, int length) override { return Keep(false, bytes, length); }
     void Sleep(unsigned) override {}
-    int transfers = 0;
+
+    size_t Count() const { return m_transfers.size(); }
+    // The first chunk of the button map report of a slot (buttons 0..15);
+    // empty when the write did not send one.
+    std::vector<uint8_t> ButtonMap(int slot) const {
+        for (size_t i = 0; i + 1 < m_transfers.size(); ++i)
+            if (m_transfers[i].command && m_transfers[i].bytes[0] == 0x0D && m_transfers[i].bytes[1] == slot + 1)
+                return m_transfers[i + 1].bytes;
+        return {};
+    }
+    bool SentMacro(int number) const {
+        for (const Transfer& transfer : m_transfers)
+            if (transfer.command && transfer.bytes[0] == 0x0F && transfer.bytes[1] == number) return true;
+        return false;
+    }
+
+private:
+    struct Transfer {
+        bool command;
+        std::vector<uint8_t> bytes;
+    };
+    int Keep(bool command, const uint8_t* bytes, int length) {
+        m_transfers.push_back({command, std::vector<uint8_t>(bytes, bytes + length)});
+        return 1;
+    }
+    std::vector<Transfer> m_transfers;
+};
+
+// The real device writer over a recording transport, the mouse present.
+struct Runner {
+    Runner() { link.State = device::kDevicePresent; }
+    WriteOutcome Run(bool shuttingDown = false) {
+        const std::atomic<bool> stopping{shuttingDown};
+        return RunWriteRequest(requests, writer, stopping);
+    }
+
+    device::DeviceLinkState link;
+    RecordingTransport transport;
+    device::DeviceWriter writer{transport, transport, link};
+    WriteRequestQueue requests;
 };
 
 std::unique_ptr<SettingsBlock> Profiles(int32_t currentSlot) {
@@ -57,70 +97,27 @@ TEST(RunWriteRequest_Outcome, SecondProfileNoticeOnlyAfterASelectThatReachedTheM
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        device::DeviceLinkState link;
-        CountingTransport transport;
-        device::DeviceWriter writer(transport, transport, link);
-        WriteRequestQueue requests;
-        link.State = device::kDevicePresent;
-        requests.Push(row.kind, 0, *Profiles(row.currentSlot));
-        link.State = row.stateWhenTaken;
-        const std::atomic<bool> shuttingDown{row.shuttingDown};
+        Runner runner;
+        runner.requests.Push(row.kind, 0, *Profiles(row.currentSlot));
+        runner.link.State = row.stateWhenTaken;
 
-        const WriteOutcome outcome = RunWriteRequest(requests, writer, shuttingDown);
+        const WriteOutcome outcome = runner.Run(row.shuttingDown);
 
-        EXPECT_EQ(transport.transfers > 0, row.sent);
+        EXPECT_EQ(runner.transport.Count() > 0, row.sent);
         EXPECT_EQ(outcome.applyFinished, row.applyFinished);
         EXPECT_EQ(outcome.selectWrittenSlot.value_or(-1), row.noticeSlot);
-        EXPECT_EQ(requests.Size(), 0u);
+        EXPECT_EQ(runner.requests.Size(), 0u);
     }
 }
 
 // A message without a request (its request was taken back) does nothing.
 TEST(RunWriteRequest_EmptyQueue, WritesAndAnnouncesNothing) {
-    device::DeviceLinkState link;
-    link.State = device::kDevicePresent;
-    CountingTransport transport;
-    device::DeviceWriter writer(transport, transport, link);
-    WriteRequestQueue requests;
-    const std::atomic<bool> shuttingDown{false};
-    const WriteOutcome outcome = RunWriteRequest(requests, writer, shuttingDown);
-    EXPECT_EQ(transport.transfers, 0);
+    Runner runner;
+    const WriteOutcome outcome = runner.Run();
+    EXPECT_EQ(runner.transport.Count(), 0u);
     EXPECT_FALSE(outcome.applyFinished);
     EXPECT_FALSE(outcome.selectWrittenSlot.has_value());
 }
-
-// Keeps every transfer, so that the button maps can be read back.
-class RecordingTransport : public device::DeviceTransport, public device::Sleeper {
-public:
-    int SetFeature(const uint8_t* bytes, int length) override { return Keep(true, bytes, length); }
-    int WriteUSB(const uint8_t* bytes, int length) override { return Keep(false, bytes, length); }
-    void Sleep(unsigned) override {}
-
-    // The first chunk of the button map report of a slot (buttons 0..15);
-    // empty when the write did not send one.
-    std::vector<uint8_t> ButtonMap(int slot) const {
-        for (size_t i = 0; i + 1 < m_transfers.size(); ++i)
-            if (m_transfers[i].command && m_transfers[i].bytes[0] == 0x0D && m_transfers[i].bytes[1] == slot + 1)
-                return m_transfers[i + 1].bytes;
-        return {};
-    }
-    bool SentMacro(int number) const {
-        for (const Transfer& transfer : m_transfers)
-            if (transfer.command && transfer.bytes[0] == 0x0F && transfer.bytes[1] == number) return true;
-        return false;
-    }
-
-private:
-    struct Transfer {
-        bool command;
-        std::vector<uint8_t> bytes;
-    };
-    int Keep(bool command, const uint8_t* bytes, int length) {
-        m_transfers.push_back({command, std::vector<uint8_t>(bytes, bytes + length)});
-        return 1;
-    }
-    std::vector<Transfer> m_transfers;
-};
 
 // A profile that leaves no button with the left-button function is never
 // written: the left-button position goes out as the left button.
@@ -169,20 +166,15 @@ TEST(RunWriteRequest_NoLeftButton, WritesTheLeftButtonPositionAsTheLeftButton) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        device::DeviceLinkState link;
-        link.State = device::kDevicePresent;
-        RecordingTransport transport;
-        device::DeviceWriter writer(transport, transport, link);
-        WriteRequestQueue requests;
+        Runner runner;
         auto block = Profiles(0);
         row.change(*block, row.slot);
-        requests.Push(row.kind, 0, *block);
-        const std::atomic<bool> shuttingDown{false};
+        runner.requests.Push(row.kind, 0, *block);
 
-        const WriteOutcome outcome = RunWriteRequest(requests, writer, shuttingDown);
+        const WriteOutcome outcome = runner.Run();
 
         EXPECT_EQ(outcome.leftButtonRestoredSlots, row.restored);
-        const std::vector<uint8_t> map = transport.ButtonMap(row.slot);
+        const std::vector<uint8_t> map = runner.transport.ButtonMap(row.slot);
         if (row.button0.empty()) {
             EXPECT_TRUE(map.empty());
             continue;
@@ -190,7 +182,7 @@ TEST(RunWriteRequest_NoLeftButton, WritesTheLeftButtonPositionAsTheLeftButton) {
         ASSERT_EQ(map.size(), 64u);
         EXPECT_EQ(std::vector<uint8_t>(map.begin(), map.begin() + 4), row.button0);
         EXPECT_EQ(std::vector<uint8_t>(map.begin() + 12, map.begin() + 16), row.button3);
-        EXPECT_FALSE(transport.SentMacro(row.slot * 16 + 1)) << "macro of button 1";
+        EXPECT_FALSE(runner.transport.SentMacro(row.slot * 16 + 1)) << "macro of button 1";
     }
 }
 

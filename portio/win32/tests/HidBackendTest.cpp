@@ -1,6 +1,7 @@
 // The hardware backend over a fake HID layer: the reports it builds from the
 // device's report ids and lengths, presence as its caller sees it, and
 // transfers that do not hold up the rest of the backend.
+#include "frame/Window.h"
 #include "portio/win32/HidBackend.h"
 #include "testing/MessagePump.h"
 
@@ -30,6 +31,12 @@ struct FakeDevice {
     // While set, a write waits until released or cancelled.
     HANDLE release = nullptr;
     std::atomic<bool> writeWaiting{false};
+
+    // Changes a behaviour while the backend's threads may look at it.
+    void Set(bool FakeDevice::*behaviour, bool value) {
+        std::lock_guard<std::mutex> guard(lock);
+        this->*behaviour = value;
+    }
 };
 
 class FakeConnection : public HidConnection {
@@ -146,54 +153,38 @@ TEST(HidBackend_Reports, StartWithTheDevicesReportIdAndFillItsLength) {
 }
 
 // A window of this thread that keeps the presence messages it gets.
-class PresenceWindow {
+class PresenceWindow : public Window {
 public:
-    PresenceWindow() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "HidBackendTestPresence";
-        RegisterClassA(&windowClass);
-        m_window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                   GetModuleHandleA(nullptr), nullptr);
-        s_presence.clear();
+    PresenceWindow() { Create("HidBackendTestPresence", "", WS_POPUP, 0, 0, 0, 0, 0); }
+    const std::vector<WPARAM>& Presence() const { return m_presence; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kPresenceMessage) m_presence.push_back(wParam);
+        return DefaultProcessing(message, wParam, lParam);
     }
-    ~PresenceWindow() { DestroyWindow(m_window); }
-    HWND Get() const { return m_window; }
-    static std::vector<WPARAM> s_presence;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == kPresenceMessage) s_presence.push_back(wParam);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    HWND m_window;
+    std::vector<WPARAM> m_presence;
 };
-std::vector<WPARAM> PresenceWindow::s_presence;
 
 TEST(HidBackend_Presence, OutputChannelOpeningLateIsAnnouncedAndItsLossToo) {
     FakeDevice device;
     device.opens = false;  // listed, but the output channel does not open yet
     HidBackend backend(std::make_unique<FakeLayer>(device, std::vector<HidInterface>{VendorInterface(0, 9, 0, 65)}));
     PresenceWindow window;
-    ASSERT_EQ(backend.OpenMonitor(window.Get(), kEventMessage, kPresenceMessage), 1);
+    ASSERT_EQ(backend.OpenMonitor(window.Handle(), kEventMessage, kPresenceMessage), 1);
     EXPECT_EQ(backend.OpenReport(), 0);  // the caller starts without the mouse
 
-    {
-        std::lock_guard<std::mutex> guard(device.lock);
-        device.opens = true;
-    }
+    device.Set(&FakeDevice::opens, true);
     // The periodic check finds the channel openable: the caller hears "attached".
-    EXPECT_TRUE(testsupport::PumpUntil([] { return !PresenceWindow::s_presence.empty(); }, kDeadlineMs));
-    ASSERT_EQ(PresenceWindow::s_presence, std::vector<WPARAM>{1});
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return !window.Presence().empty(); }, kDeadlineMs));
+    ASSERT_EQ(window.Presence(), std::vector<WPARAM>{1});
     EXPECT_EQ(backend.OpenReport(), 1);
 
-    {
-        std::lock_guard<std::mutex> guard(device.lock);
-        device.listed = false;
-    }
-    EXPECT_TRUE(testsupport::PumpUntil([] { return PresenceWindow::s_presence.size() == 2; }, kDeadlineMs));
-    EXPECT_EQ(PresenceWindow::s_presence, (std::vector<WPARAM>{1, 0}));
+    device.Set(&FakeDevice::listed, false);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Presence().size() == 2; }, kDeadlineMs));
+    EXPECT_EQ(window.Presence(), (std::vector<WPARAM>{1, 0}));
     backend.CloseMonitor();
 }
 

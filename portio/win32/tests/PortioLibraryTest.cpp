@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -27,7 +26,7 @@ constexpr DWORD kProcessDeadlineMs = 60000;
 constexpr DWORD kMessageDeadlineMs = 30000;
 constexpr char kLogName[] = "transfers.log";
 
-const uint8_t kSelectSlot0[] = {0x02, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFC};
+const std::vector<uint8_t> kSelectSlot0 = {0x02, 0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0xFC};
 
 std::string DistFile(const char* name) { return testsupport::DistFolder() + name; }
 
@@ -139,14 +138,15 @@ protected:
         return count;
     }
 
-    std::vector<TransferRecord> LogRecords(bool& wellFormed) {
+    // Every line of the transfer log; `wellFormed` tells whether each parsed.
+    std::vector<TransferRecord> LogRecords(bool* wellFormed = nullptr) {
         std::ifstream file(m_folder->Path() + kLogName);
         std::vector<TransferRecord> records;
         std::string line;
-        wellFormed = true;
+        if (wellFormed) *wellFormed = true;
         while (std::getline(file, line)) {
             TransferRecord record;
-            if (!ParseTransferLine(line, record)) wellFormed = false;
+            if (!ParseTransferLine(line, record) && wellFormed) *wellFormed = false;
             records.push_back(record);
         }
         return records;
@@ -165,20 +165,19 @@ const char kVirtualDetached[] = "[VirtualMouse]\r\nEnabled=1\r\nAttached=0\r\nLo
 TEST_F(PortioLibrary, Transfers_LoggedOneLineEach) {
     ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
     EXPECT_EQ(m_presentAtStart, 1);
-    uint8_t command[8];
-    std::memcpy(command, kSelectSlot0, sizeof command);
+    std::vector<uint8_t> command = kSelectSlot0;
     uint8_t chunk[64];
     for (int i = 0; i < 64; ++i) chunk[i] = static_cast<uint8_t>(i * 3);
-    EXPECT_EQ(m_library.SetFeature(command, 8), 1);
+    EXPECT_EQ(m_library.SetFeature(command.data(), 8), 1);
     EXPECT_EQ(m_library.WriteUSB(chunk, 64), 1);
-    EXPECT_EQ(m_library.SetFeature(command, 8), 1);
+    EXPECT_EQ(m_library.SetFeature(command.data(), 8), 1);
 
     bool wellFormed = false;
-    const std::vector<TransferRecord> records = LogRecords(wellFormed);
+    const std::vector<TransferRecord> records = LogRecords(&wellFormed);
     EXPECT_TRUE(wellFormed);
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].Kind, "SetFeature");
-    EXPECT_EQ(records[0].Bytes, std::vector<uint8_t>(kSelectSlot0, kSelectSlot0 + 8));
+    EXPECT_EQ(records[0].Bytes, kSelectSlot0);
     EXPECT_EQ(records[1].Kind, "WriteUSB");
     EXPECT_EQ(records[1].Bytes, std::vector<uint8_t>(chunk, chunk + 64));
     EXPECT_LE(records[0].Microseconds, records[1].Microseconds);
@@ -195,8 +194,7 @@ TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
     EXPECT_EQ(m_library.SetFeature(bytes, 7), 0);
     EXPECT_EQ(m_library.WriteUSB(bytes, 32), 0);
     EXPECT_EQ(m_library.SetFeature(nullptr, 8), 0);
-    bool wellFormed = false;
-    EXPECT_EQ(LogRecords(wellFormed).size(), 2u);
+    EXPECT_EQ(LogRecords().size(), 2u);
     const ProgramResult state = RunTool("state");
     EXPECT_EQ(state.exitCode, 0u);
     EXPECT_NE(state.output.find("0 unexpected chunks, 2 bad lengths"), std::string::npos) << state.output;
@@ -205,14 +203,12 @@ TEST_F(PortioLibrary, WrongSizes_FailButReachTheMouse) {
 TEST_F(PortioLibrary, DetachedAtLoad_OpensAndTransfersFailUnlogged) {
     ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualDetached));
     EXPECT_EQ(m_presentAtStart, 0);
-    uint8_t command[8];
-    std::memcpy(command, kSelectSlot0, sizeof command);
-    EXPECT_EQ(m_library.SetFeature(command, 8), 0);
+    std::vector<uint8_t> command = kSelectSlot0;
+    EXPECT_EQ(m_library.SetFeature(command.data(), 8), 0);
     uint8_t chunk[64] = {};
     EXPECT_EQ(m_library.WriteUSB(chunk, 64), 0);
-    EXPECT_EQ(m_library.GetFeature(command, 8), 0);
-    bool wellFormed = false;
-    EXPECT_TRUE(LogRecords(wellFormed).empty());
+    EXPECT_EQ(m_library.GetFeature(command.data(), 8), 0);
+    EXPECT_TRUE(LogRecords().empty());
 }
 
 TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
@@ -225,25 +221,23 @@ TEST_F(PortioLibrary, AttachAndDetach_PostPresenceAndGateTheChannels) {
     // The agent's arrival: open both channels again, then write.
     EXPECT_EQ(m_library.Open_FeatureDevice(), 1);
     EXPECT_EQ(m_library.Open_ReportDevice(), 1);
-    uint8_t command[8];
-    std::memcpy(command, kSelectSlot0, sizeof command);
-    EXPECT_EQ(m_library.SetFeature(command, 8), 1);
-    uint8_t readBack[8] = {};
-    EXPECT_EQ(m_library.GetFeature(readBack, 8), 1);
-    EXPECT_EQ(std::vector<uint8_t>(readBack, readBack + 8), std::vector<uint8_t>(kSelectSlot0, kSelectSlot0 + 8));
+    std::vector<uint8_t> command = kSelectSlot0;
+    EXPECT_EQ(m_library.SetFeature(command.data(), 8), 1);
+    std::vector<uint8_t> readBack(8);
+    EXPECT_EQ(m_library.GetFeature(readBack.data(), 8), 1);
+    EXPECT_EQ(readBack, kSelectSlot0);
 
     ASSERT_EQ(RunTool("detach").exitCode, 0u);
     ASSERT_TRUE(NextMessage(message));
     EXPECT_EQ(message.message, kPresenceMessage);
     EXPECT_EQ(message.wParam, 0u);
-    EXPECT_EQ(m_library.SetFeature(command, 8), 0);
+    EXPECT_EQ(m_library.SetFeature(command.data(), 8), 0);
     // Unplugging closed the channels: a reattached mouse needs them reopened.
     ASSERT_EQ(RunTool("attach").exitCode, 0u);
     ASSERT_TRUE(NextMessage(message));
     EXPECT_EQ(message.wParam, 1u);
-    EXPECT_EQ(m_library.SetFeature(command, 8), 0);
-    bool wellFormed = false;
-    EXPECT_EQ(LogRecords(wellFormed).size(), 1u);
+    EXPECT_EQ(m_library.SetFeature(command.data(), 8), 0);
+    EXPECT_EQ(LogRecords().size(), 1u);
 }
 
 TEST_F(PortioLibrary, Events_PostedAsTypeAndData) {
@@ -294,16 +288,14 @@ TEST_F(PortioLibrary, ControlWindow_AnswersDirectMessages) {
 
 TEST_F(PortioLibrary, State_DecodedFromWhatWasWritten) {
     ASSERT_NO_FATAL_FAILURE(LoadAndStart(kVirtualAttached));
-    const uint8_t rate[8] = {0x03, 0x02, 0x01, 0, 0, 0, 0, 0xF9};
-    uint8_t bytes[8];
-    std::memcpy(bytes, rate, 8);
-    EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
+    std::vector<uint8_t> bytes = {0x03, 0x02, 0x01, 0, 0, 0, 0, 0xF9};  // report rate code 1 for slot 2
+    EXPECT_EQ(m_library.SetFeature(bytes.data(), 8), 1);
     bytes[7] = 0;  // a damaged check byte
-    EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
-    std::memcpy(bytes, kSelectSlot0, 8);
+    EXPECT_EQ(m_library.SetFeature(bytes.data(), 8), 1);
+    bytes = kSelectSlot0;
     bytes[1] = 3;
     bytes[7] = 0xFA;
-    EXPECT_EQ(m_library.SetFeature(bytes, 8), 1);
+    EXPECT_EQ(m_library.SetFeature(bytes.data(), 8), 1);
     const ProgramResult state = RunTool("state");
     EXPECT_EQ(state.exitCode, 0u);
     const char* expected[] = {

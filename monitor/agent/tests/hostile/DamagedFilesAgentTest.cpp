@@ -12,19 +12,18 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
 namespace {
 
 using namespace agenttest;
 using testsupport::Damage;
 
+constexpr int kAnySlot = -1;
+
 // The five default slot profile files and a settings file with slot 4
 // current; the slot files' bytes, for checking that they stay as they are.
 std::vector<std::string> WriteGoodFiles(const ProgramFolder& folder, int32_t currentSlot) {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
+    const auto block = DefaultProfileSet();
     PrivateProfileFiles files;
     std::vector<std::string> slotFiles;
     for (int slot = 0; slot < kSlotCount; ++slot) {
@@ -53,8 +52,22 @@ std::vector<uint8_t> FirstSelect(const ProgramFolder& folder) {
     return {};
 }
 
+// Starts the agent: it answers, its first select names `selected` (any slot
+// for kAnySlot), it sends only well-formed transfers and leaves every slot
+// file as `slotFiles` holds it.
+void ExpectAgentRunsOn(ProgramFolder& folder, int selected, const std::vector<std::string>& slotFiles) {
+    HWND window = StartAgentAndWaitForFirstWrite(folder);
+    ASSERT_NE(window, nullptr);
+    if (selected != kAnySlot) {
+        EXPECT_EQ(FirstSelect(folder), SelectCommand(selected));
+    }
+    EXPECT_TRUE(Responsive(folder, window));
+    ExpectWellFormedTransfers(folder);
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        EXPECT_EQ(testsupport::ReadWholeFile(SlotProfilePath(folder.Path(), slot)), slotFiles[slot]) << "slot " << slot;
+}
+
 TEST(DamagedFiles_AgentSettingsFile, StartsSelectsTheReadableSlotAndWritesWellFormed) {
-    constexpr int kAnySlot = -1;
     struct Row {
         Damage damage;
         int selected;  // slot of the first select command
@@ -78,15 +91,7 @@ TEST(DamagedFiles_AgentSettingsFile, StartsSelectsTheReadableSlotAndWritesWellFo
         const std::vector<std::string> slotFiles = WriteGoodFiles(folder, 3);
         const std::string settingsPath = folder.Path() + kAppSettingsFileName;
         ASSERT_TRUE(testsupport::WriteDamagedFile(settingsPath, testsupport::ReadWholeFile(settingsPath), row.damage));
-        HWND window = StartAgentAndWaitForFirstWrite(folder);
-        ASSERT_NE(window, nullptr);
-        if (row.selected != kAnySlot) {
-            EXPECT_EQ(FirstSelect(folder), SelectCommand(row.selected));
-        }
-        EXPECT_TRUE(Responsive(folder, window));
-        ExpectWellFormedTransfers(folder);
-        for (int slot = 0; slot < kSlotCount; ++slot)
-            EXPECT_EQ(testsupport::ReadWholeFile(SlotProfilePath(folder.Path(), slot)), slotFiles[slot]) << slot;
+        ASSERT_NO_FATAL_FAILURE(ExpectAgentRunsOn(folder, row.selected, slotFiles));
     }
 }
 
@@ -98,6 +103,7 @@ TEST(DamagedFiles_AgentSlotFiles, StartsAndWritesWellFormedWithoutTouchingAFile)
         {Damage::Binary, Damage::Directory, Damage::LongLine, Damage::WideText, Damage::Missing},
     };
     for (const auto& run : runs) {
+        SCOPED_TRACE(testsupport::DamageName(run[0]));
         ProgramFolder folder;
         REQUIRE_READY(folder);
         std::vector<std::string> files = WriteGoodFiles(folder, 0);
@@ -106,15 +112,7 @@ TEST(DamagedFiles_AgentSlotFiles, StartsAndWritesWellFormedWithoutTouchingAFile)
             ASSERT_TRUE(testsupport::WriteDamagedFile(path, files[slot], run[slot])) << slot;
             files[slot] = testsupport::ReadWholeFile(path);
         }
-        HWND window = StartAgentAndWaitForFirstWrite(folder);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(FirstSelect(folder), SelectCommand(0));
-        EXPECT_TRUE(Responsive(folder, window));
-        ExpectWellFormedTransfers(folder);
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            EXPECT_EQ(testsupport::ReadWholeFile(SlotProfilePath(folder.Path(), slot)), files[slot])
-                << testsupport::DamageName(run[slot]);
-        }
+        ASSERT_NO_FATAL_FAILURE(ExpectAgentRunsOn(folder, 0, files));
     }
 }
 

@@ -8,24 +8,9 @@ namespace agenttest {
 
 namespace {
 
-constexpr uint8_t kProfileSelectCode = 0x02;
 constexpr size_t kMaxFaultsShown = 10;
 
 }  // namespace
-
-size_t SelectCount(const ProgramFolder& folder) {
-    size_t count = 0;
-    for (const TransferLine& line : folder.Transfers())
-        count += line.kind == "SetFeature" && !line.bytes.empty() && line.bytes[0] == kProfileSelectCode;
-    return count;
-}
-
-HWND StartAgentAndWaitForFirstWrite(ProgramFolder& folder) {
-    if (!folder.StartAgent()) return nullptr;
-    HWND window = folder.WaitForAgentWindow();
-    if (!window || !WaitFor([&] { return SelectCount(folder) >= 1; })) return nullptr;
-    return window;
-}
 
 bool Responsive(const ProgramFolder& folder, HWND window) {
     DWORD_PTR result = 0;

@@ -102,18 +102,14 @@ TEST(HostileCopyData_EverySize, AgentRunsOnAndAnswers) {
     std::vector<char> data(kLargestSize, 'X');
     unsigned sent = 0;
     for (DWORD size = 0; size <= kLargestSize; ++size) {
-        COPYDATASTRUCT copy{};
-        copy.dwData = size;
-        copy.cbData = size;
-        copy.lpData = data.data();
+        COPYDATASTRUCT copy{size, size, data.data()};
         DWORD_PTR result = 0;
         sent += SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, kAnswerMs,
                                     &result) != 0;
     }
     // A null data pointer with sizes that would otherwise be read.
     for (DWORD size : {0ul, 1ul, 151ul, 1024ul}) {
-        COPYDATASTRUCT copy{};
-        copy.cbData = size;
+        COPYDATASTRUCT copy{0, size, nullptr};
         DWORD_PTR result = 0;
         SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy), SMTO_NORMAL, kAnswerMs, &result);
     }

@@ -12,52 +12,43 @@
 #include "profile/ProfileFile.h"
 #include "profile/SettingsBlock.h"
 #include "profile/win32/PrivateProfileAccessor.h"
-#include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
-#include "testing/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 namespace {
 
+using agenttest::DefaultProfileSet;
 using agenttest::HookedKey;
 using agenttest::KeyboardHookRecorder;
 using agenttest::ProgramFolder;
+using agenttest::RunPortioctl;
 using agenttest::WaitFor;
 
 constexpr char kDisplayTitle[] = "Zelkor_510-7716_Gaming_Mouse_Normal_OSD";
 constexpr UINT kMsgDisplayNotice = 1324;
 constexpr DWORD kPumpDeadline = 30000;
 
-// Runs portioctl from the dist folder; true when the virtual mouse took it.
-bool Portioctl(const std::string& arguments) {
-    const std::string command = "\"" + testsupport::DistFolder() + "portioctl.exe\" --wait 30 " + arguments;
-    return testsupport::RunProgram(command).exitCode == 0;
-}
-
-std::unique_ptr<SettingsBlock> DefaultProfiles() {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
-    return block;
-}
-
-// The five slot profile files and config.ini of the program folder, slot 0 current.
-void WriteProfiles(const ProgramFolder& folder, const SettingsBlock& block, const OsdSettings* display = nullptr) {
+// Writes the five slot profile files and config.ini of the program folder,
+// starts the agent on them; its window once the first full write is done.
+HWND StartOn(ProgramFolder& folder, const SettingsBlock& block, const OsdSettings* display = nullptr) {
     PrivateProfileFiles files;
     for (int slot = 0; slot < kSlotCount; ++slot)
         WriteProfileFile(block.Profiles[slot], files, SlotProfilePath(folder.Path(), slot));
     AppSettingsFile settings(files, folder.Path());
     settings.WriteCurrentSlot(block.CurrentSlot);
     if (display) settings.WriteOsdSettings(*display);
+    return agenttest::StartAgentAndWaitForFirstWrite(folder);
 }
 
 void SetCombination(ButtonAssignmentEntry& entry, uint8_t keyCode, uint8_t modifiers) {
@@ -88,6 +79,7 @@ std::string KeyText(const HookedKey& key) {
     case VK_CONTROL: name = "Ctrl"; break;
     case VK_SHIFT: name = "Shift"; break;
     case VK_MENU: name = "Alt"; break;
+    case VK_VOLUME_MUTE: name = "Mute"; break;
     default: name = std::string(1, static_cast<char>(key.virtualKey));
     }
     return name + (key.up ? "-" : "+");
@@ -133,59 +125,6 @@ private:
     std::vector<Received> m_received;
 };
 
-// The agent started on its profiles, the first full write behind it.
-bool StartAgent(ProgramFolder& folder) {
-    if (!folder.StartAgent() || !folder.WaitForAgentWindow()) return false;
-    return WaitFor([&] {
-        const auto transfers = folder.Transfers();
-        return !transfers.empty() && transfers.back().kind == "SetFeature" && transfers.back().bytes[0] == 0x02;
-    });
-}
-
-TEST(EngineProgram_KeyCombination, PressedAndReleasedAsRealInput) {
-    KeyboardHookRecorder hook;
-    ASSERT_TRUE(hook.Installed());
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);  // Ctrl+A on button 5
-    WriteProfiles(folder, *block);
-    ASSERT_TRUE(StartAgent(folder));
-    hook.Clear();
-
-    ASSERT_TRUE(Portioctl("event 0x4000 0x0005"));
-    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
-    ASSERT_TRUE(Portioctl("event 0x4000 0x0105"));
-    ASSERT_TRUE(WaitFor([&] {
-        const auto keys = KeyTexts(hook);
-        return keys.size() >= 4 && keys.back() == "Ctrl-";
-    }));
-    // The press may have been held long enough for repeats of A in between.
-    std::vector<std::string> keys = KeyTexts(hook);
-    ASSERT_GE(keys.size(), 4u);
-    EXPECT_EQ(keys.front(), "Ctrl+");
-    EXPECT_EQ(keys[1], "A+");
-    EXPECT_EQ(std::vector<std::string>(keys.end() - 2, keys.end()), (std::vector<std::string>{"A-", "Ctrl-"}));
-    for (size_t i = 2; i + 2 < keys.size(); ++i) EXPECT_TRUE(keys[i] == "A-" || keys[i] == "A+") << keys[i];
-}
-
-TEST(EngineProgram_Macro, TypedAsRealInputWithItsRepeatCount) {
-    KeyboardHookRecorder hook;
-    ASSERT_TRUE(hook.Installed());
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    // B and C typed twice, on button 8.
-    SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}, {5, 2}, {6, 1}, {6, 2}}, 2, "BC");
-    WriteProfiles(folder, *block);
-    ASSERT_TRUE(StartAgent(folder));
-    hook.Clear();
-
-    ASSERT_TRUE(Portioctl("event 0x4000 0x0008"));
-    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 8; }));
-    EXPECT_EQ(KeyTexts(hook), (std::vector<std::string>{"B+", "B-", "C+", "C-", "B+", "B-", "C+", "C-"}));
-}
-
 // The last thing the hook saw of each key is its release.
 bool NothingHeld(const KeyboardHookRecorder& hook, const std::vector<DWORD>& keys) {
     const auto seen = hook.Keys();
@@ -196,30 +135,94 @@ bool NothingHeld(const KeyboardHookRecorder& hook, const std::vector<DWORD>& key
     return true;
 }
 
-TEST(EngineProgram_Shutdown, ReleasesHeldKeysWithoutWaitingForTheMacro) {
-    KeyboardHookRecorder hook;
-    ASSERT_TRUE(hook.Installed());
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);  // Ctrl+A on button 5
-    // B held for 65.5 s, a hundred times: hours, if the exit waited for it.
-    SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}}, 100, "Hold", 65535);
-    WriteProfiles(folder, *block);
-    ASSERT_TRUE(StartAgent(folder));
-    hook.Clear();
+// The default display settings with one more notice switched on.
+OsdSettings DisplayWith(int32_t OsdSettings::*notice) {
+    OsdSettings display{};
+    DefaultOsdSettings(display);
+    display.*notice = 1;
+    return display;
+}
 
-    ASSERT_TRUE(Portioctl("event 0x4000 0x0005"));
-    ASSERT_TRUE(Portioctl("event 0x4000 0x0008"));
+// Every slot with the macro "Dodge" on button 7 and 24 steps of 100 for
+// level 3; the display settings with the macro notice on.
+OsdSettings NoticeProfiles(SettingsBlock& block) {
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        SetMacro(block.Profiles[slot].MacroKeyInfo[6], {{7, 1}, {7, 2}}, 1, "Dodge");
+        block.Profiles[slot].CpiLevel_X[2] = 24;
+    }
+    return DisplayWith(&OsdSettings::MacroNotice);
+}
+
+// A program folder of its own whose agent starts on `m_block` (the default
+// profile set until the test changes it); the hook sees what the agent types.
+class EngineProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_hook.Installed());
+        REQUIRE_READY(m_folder);
+    }
+    // The agent started, its first full write done, the keys seen so far dropped.
+    bool Start(const OsdSettings* display = nullptr) {
+        m_agentWindow = StartOn(m_folder, *m_block, display);
+        m_hook.Clear();
+        return m_agentWindow != nullptr;
+    }
+    // A button of slot 0, the slot the agent starts on.
+    ButtonAssignmentEntry& Button(int index) { return m_block->Profiles[0].MacroKeyInfo[index]; }
+    void ExpectTiltScrolls(int32_t tiltSpeed, size_t times);
+
+    KeyboardHookRecorder m_hook;
+    ProgramFolder m_folder;
+    std::unique_ptr<SettingsBlock> m_block = DefaultProfileSet();
+    HWND m_agentWindow = nullptr;
+};
+
+TEST_F(EngineProgram, KeyCombination_PressedAndReleasedAsRealInput) {
+    SetCombination(Button(4), 4, 0x04);  // Ctrl+A on button 5
+    ASSERT_TRUE(Start());
+
+    ASSERT_EQ(RunPortioctl("event 0x4000 0x0005"), 0);
+    ASSERT_TRUE(WaitFor([&] { return m_hook.Count() >= 2; }));
+    ASSERT_EQ(RunPortioctl("event 0x4000 0x0105"), 0);
     ASSERT_TRUE(WaitFor([&] {
-        const auto keys = KeyTexts(hook);
+        const auto keys = KeyTexts(m_hook);
+        return keys.size() >= 4 && keys.back() == "Ctrl-";
+    }));
+    // The press may have been held long enough for repeats of A in between.
+    std::vector<std::string> keys = KeyTexts(m_hook);
+    ASSERT_GE(keys.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 2), (std::vector<std::string>{"Ctrl+", "A+"}));
+    EXPECT_EQ(std::vector<std::string>(keys.end() - 2, keys.end()), (std::vector<std::string>{"A-", "Ctrl-"}));
+    for (size_t i = 2; i + 2 < keys.size(); ++i) EXPECT_TRUE(keys[i] == "A-" || keys[i] == "A+") << keys[i];
+}
+
+TEST_F(EngineProgram, Macro_TypedAsRealInputWithItsRepeatCount) {
+    // B and C typed twice, on button 8.
+    SetMacro(Button(7), {{5, 1}, {5, 2}, {6, 1}, {6, 2}}, 2, "BC");
+    ASSERT_TRUE(Start());
+
+    ASSERT_EQ(RunPortioctl("event 0x4000 0x0008"), 0);
+    ASSERT_TRUE(WaitFor([&] { return m_hook.Count() >= 8; }));
+    EXPECT_EQ(KeyTexts(m_hook), (std::vector<std::string>{"B+", "B-", "C+", "C-", "B+", "B-", "C+", "C-"}));
+}
+
+TEST_F(EngineProgram, Shutdown_ReleasesHeldKeysWithoutWaitingForTheMacro) {
+    SetCombination(Button(4), 4, 0x04);  // Ctrl+A on button 5
+    // B held for 65.5 s, a hundred times: hours, if the exit waited for it.
+    SetMacro(Button(7), {{5, 1}}, 100, "Hold", 65535);
+    ASSERT_TRUE(Start());
+
+    ASSERT_EQ(RunPortioctl("event 0x4000 0x0005"), 0);
+    ASSERT_EQ(RunPortioctl("event 0x4000 0x0008"), 0);
+    ASSERT_TRUE(WaitFor([&] {
+        const auto keys = KeyTexts(m_hook);
         return std::find(keys.begin(), keys.end(), "B+") != keys.end();
     }));
-    ASSERT_FALSE(NothingHeld(hook, {VK_CONTROL, 'A', 'B'}));
+    ASSERT_FALSE(NothingHeld(m_hook, {VK_CONTROL, 'A', 'B'}));
     // The agent ends within the deadline, the macro's pause cut short.
-    ASSERT_TRUE(folder.StopAgent());
-    EXPECT_TRUE(WaitFor([&] { return NothingHeld(hook, {VK_CONTROL, 'A', 'B'}); }))
-        << "keys left held: " << ::testing::PrintToString(KeyTexts(hook));
+    ASSERT_TRUE(m_folder.StopAgent());
+    EXPECT_TRUE(WaitFor([&] { return NothingHeld(m_hook, {VK_CONTROL, 'A', 'B'}); }))
+        << "keys left held: " << ::testing::PrintToString(KeyTexts(m_hook));
 }
 
 // No release comes from an unplugged mouse: what its held buttons put down
@@ -237,15 +240,15 @@ TEST(EngineProgram_Unplugged, HeldButtonsLetGoAndStayQuiet) {
     for (const auto& row : rows) {
         ProgramFolder folder;
         REQUIRE_READY(folder);
-        auto block = DefaultProfiles();
-        SetCombination(block->Profiles[0].MacroKeyInfo[4], 4, 0x04);                // Ctrl+A on button 5
+        auto block = DefaultProfileSet();
+        ButtonAssignmentEntry* buttons = block->Profiles[0].MacroKeyInfo;
+        SetCombination(buttons[4], 4, 0x04);  // Ctrl+A on button 5
         // B down, C typed, then C held for 65.5 s: a stop releases C and B.
-        SetMacro(block->Profiles[0].MacroKeyInfo[7], {{5, 1}, {6, 1}, {6, 2}, {6, 1}}, 1, "Hold");
-        block->Profiles[0].MacroKeyInfo[7].Data[14] = block->Profiles[0].MacroKeyInfo[7].Data[15] = 0xFF;
-        WriteProfiles(folder, *block);
-        ASSERT_TRUE(StartAgent(folder));
+        SetMacro(buttons[7], {{5, 1}, {6, 1}, {6, 2}, {6, 1}}, 1, "Hold");
+        buttons[7].Data[14] = buttons[7].Data[15] = 0xFF;
+        ASSERT_NE(StartOn(folder, *block), nullptr);
         hook.Clear();
-        for (const char* press : row.presses) ASSERT_TRUE(Portioctl(press));
+        for (const char* press : row.presses) ASSERT_EQ(RunPortioctl(press), 0);
         ASSERT_TRUE(WaitFor([&] {  // the second press of the last key: a volume repeat, the macro's last event
             const auto seen = hook.Keys();
             return std::count_if(seen.begin(), seen.end(), [&](const HookedKey& k) {
@@ -254,7 +257,7 @@ TEST(EngineProgram_Unplugged, HeldButtonsLetGoAndStayQuiet) {
         }));
         LARGE_INTEGER detach{}, returned{}, frequency{};
         QueryPerformanceCounter(&detach);
-        ASSERT_TRUE(Portioctl("detach"));
+        ASSERT_EQ(RunPortioctl("detach"), 0);
         QueryPerformanceCounter(&returned);
         QueryPerformanceFrequency(&frequency);
         ASSERT_TRUE(WaitFor([&] {
@@ -273,7 +276,7 @@ TEST(EngineProgram_Unplugged, HeldButtonsLetGoAndStayQuiet) {
 
 // The system's comparison folds the letters of the ANSI code page, not only ASCII.
 TEST(EngineProgram_ForegroundProgram, NamesCompareAsTheSystemDoes) {
-    auto block = DefaultProfiles();
+    auto block = DefaultProfileSet();
     CopyText(block->Profiles[2].GameFile, "C:\\Spiele\\\xC4RGER.EXE");  // code page 1252
     actions::Win32ProcessList processes;
     EXPECT_EQ(actions::MatchingSlot(*block, "\xE4rger.exe", processes), 2);
@@ -281,102 +284,74 @@ TEST(EngineProgram_ForegroundProgram, NamesCompareAsTheSystemDoes) {
 
 // A stand-in Winamp main window on a thread of its own: the agent sends it
 // its commands, so it must answer while the test waits for portioctl.
-class WinampStandin {
+class WinampStandin : public Window {
 public:
-    WinampStandin() {
-        m_thread = CreateThread(nullptr, 0, Run, this, 0, &m_threadId);
-        WaitFor([&] { return FindWindowA("Winamp v1.x", nullptr) != nullptr; });
-    }
-    ~WinampStandin() {
+    WinampStandin() { WaitFor([&] { return FindWindowA("Winamp v1.x", nullptr) != nullptr; }); }
+    ~WinampStandin() override {
         PostThreadMessageA(m_threadId, WM_QUIT, 0, 0);
-        WaitForSingleObject(m_thread, INFINITE);
-        CloseHandle(m_thread);
+        m_thread.join();
     }
     std::vector<WPARAM> Commands() const {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_commands;
     }
 
-private:
-    static DWORD WINAPI Run(void* parameter) {
-        auto* self = static_cast<WinampStandin*>(parameter);
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.lpszClassName = "Winamp v1.x";
-        RegisterClassA(&windowClass);
-        HWND window = CreateWindowA("Winamp v1.x", "Winamp", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, self);
-        MSG message;
-        while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
-        DestroyWindow(window);
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_COMMAND) return DefaultProcessing(message, wParam, lParam);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_commands.push_back(wParam);
         return 0;
     }
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            SetWindowLongPtrA(window, GWLP_USERDATA,
-                              reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-        }
-        auto* self = reinterpret_cast<WinampStandin*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-        if (message == WM_COMMAND && self) {
-            std::lock_guard<std::mutex> lock(self->m_mutex);
-            self->m_commands.push_back(wParam);
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
+
+private:
+    void Run() {
+        m_threadId = GetCurrentThreadId();
+        Create("Winamp v1.x", "Winamp", WS_POPUP, 0, 0, 0, 10, 10);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchMessageA(&message);
+        Destroy();
     }
 
-    HANDLE m_thread = nullptr;
-    DWORD m_threadId = 0;
     mutable std::mutex m_mutex;
     std::vector<WPARAM> m_commands;
+    std::atomic<DWORD> m_threadId{0};
+    std::thread m_thread{[this] { Run(); }};
 };
 
-TEST(EngineProgram_Media, DrivesThePlayerWindowAndTapsTheVolumeKeys) {
-    KeyboardHookRecorder hook;
-    ASSERT_TRUE(hook.Installed());
+TEST_F(EngineProgram, Media_DrivesThePlayerWindowAndTapsTheVolumeKeys) {
     WinampStandin winamp;
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    block->Profiles[0].MediaOption = 3;  // Winamp
-    WriteProfiles(folder, *block);
-    ASSERT_TRUE(StartAgent(folder));
-    hook.Clear();
+    m_block->Profiles[0].MediaOption = 3;  // Winamp
+    ASSERT_TRUE(Start());
 
     // Play/pause three times, next, stop: the toggle sends play, pause, play.
     for (const char* event : {"event 0xF000 0x23", "event 0xF000 0x123", "event 0xF000 0x23", "event 0xF000 0x23",
                               "event 0xF000 0x21", "event 0xF000 0x24"}) {
-        ASSERT_TRUE(Portioctl(event)) << event;
+        ASSERT_EQ(RunPortioctl(event), 0) << event;
     }
     EXPECT_TRUE(WaitFor([&] { return winamp.Commands().size() >= 5; }));
     EXPECT_EQ(winamp.Commands(), (std::vector<WPARAM>{40045, 40046, 40045, 40048, 40047}));
     // Mute: one tap of the volume-mute key.
-    ASSERT_TRUE(Portioctl("event 0xF000 0x25"));
-    ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
-    const auto keys = hook.Keys();
-    EXPECT_EQ(keys[0].virtualKey, static_cast<DWORD>(VK_VOLUME_MUTE));
-    EXPECT_FALSE(keys[0].up);
-    EXPECT_EQ(keys[1].virtualKey, static_cast<DWORD>(VK_VOLUME_MUTE));
-    EXPECT_TRUE(keys[1].up);
+    ASSERT_EQ(RunPortioctl("event 0xF000 0x25"), 0);
+    ASSERT_TRUE(WaitFor([&] { return m_hook.Count() >= 2; }));
+    const auto keys = KeyTexts(m_hook);
+    EXPECT_EQ(std::vector<std::string>(keys.begin(), keys.begin() + 2), (std::vector<std::string>{"Mute+", "Mute-"}));
 }
 
 // Two tilts over a window with a horizontal scroll bar: each scrolls it
 // `times` times, the second once the first is done.
-void ExpectTiltScrolls(int32_t tiltSpeed, size_t times) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    block->Profiles[0].TiltSpeed = tiltSpeed;
-    WriteProfiles(folder, *block);
-    ASSERT_TRUE(StartAgent(folder));
+void EngineProgram::ExpectTiltScrolls(int32_t tiltSpeed, size_t times) {
+    m_block->Profiles[0].TiltSpeed = tiltSpeed;
+    ASSERT_TRUE(Start());
 
     RecordingWindow window;
     ASSERT_TRUE(window.Create("EngineTestScrolled", "Scrolled", WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VISIBLE, 200,
                               200, 400, 300));
     testsupport::PumpPending();
     SetCursorPos(400, 350);
-    ASSERT_TRUE(Portioctl("event 0x1000 1"));  // tilt right
+    ASSERT_EQ(RunPortioctl("event 0x1000 1"), 0);  // tilt right
     EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= times; }, kPumpDeadline));
-    ASSERT_TRUE(Portioctl("event 0x1000 255"));  // tilt left
+    ASSERT_EQ(RunPortioctl("event 0x1000 255"), 0);  // tilt left
     EXPECT_TRUE(testsupport::PumpUntil([&] { return window.Of(WM_HSCROLL).size() >= 2 * times; }, kPumpDeadline));
     const auto scrolls = window.Of(WM_HSCROLL);
     ASSERT_EQ(scrolls.size(), 2 * times);
@@ -386,50 +361,39 @@ void ExpectTiltScrolls(int32_t tiltSpeed, size_t times) {
     }
 }
 
-TEST(EngineProgram_Tilt, ScrollsTheWindowUnderThePointerTiltSpeedTimes) { ExpectTiltScrolls(4, 4); }
+TEST_F(EngineProgram, Tilt_ScrollsTheWindowUnderThePointerTiltSpeedTimes) { ExpectTiltScrolls(4, 4); }
 
 // A damaged value acts as the factory value 3, and the agent takes the next tilt at once.
-TEST(EngineProgram_Tilt, HugeTiltSpeedScrollsThreeTimes) { ExpectTiltScrolls(2147483647, 3); }
+TEST_F(EngineProgram, Tilt_HugeTiltSpeedScrollsThreeTimes) { ExpectTiltScrolls(2147483647, 3); }
 
-TEST(EngineProgram_DisplayNotices, EachKindReachesTheDisplayWindow) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        SetMacro(block->Profiles[slot].MacroKeyInfo[6], {{7, 1}, {7, 2}}, 1, "Dodge");
-        block->Profiles[slot].CpiLevel_X[2] = 24;
-    }
-    OsdSettings display{};
-    DefaultOsdSettings(display);
-    display.MacroNotice = 1;
-    WriteProfiles(folder, *block, &display);
+TEST_F(EngineProgram, DisplayNotices_EachKindReachesTheDisplayWindow) {
+    const OsdSettings display = NoticeProfiles(*m_block);
     RecordingWindow osd;
     ASSERT_TRUE(osd.Create("EngineTestDisplay", kDisplayTitle, WS_POPUP, 0, 0, 10, 10));
-    ASSERT_TRUE(StartAgent(folder));
-    HWND agentWindow = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor");
+    ASSERT_TRUE(Start(&display));
+    const auto noticesReach = [&](size_t count) {
+        return testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= count; }, kPumpDeadline);
+    };
 
-    // The mouse switched to profile 2 (slot 1).
-    ASSERT_TRUE(Portioctl("event 0x0800 2"));
-    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 1; }, kPumpDeadline));
-    EXPECT_EQ(folder.SettingsValue("Setting", "CurrentProfile"), "1");
-    // Level 3 of the profile now current: "CPI: 2400".
-    ASSERT_TRUE(Portioctl("event 0x0700 3"));
-    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 2; }, kPumpDeadline));
-    EXPECT_EQ(folder.SettingsValue("OSDData", "Message"), "CPI: 2400");
-    // The macro button 7 pressed.
-    ASSERT_TRUE(Portioctl("event 0x4000 7"));
-    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 3; }, kPumpDeadline));
-    EXPECT_EQ(folder.SettingsValue("MacroOSD", "Number"), "6");
-    EXPECT_EQ(folder.SettingsValue("MacroOSD", "MacroName"), "Dodge");
+    ASSERT_EQ(RunPortioctl("event 0x0800 2"), 0);  // the mouse switched to profile 2 (slot 1)
+    ASSERT_TRUE(noticesReach(1));
+    EXPECT_EQ(m_folder.SettingsValue("Setting", "CurrentProfile"), "1");
+    ASSERT_EQ(RunPortioctl("event 0x0700 3"), 0);  // level 3 of the profile now current: "CPI: 2400"
+    ASSERT_TRUE(noticesReach(2));
+    EXPECT_EQ(m_folder.SettingsValue("OSDData", "Message"), "CPI: 2400");
+    ASSERT_EQ(RunPortioctl("event 0x4000 7"), 0);  // the macro button 7 pressed
+    ASSERT_TRUE(noticesReach(3));
+    EXPECT_EQ(m_folder.SettingsValue("MacroOSD", "Number"), "6");
+    EXPECT_EQ(m_folder.SettingsValue("MacroOSD", "MacroName"), "Dodge");
     // A text from another program: 151 bytes are a notice, 150 are not.
     char record[152] = {};
     strcpy(record + 1, "Battery low");
-    COPYDATASTRUCT wrongSize{0, 150, record};
-    EXPECT_EQ(SendMessageA(agentWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&wrongSize)), 1);
-    COPYDATASTRUCT notice{0, 151, record};
-    EXPECT_EQ(SendMessageA(agentWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&notice)), 1);
-    ASSERT_TRUE(testsupport::PumpUntil([&] { return osd.Of(kMsgDisplayNotice).size() >= 4; }, kPumpDeadline));
-    EXPECT_EQ(folder.SettingsValue("OSDData", "Message"), "Battery low");
+    for (DWORD size : {150ul, 151ul}) {
+        COPYDATASTRUCT copy{0, size, record};
+        EXPECT_EQ(SendMessageA(m_agentWindow, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&copy)), 1) << size;
+    }
+    ASSERT_TRUE(noticesReach(4));
+    EXPECT_EQ(m_folder.SettingsValue("OSDData", "Message"), "Battery low");
 
     const auto notices = osd.Of(kMsgDisplayNotice);
     ASSERT_EQ(notices.size(), 4u);
@@ -440,34 +404,28 @@ TEST(EngineProgram_DisplayNotices, EachKindReachesTheDisplayWindow) {
     EXPECT_EQ(notices[3].wParam, 50u);
 
     // The agent closes the display program when it ends.
-    ASSERT_TRUE(folder.StopAgent());
+    ASSERT_TRUE(m_folder.StopAgent());
     EXPECT_TRUE(testsupport::PumpUntil([&] { return !osd.Of(WM_CLOSE).empty(); }, kPumpDeadline));
 }
 
-TEST(EngineProgram_ForegroundProgram, SwitchesTheProfileOnTheMouse) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
+TEST_F(EngineProgram, ForegroundProgram_SwitchesTheProfileOnTheMouse) {
     // Slot 3 belongs to this test program, named in upper case from another folder.
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name = strrchr(path, '\\') ? strrchr(path, '\\') + 1 : path;
     std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(toupper(c)); });
-    auto block = DefaultProfiles();
-    CopyText(block->Profiles[3].GameFile, ("  D:\\Games\\" + name + " ").c_str());
-    OsdSettings display{};
-    DefaultOsdSettings(display);
-    display.ProfileNotice = 1;
-    WriteProfiles(folder, *block, &display);
+    CopyText(m_block->Profiles[3].GameFile, ("  D:\\Games\\" + name + " ").c_str());
+    const OsdSettings display = DisplayWith(&OsdSettings::ProfileNotice);
     RecordingWindow osd;
     ASSERT_TRUE(osd.Create("EngineTestDisplay", kDisplayTitle, WS_POPUP, 0, 0, 10, 10));
     RecordingWindow game;
     ASSERT_TRUE(game.Create("EngineTestGame", "Game", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200));
     SetForegroundWindow(game.Handle());
-    ASSERT_TRUE(StartAgent(folder));
+    ASSERT_TRUE(Start(&display));
 
     const std::vector<uint8_t> selectSlot3 = {0x02, 0x04, 0, 0, 0, 0, 0, 0xF9};
     auto selected = [&] {
-        for (const auto& transfer : folder.Transfers()) {
+        for (const auto& transfer : m_folder.Transfers()) {
             if (transfer.bytes == selectSlot3) return true;
         }
         return false;
@@ -481,25 +439,20 @@ TEST(EngineProgram_ForegroundProgram, SwitchesTheProfileOnTheMouse) {
     }
 }
 
-TEST(EngineProgram_Launch, StartsTheButtonsProgramOnPressOnly) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
+TEST_F(EngineProgram, Launch_StartsTheButtonsProgramOnPressOnly) {
     // The stand-in Option records each start.
-    block->Profiles[0].MacroKeyInfo[9].FunctionCode = 17;
-    CopyText(block->Profiles[0].MacroKeyInfo[9].ProgramPath, (folder.Path() + "Option.exe").c_str());
-    WriteProfiles(folder, *block);
-    ASSERT_TRUE(StartAgent(folder));
+    Button(9).FunctionCode = 17;
+    CopyText(Button(9).ProgramPath, (m_folder.Path() + "Option.exe").c_str());
+    ASSERT_TRUE(Start());
 
-    ASSERT_TRUE(Portioctl("event 0x000A 0x010A"));  // release: nothing
-    ASSERT_TRUE(Portioctl("event 0x000A 0x000A"));  // press of button 10
-    EXPECT_TRUE(WaitFor([&] { return !folder.OptionRecord().empty(); }));
-    const auto record = folder.OptionRecord();
+    ASSERT_EQ(RunPortioctl("event 0x000A 0x010A"), 0);  // release: nothing
+    ASSERT_EQ(RunPortioctl("event 0x000A 0x000A"), 0);  // press of button 10
+    EXPECT_TRUE(WaitFor([&] { return !m_folder.OptionRecord().empty(); }));
+    const auto record = m_folder.OptionRecord();
     EXPECT_EQ(std::count(record.begin(), record.end(), "start"), 1);
     // Its window must exist before the folder's clean-up can close it.
     EXPECT_TRUE(WaitFor([] { return FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option") != nullptr; }));
 }
-
 
 // The real Herald.exe in the program folder, started by the agent: its
 // process, and the text of its hidden child 100 (the notice on screen).
@@ -537,21 +490,11 @@ private:
     HANDLE m_process = nullptr;
 };
 
-TEST(EngineProgram_Herald, StartedShowsEachNoticeAndClosedByTheAgent) {
-    ProgramFolder folder;
-    ASSERT_TRUE(folder.AddFromDist("Herald.exe")) << folder.MissingReason();
-    REQUIRE_READY(folder);
-    auto block = DefaultProfiles();
-    for (int slot = 0; slot < kSlotCount; ++slot) {
-        SetMacro(block->Profiles[slot].MacroKeyInfo[6], {{7, 1}, {7, 2}}, 1, "Dodge");
-        block->Profiles[slot].CpiLevel_X[2] = 24;
-    }
-    CopyText(block->Profiles[1].ProFileName, "Sniper");
-    OsdSettings display{};
-    DefaultOsdSettings(display);
-    display.MacroNotice = 1;
-    WriteProfiles(folder, *block, &display);
-    ASSERT_TRUE(StartAgent(folder));
+TEST_F(EngineProgram, Herald_StartedShowsEachNoticeAndClosedByTheAgent) {
+    ASSERT_TRUE(m_folder.AddFromDist("Herald.exe")) << m_folder.MissingReason();
+    const OsdSettings display = NoticeProfiles(*m_block);
+    CopyText(m_block->Profiles[1].ProFileName, "Sniper");
+    ASSERT_TRUE(Start(&display));
     RunningHerald herald;
     ASSERT_TRUE(herald.Find()) << "the agent did not start Herald.exe";
 
@@ -564,12 +507,12 @@ TEST(EngineProgram_Herald, StartedShowsEachNoticeAndClosedByTheAgent) {
         {"event 0x4000 7", "Macro: Dodge"},       // macro button 7, the macro notice switched on
     };
     for (const Row& row : rows) {
-        ASSERT_TRUE(Portioctl(row.event)) << row.event;
+        ASSERT_EQ(RunPortioctl(row.event), 0) << row.event;
         EXPECT_TRUE(WaitFor([&] { return herald.ShownText() == row.shown; }))
             << row.event << " shows \"" << herald.ShownText() << "\"";
     }
 
-    ASSERT_TRUE(folder.StopAgent());
+    ASSERT_TRUE(m_folder.StopAgent());
     EXPECT_NE(agenttest::WaitForExit(herald.Process()), -1) << "Herald.exe still runs after the agent ended";
 }
 

@@ -2,6 +2,7 @@
 // and the HID transport library drive it.
 #include "ProgramFolder.h"
 
+#include "frame/Window.h"
 #include "monitor/device/DeviceWritePlan.h"
 #include "portio/ControlProtocol.h"
 #include "profile/SettingsBlock.h"
@@ -11,11 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <random>
 
 namespace {
 
+using agenttest::DefaultProfileSet;
 using agenttest::ProgramFolder;
 using agenttest::TransferLine;
 using agenttest::WaitFor;
@@ -45,14 +46,6 @@ std::vector<ExpectedTransfer> ExpectedWrite(const SettingsBlock& block, device::
         }
     }
     return expected;
-}
-
-// The profile set of a first start: no settings file, no profile files.
-std::unique_ptr<SettingsBlock> DefaultProfileSet() {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
-    return block;
 }
 
 // The write a first start sends: the default profile set in full.
@@ -101,14 +94,19 @@ void StartStandinOption(const ProgramFolder& folder) {
     ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
 }
 
-TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_NE(StartAgentWindow(folder), nullptr);
+// A program folder of its own with the virtual mouse attached.
+class AgentProgram : public ::testing::Test {
+protected:
+    void SetUp() override { REQUIRE_READY(m_folder); }
+    ProgramFolder m_folder;
+};
+
+TEST_F(AgentProgram, Start_MousePresentFirstFullWriteSendsEveryTransferInOrder) {
+    ASSERT_NE(StartAgentWindow(m_folder), nullptr);
     const auto expected = FullWrite();
-    ASSERT_TRUE(WaitForTransfers(folder, expected.size())) << TransferCount(folder) << " of " << expected.size();
-    ExpectTransfers(folder, 0, expected);
-    const auto transfers = folder.Transfers();
+    ASSERT_TRUE(WaitForTransfers(m_folder, expected.size())) << TransferCount(m_folder) << " of " << expected.size();
+    ExpectTransfers(m_folder, 0, expected);
+    const auto transfers = m_folder.Transfers();
     // The same write written out: 22 commands, and two chunks after each of
     // the ten reports.
     const std::vector<std::vector<uint8_t>> commands = {
@@ -138,7 +136,7 @@ TEST(AgentStart_MousePresent, FirstFullWriteSendsEveryTransferInOrder) {
     EXPECT_EQ(transfers.size(), 42u);
     // A first start (no stored slot) selects profile 1.
     EXPECT_EQ(transfers.back().bytes, (std::vector<uint8_t>{0x02, 0x01, 0, 0, 0, 0, 0, 0xFC}));
-    EXPECT_EQ(folder.SettingsValue("Setting", "Device"), "1");
+    EXPECT_EQ(m_folder.SettingsValue("Setting", "Device"), "1");
 }
 
 // The stored current slot decides the select command that ends the first
@@ -162,101 +160,89 @@ TEST(AgentStart_StoredSlot, DecidesTheSelectCommand) {
     }
 }
 
-TEST(AgentStart_WithOne, OpensOptionOnceTheMouseIsFound) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_NE(folder.StartAgent("1"), nullptr);
+TEST_F(AgentProgram, Start_WithOneOpensOptionOnceTheMouseIsFound) {
+    ASSERT_NE(m_folder.StartAgent("1"), nullptr);
     EXPECT_TRUE(WaitFor([] { return FindWindowA(nullptr, kOptionTitle) != nullptr; }));
-    EXPECT_TRUE(WaitFor([&] { return RecordHas(folder, "start"); }));
+    EXPECT_TRUE(WaitFor([&] { return RecordHas(m_folder, "start"); }));
 }
 
-TEST(AgentStart_SecondInstance, WithoutArgumentEndsAndLeavesTheFirst) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    HWND first = StartAgentWindow(folder);
+TEST_F(AgentProgram, SecondInstance_WithoutArgumentEndsAndLeavesTheFirst) {
+    HWND first = StartAgentWindow(m_folder);
     ASSERT_NE(first, nullptr);
-    EXPECT_EQ(RunAgentToItsEnd(folder, ""), 0);
+    EXPECT_EQ(RunAgentToItsEnd(m_folder, ""), 0);
     EXPECT_EQ(FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor"), first);
-    EXPECT_EQ(WaitForSingleObject(folder.AgentProcess(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
-    EXPECT_TRUE(folder.OptionRecord().empty()) << "Option was not asked for";
+    EXPECT_EQ(WaitForSingleObject(m_folder.AgentProcess(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(m_folder.OptionRecord().empty()) << "Option was not asked for";
 }
 
-TEST(AgentStart_SecondInstance, WithOneOpensOptionThenRestoresIt) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_NE(StartAgentWindow(folder), nullptr);
-    EXPECT_EQ(RunAgentToItsEnd(folder, "1"), 0);
+TEST_F(AgentProgram, SecondInstance_WithOneOpensOptionThenRestoresIt) {
+    ASSERT_NE(StartAgentWindow(m_folder), nullptr);
+    EXPECT_EQ(RunAgentToItsEnd(m_folder, "1"), 0);
     HWND option = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (option = FindWindowA(nullptr, kOptionTitle)) != nullptr; }));
 
     // Minimised, it is restored rather than started again.
     ShowWindow(option, SW_MINIMIZE);
     ASSERT_TRUE(WaitFor([&] { return IsIconic(option) != FALSE; }));
-    EXPECT_EQ(RunAgentToItsEnd(folder, "1"), 0);
+    EXPECT_EQ(RunAgentToItsEnd(m_folder, "1"), 0);
     EXPECT_TRUE(WaitFor([&] { return IsIconic(option) == FALSE; }));
-    const auto record = folder.OptionRecord();
+    const auto record = m_folder.OptionRecord();
     EXPECT_EQ(std::count(record.begin(), record.end(), "start"), 1);
 }
 
-TEST(AgentApply_AllFlagsZero, SendsOnlyOpeningAndSelectThenAnswersOption) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    StartStandinOption(folder);
-    HWND agentWindow = StartAgentWindow(folder);
+TEST_F(AgentProgram, Apply_AllFlagsZeroSendsOnlyOpeningAndSelectThenAnswersOption) {
+    StartStandinOption(m_folder);
+    HWND agentWindow = StartAgentWindow(m_folder);
     ASSERT_NE(agentWindow, nullptr);
     const size_t full = FullWrite().size();
-    ASSERT_TRUE(WaitForTransfers(folder, full));
+    ASSERT_TRUE(WaitForTransfers(m_folder, full));
 
     auto block = DefaultProfileSet();
     block->CurrentSlot = 2;
     ASSERT_TRUE(WriteSharedBlock(*block));
     EXPECT_EQ(SendMessageA(agentWindow, kMsgApply, 0, 0), 0);
-    ASSERT_TRUE(WaitFor([&] { return RecordHas(folder, "message 1256 0 0"); }));
+    ASSERT_TRUE(WaitFor([&] { return RecordHas(m_folder, "message 1256 0 0"); }));
 
     const std::vector<ExpectedTransfer> expected = {
         {"SetFeature", {0x01, 0x88, 0x02, 0, 0, 0, 0, 0x74}},  // opening
         {"SetFeature", {0x02, 0x03, 0, 0, 0, 0, 0, 0xFA}},     // select slot 2
     };
-    ExpectTransfers(folder, full, expected);
+    ExpectTransfers(m_folder, full, expected);
 }
 
-TEST(AgentDevice_Removal, StopsARunningFullWriteAndClosesOption) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    StartStandinOption(folder);
-    HWND agentWindow = StartAgentWindow(folder);
+TEST_F(AgentProgram, Removal_StopsARunningFullWriteAndClosesOption) {
+    StartStandinOption(m_folder);
+    HWND agentWindow = StartAgentWindow(m_folder);
     ASSERT_NE(agentWindow, nullptr);
     const size_t full = FullWrite().size();
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= 3; }));
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(m_folder) >= 3; }));
 
-    const size_t beforeRemoval = TransferCount(folder);
+    const size_t beforeRemoval = TransferCount(m_folder);
     PostMessageA(agentWindow, kMsgPresence, 0, 0);
-    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
-    EXPECT_TRUE(WaitFor([&] { return RecordHas(folder, "close"); }));
-    ASSERT_TRUE(WaitForQuietLog(folder));
-    const size_t after = TransferCount(folder);
+    EXPECT_TRUE(WaitFor([&] { return m_folder.SettingsValue("Setting", "Device") == "0"; }));
+    EXPECT_TRUE(WaitFor([&] { return RecordHas(m_folder, "close"); }));
+    ASSERT_TRUE(WaitForQuietLog(m_folder));
+    const size_t after = TransferCount(m_folder);
     EXPECT_LT(after, full) << "the write was not stopped";
     // At most the transfer under way and the rest of its report.
     EXPECT_LE(after, beforeRemoval + 3);
 }
 
-TEST(AgentDevice_Arrival, BringsAFullWriteAndDeviceOne) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
-    HWND agentWindow = StartAgentWindow(folder);
+TEST_F(AgentProgram, Arrival_BringsAFullWriteAndDeviceOne) {
+    HWND agentWindow = StartAgentWindow(m_folder);
     ASSERT_NE(agentWindow, nullptr);
     const auto expected = FullWrite();
-    ASSERT_TRUE(WaitForTransfers(folder, expected.size()));
+    ASSERT_TRUE(WaitForTransfers(m_folder, expected.size()));
 
     PostMessageA(agentWindow, kMsgPresence, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "0"; }));
-    const size_t base = TransferCount(folder);
+    ASSERT_TRUE(WaitFor([&] { return m_folder.SettingsValue("Setting", "Device") == "0"; }));
+    const size_t base = TransferCount(m_folder);
     // Two presence messages in a row: one arrival.
     PostMessageA(agentWindow, kMsgPresence, 1, 0);
     PostMessageA(agentWindow, kMsgPresence, 1, 0);
-    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
-    ASSERT_TRUE(WaitForTransfers(folder, base + expected.size()));
-    ExpectTransfers(folder, base, expected);
+    EXPECT_TRUE(WaitFor([&] { return m_folder.SettingsValue("Setting", "Device") == "1"; }));
+    ASSERT_TRUE(WaitForTransfers(m_folder, base + expected.size()));
+    ExpectTransfers(m_folder, base, expected);
 }
 
 TEST(AgentWithoutPortio, RunsAsWithNoMouse) {
@@ -316,9 +302,7 @@ TEST(AgentShutdown_DuringFullWrite, EndsTheWriterBeforeClosingTheMouse) {
 
 // Each row kills the agent at another point of its first full write; the
 // agent started next writes the mouse in full.
-TEST(AgentKilled_DuringFullWrite, RestartedAgentWritesTheMouseInFull) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
+TEST_F(AgentProgram, Killed_DuringFullWriteRestartedAgentWritesTheMouseInFull) {
     const auto expected = FullWrite();
     const size_t killAfter[] = {
         1,                    // after the opening command
@@ -326,22 +310,22 @@ TEST(AgentKilled_DuringFullWrite, RestartedAgentWritesTheMouseInFull) {
         expected.size() - 1,  // before the select command
     };
     for (size_t transfers : killAfter) {
-        const size_t base = TransferCount(folder);
-        HANDLE agent = folder.StartAgent();
+        const size_t base = TransferCount(m_folder);
+        HANDLE agent = m_folder.StartAgent();
         ASSERT_NE(agent, nullptr);
-        ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= base + transfers; }));
+        ASSERT_TRUE(WaitFor([&] { return TransferCount(m_folder) >= base + transfers; }));
         TerminateProcess(agent, 1);
         ASSERT_NE(WaitForExit(agent), -1);
-        if (agent != folder.AgentProcess()) CloseHandle(agent);
-        EXPECT_LT(TransferCount(folder), base + expected.size()) << "killed after " << transfers;
+        if (agent != m_folder.AgentProcess()) CloseHandle(agent);
+        EXPECT_LT(TransferCount(m_folder), base + expected.size()) << "killed after " << transfers;
     }
-    const size_t base = TransferCount(folder);
-    HANDLE agent = folder.StartAgent();
+    const size_t base = TransferCount(m_folder);
+    HANDLE agent = m_folder.StartAgent();
     ASSERT_NE(agent, nullptr);
-    ASSERT_TRUE(WaitForTransfers(folder, base + expected.size()));
-    ExpectTransfers(folder, base, expected);
-    if (agent != folder.AgentProcess()) {
-        PostMessageA(folder.WaitForAgentWindow(), WM_COMMAND, 6002, 0);
+    ASSERT_TRUE(WaitForTransfers(m_folder, base + expected.size()));
+    ExpectTransfers(m_folder, base, expected);
+    if (agent != m_folder.AgentProcess()) {
+        PostMessageA(m_folder.WaitForAgentWindow(), WM_COMMAND, 6002, 0);
         EXPECT_NE(WaitForExit(agent), -1);
         CloseHandle(agent);
     }
@@ -349,36 +333,24 @@ TEST(AgentKilled_DuringFullWrite, RestartedAgentWritesTheMouseInFull) {
 
 // Stands in for Option: a window of its title that counts the agent's
 // answers to applies and stays open when told to close.
-class CountingOption {
+class CountingOption : public Window {
 public:
-    CountingOption() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = Procedure;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "CountingOption";
-        RegisterClassA(&windowClass);
-        m_window = CreateWindowA("CountingOption", kOptionTitle, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+    CountingOption() { Create("CountingOption", kOptionTitle, WS_POPUP, 0, 0, 0, 10, 10); }
+    int Answers() const { return m_answers; }
+    int Closes() const { return m_closes; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kMsgApplyFinished) ++m_answers;
+        if (message != WM_CLOSE) return DefaultProcessing(message, wParam, lParam);
+        ++m_closes;
+        return 0;
     }
-    ~CountingOption() {
-        if (m_window) DestroyWindow(m_window);
-    }
-    static int s_answers;
-    static int s_closes;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == kMsgApplyFinished) ++s_answers;
-        if (message == WM_CLOSE) {
-            ++s_closes;
-            return 0;
-        }
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    HWND m_window = nullptr;
+    int m_answers = 0;
+    int m_closes = 0;
 };
-int CountingOption::s_answers = 0;
-int CountingOption::s_closes = 0;
 
 bool PlugVirtualMouse(bool attach) {
     HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
@@ -388,14 +360,12 @@ bool PlugVirtualMouse(bool attach) {
 // 20 detach/attach cycles 50-150 ms apart with applies among them: the agent
 // answers every apply without hanging, and the last attach brings one full
 // write that is the last thing the mouse receives.
-TEST(AgentDevice_QuickReplugging, AnswersEveryApplyAndEndsWrittenInFull) {
-    ProgramFolder folder;
-    REQUIRE_READY(folder);
+TEST_F(AgentProgram, QuickReplugging_AnswersEveryApplyAndEndsWrittenInFull) {
     CountingOption option;
-    HWND agentWindow = StartAgentWindow(folder);
+    HWND agentWindow = StartAgentWindow(m_folder);
     ASSERT_NE(agentWindow, nullptr);
     const auto expected = FullWrite();
-    ASSERT_TRUE(WaitFor([&] { return TransferCount(folder) >= expected.size(); }));
+    ASSERT_TRUE(WaitFor([&] { return TransferCount(m_folder) >= expected.size(); }));
 
     std::mt19937 random(1326);
     std::uniform_int_distribution<int> gap(50, 150);
@@ -414,13 +384,13 @@ TEST(AgentDevice_QuickReplugging, AnswersEveryApplyAndEndsWrittenInFull) {
         ASSERT_TRUE(PlugVirtualMouse(true));
         Sleep(gap(random));
     }
-    EXPECT_TRUE(testsupport::PumpUntil([&] { return CountingOption::s_answers == applies; }, agenttest::kDeadlineMilliseconds));
-    EXPECT_TRUE(WaitFor([&] { return folder.SettingsValue("Setting", "Device") == "1"; }));
-    ASSERT_TRUE(WaitForTransfers(folder, expected.size() * 2));
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return option.Answers() == applies; }, agenttest::kDeadlineMilliseconds));
+    EXPECT_TRUE(WaitFor([&] { return m_folder.SettingsValue("Setting", "Device") == "1"; }));
+    ASSERT_TRUE(WaitForTransfers(m_folder, expected.size() * 2));
     testsupport::PumpPending();
-    EXPECT_EQ(CountingOption::s_answers, applies);
-    EXPECT_GE(CountingOption::s_closes, 1) << "each removal closes Option";
-    ExpectTransfers(folder, TransferCount(folder) - expected.size(), expected);
+    EXPECT_EQ(option.Answers(), applies);
+    EXPECT_GE(option.Closes(), 1) << "each removal closes Option";
+    ExpectTransfers(m_folder, TransferCount(m_folder) - expected.size(), expected);
 }
 
 }  // namespace

@@ -87,18 +87,12 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
     std::string randomBytes(4096, '\0');
     std::mt19937 random(11);
     for (char& c : randomBytes) c = static_cast<char>(random());
-    struct Row {
-        const char* what;
-        bool wholeDefault;  // the whole button map is the default one
-    } rows[] = {
-        {"empty file", true},
-        {"random bytes", true},
-        {"10 MB of zeros", true},
-        // Every integer reads as -1 (CpiStep too: the first level is sent,
-        // never level 0), every entry takes its default.
-        {"only ProFileName", true},
-        {"one digit changed in MacroKeyInfo0 of a default file", true},
-    };
+    // Each slot's damage, slot 0 first; every slot still gets the whole
+    // default button map. With only ProFileName every integer reads as -1
+    // (CpiStep too: the first level is sent, never level 0), every entry
+    // takes its default.
+    const char* damages[] = {"empty file", "random bytes", "10 MB of zeros", "only ProFileName",
+                             "one digit changed in MacroKeyInfo0 of a default file"};
     WriteBytes(config + "Default0.gmp", "");
     WriteBytes(config + "Default1.gmp", randomBytes);
     WriteBytes(config + "Default2.gmp", std::string(10 << 20, '\0'));
@@ -117,14 +111,11 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
     const auto transfers = folder.Transfers();
     EXPECT_EQ(transfers.size(), kFullWriteTransfers);
     for (int slot = 0; slot < 5; ++slot) {
-        const Row& row = rows[slot];
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(damages[slot]);
         const std::vector<uint8_t> map = LastButtonMap(transfers, slot);
         ASSERT_EQ(map.size(), 64u);
         EXPECT_EQ(std::vector<uint8_t>(map.begin(), map.begin() + 4), kLeftButtonEntry);
-        if (row.wholeDefault) {
-            EXPECT_EQ(map, kDefaultButtonMap);
-        }
+        EXPECT_EQ(map, kDefaultButtonMap);
         EXPECT_EQ(LevelByte(transfers, slot), 1);  // the first level
     }
 }
@@ -143,9 +134,7 @@ TEST(AgentApply_ProfileWithoutLeftButton, WritesTheLeftButtonAndSaysSo) {
 
     DebugOutputCapture debug(GetProcessId(folder.AgentProcess()));
     ASSERT_TRUE(debug.WaitUntilAttached());
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
+    auto block = agenttest::DefaultProfileSet();
     block->Profiles[2].MacroKeyInfo[0].FunctionCode = 2;
     block->ButtonChanged[2][0] = 1;
     ASSERT_TRUE(WriteSharedBlock(*block));

@@ -29,11 +29,6 @@ bool DebugOutputCapture::WaitUntilAttached() {
     return m_attached == 1;
 }
 
-std::vector<std::string> DebugOutputCapture::Texts() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_texts;
-}
-
 bool DebugOutputCapture::Holds(const std::string& text) const {
     std::lock_guard<std::mutex> lock(m_mutex);
     return std::find(m_texts.begin(), m_texts.end(), text) != m_texts.end();

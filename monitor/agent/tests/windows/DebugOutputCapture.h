@@ -23,7 +23,6 @@ public:
 
     // True once the debugger is attached (false when attaching failed).
     bool WaitUntilAttached();
-    std::vector<std::string> Texts() const;
     bool Holds(const std::string& text) const;
 
 private:

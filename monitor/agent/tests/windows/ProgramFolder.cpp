@@ -15,6 +15,7 @@ namespace {
 constexpr char kAgentTitle[] = "TARVIK-Q7 Gaming Mouse Monitor";
 constexpr UINT kCommandExit = 6002;
 constexpr char kTransferLogName[] = "transfers.log";
+constexpr uint8_t kProfileSelectCode = 0x02;
 
 }  // namespace
 
@@ -141,6 +142,13 @@ std::vector<std::string> ProgramFolder::OptionRecord() const { return ReadLines(
 
 std::vector<std::string> ProgramFolder::PortioCalls() const { return ReadLines(m_path + "portio-calls.log"); }
 
+std::unique_ptr<SettingsBlock> DefaultProfileSet() {
+    auto block = std::make_unique<SettingsBlock>();
+    ClearBlock(*block);
+    ResetProfileSet(*block);
+    return block;
+}
+
 bool WriteSharedBlock(const SettingsBlock& block) {
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, agent::kSharedBlockName);
     HANDLE mutex = OpenMutexA(MUTEX_ALL_ACCESS, FALSE, agent::kSettingsMutexName);
@@ -157,6 +165,20 @@ bool WriteSharedBlock(const SettingsBlock& block) {
     if (mapping) CloseHandle(mapping);
     if (mutex) CloseHandle(mutex);
     return written;
+}
+
+size_t SelectCount(const ProgramFolder& folder) {
+    size_t count = 0;
+    for (const TransferLine& line : folder.Transfers())
+        count += line.kind == "SetFeature" && !line.bytes.empty() && line.bytes[0] == kProfileSelectCode;
+    return count;
+}
+
+HWND StartAgentAndWaitForFirstWrite(ProgramFolder& folder) {
+    if (!folder.StartAgent()) return nullptr;
+    HWND window = folder.WaitForAgentWindow();
+    if (!window || !WaitFor([&] { return SelectCount(folder) >= 1; })) return nullptr;
+    return window;
 }
 
 long RunPortioctl(const std::string& arguments, std::string* output) {

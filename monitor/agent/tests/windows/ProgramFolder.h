@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -86,9 +87,18 @@ constexpr ULONGLONG kQuietLogMs = 2000;
 bool WaitForQuietLog(const ProgramFolder& folder, ULONGLONG quietMs = kQuietLogMs,
                      DWORD deadlineMilliseconds = kDeadlineMilliseconds);
 
+// The profile set of a first start: no settings file, no profile files.
+std::unique_ptr<SettingsBlock> DefaultProfileSet();
+
 // Writes the block as Option does: whole, under the settings mutex; false
 // when no agent has made the block.
 bool WriteSharedBlock(const SettingsBlock& block);
+
+// Profile select commands in the log: each device write ends with one.
+size_t SelectCount(const ProgramFolder& folder);
+
+// Starts the agent; its window once the first full write is done, or null.
+HWND StartAgentAndWaitForFirstWrite(ProgramFolder& folder);
 
 // Runs portioctl of the dist folder with these arguments; its exit code
 // (0 = the virtual mouse took the command), -1 when it did not end.

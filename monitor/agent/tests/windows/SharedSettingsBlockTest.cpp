@@ -1,3 +1,5 @@
+#include "ProgramFolder.h"
+
 #include "monitor/agent/win32/SharedSettingsBlock.h"
 #include "monitor/agent/win32/WorkerThread.h"
 
@@ -34,9 +36,7 @@ TEST(SharedSettingsBlock_Copies, AreWholeAndVisibleByName) {
     ASSERT_EQ(block.CreateLock(mutexName.c_str()), SharedSettingsBlock::MutexResult::Created);
     ASSERT_TRUE(block.CreateMapping(mappingName.c_str()));
 
-    auto written = std::make_unique<SettingsBlock>();
-    ClearBlock(*written);
-    ResetProfileSet(*written);
+    auto written = agenttest::DefaultProfileSet();
     written->CurrentSlot = 3;
     written->ConfigChanged[4] = 1;
     ASSERT_TRUE(block.Write(*written));

@@ -5,9 +5,7 @@
 // removal.
 #include "ProgramFolder.h"
 
-#include "testing/DistFolder.h"
 #include "testing/MessagePump.h"
-#include "testing/ProgramRun.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +78,7 @@ TEST(AgentTray_StandInShell, IconAddedWhenTheShellTakesItLateAndAfterTheShellRes
     StandInShell::s_requests.clear();
     StandInShell::s_accepting = false;
     ProgramFolder folder;
-    if (!folder.Ready()) GTEST_SKIP() << folder.MissingReason();
+    REQUIRE_READY(folder);
     folder.StartAgent();
     HWND agent = folder.WaitForAgentWindow();
     ASSERT_NE(agent, nullptr);
@@ -97,9 +95,8 @@ TEST(AgentTray_StandInShell, IconAddedWhenTheShellTakesItLateAndAfterTheShellRes
 
     // The mouse unplugged: the icon goes.
     StandInShell::s_requests.clear();
-    testsupport::ProgramResult detach =
-        testsupport::RunProgram("\"" + testsupport::DistFolder() + "portioctl.exe\" --wait 30 detach");
-    EXPECT_EQ(detach.exitCode, 0u) << detach.output;
+    std::string output;
+    EXPECT_EQ(agenttest::RunPortioctl("detach", &output), 0) << output;
     EXPECT_TRUE(testsupport::PumpUntil([&] { return CountRequests(NIM_DELETE, agent, true) == 1; }, kDeadlineMs));
 }
 

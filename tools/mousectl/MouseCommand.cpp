@@ -10,13 +10,14 @@ struct CommandShape {
     const char* name;
     CommandKind kind;
     bool slotOption;  // takes --slot N
-    int positionals;  // select: the slot; apply and export: the file
+    int positionals;  // select: the slot; apply, export, backup and restore: the file
 };
 
 constexpr CommandShape kShapes[] = {
     {"status", CommandKind::Status, false, 0},  {"select", CommandKind::Select, false, 1},
     {"apply", CommandKind::Apply, true, 1},     {"export", CommandKind::Export, true, 1},
-    {"defaults", CommandKind::Defaults, true, 0},
+    {"defaults", CommandKind::Defaults, true, 0}, {"backup", CommandKind::Backup, false, 1},
+    {"restore", CommandKind::Restore, false, 1},
 };
 
 // 1..5 as digits only: "02" or "+2" are typing slips, not slots.
@@ -83,7 +84,10 @@ std::string UsageText() {
            "       mousectl apply FILE --slot N         put a .gmp profile into slot N and write it to the mouse\n"
            "       mousectl export --slot N FILE        save slot N's profile as a .gmp file\n"
            "       mousectl defaults --slot N           reset slot N to its defaults and write it to the mouse\n"
-           "exit codes: 0 done, 1 bad or unwritable file, 2 bad command line, 3 Monitor not running\n";
+           "       mousectl backup FILE                 save the five profiles, the macros and config.ini in one file\n"
+           "       mousectl restore FILE                put a backup back, all of it or nothing, and write the mouse\n"
+           "exit codes: 0 done, 1 bad, unreadable or unwritable file (or Option open during a restore),\n"
+           "            2 bad command line, 3 Monitor not running\n";
 }
 
 }  // namespace mousectl

@@ -9,7 +9,7 @@ namespace mousectl {
 
 // Exit codes, one per kind of failure, so that scripts can tell them apart.
 constexpr int kExitOk = 0;
-constexpr int kExitFailed = 1;   // a bad or unreadable profile file, a file that could not be written
+constexpr int kExitFailed = 1;   // a bad or unreadable profile or backup file, a file that could not be written
 constexpr int kExitUsage = 2;    // unknown command, missing or extra argument, slot outside 1..5
 constexpr int kExitNoAgent = 3;  // Monitor.exe is not running
 
@@ -17,7 +17,7 @@ constexpr int kFirstUserSlot = 1;
 constexpr int kLastUserSlot = 5;
 constexpr char kSlotOption[] = "--slot";
 
-enum class CommandKind { Status, Select, Apply, Export, Defaults };
+enum class CommandKind { Status, Select, Apply, Export, Defaults, Backup, Restore };
 
 struct Command {
     CommandKind kind = CommandKind::Status;

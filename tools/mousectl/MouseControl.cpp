@@ -1,8 +1,15 @@
 #include "MouseControl.h"
 
+#include "BackupCheck.h"
+#include "BackupText.h"
+#include "FileReplacement.h"
 #include "tools/profiletool/ProfileReview.h"
 #include "option/core/OptionConstants.h"
 #include "profile/AppSettings.h"
+#include "profile/IniText.h"
+#include "profile/MemoryIniFiles.h"
+#include "profile/PointerSettings.h"
+#include "profile/ProfileSet.h"
 
 #include <cstring>
 
@@ -37,16 +44,33 @@ auto OnSlot(SettingsBlock& edit, int slot, Step step) {
     return result;
 }
 
+std::string Indented(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += "\n  " + line;
+    return text;
+}
+
+// A registry without keys: a profile set loaded with it keeps the pointer
+// settings its files hold.
+class NoRegistry : public Registry {
+public:
+    std::unique_ptr<RegistryKey> OpenKey(const std::string&) override { return nullptr; }
+};
+
 }  // namespace
 
 MouseControl::MouseControl(const OptionServices& services) : m_services(services), m_session(m_services) {}
 
 Outcome MouseControl::Run(const Command& command) {
-    // Without the agent's block the session would fall back to the files;
-    // the commands are for the running agent, so that is an error here.
-    if (!m_services.sharedBlock.Attach())
-        return Failed(kExitNoAgent, "Monitor is not running (its shared settings block is missing); start Monitor.exe first");
-    m_session.Start();
+    // A backup reads the stored files only. The other commands are for the
+    // running agent: without its block the session would fall back to the
+    // files, so that is an error here.
+    if (command.kind != CommandKind::Backup) {
+        if (!m_services.sharedBlock.Attach())
+            return Failed(kExitNoAgent,
+                          "Monitor is not running (its shared settings block is missing); start Monitor.exe first");
+        m_session.Start();
+    }
     switch (command.kind) {
         case CommandKind::Status: {
             Outcome outcome;
@@ -57,6 +81,8 @@ Outcome MouseControl::Run(const Command& command) {
         case CommandKind::Apply: return ApplyFile(command.slot, command.path);
         case CommandKind::Export: return ExportSlot(command.slot, command.path);
         case CommandKind::Defaults: return Defaults(command.slot);
+        case CommandKind::Backup: return Backup(command.path);
+        case CommandKind::Restore: return Restore(command.path);
     }
     return Failed(kExitUsage, "unknown command");
 }
@@ -87,11 +113,7 @@ Outcome MouseControl::ApplyFile(int slot, const std::string& path) {
     if (!HoldsProfileKeys(m_services.iniFiles, path)) return Failed(kExitFailed, path + " holds no profile settings");
     // Missing keys or values the pages could never set would go to the mouse as they are.
     const std::vector<std::string> problems = CheckProfileFile(m_services.iniFiles, path);
-    if (!problems.empty()) {
-        std::string error = path + " is not a sound profile file:";
-        for (const std::string& problem : problems) error += "\n  " + problem;
-        return Failed(kExitFailed, error);
-    }
+    if (!problems.empty()) return Failed(kExitFailed, path + " is not a sound profile file:" + Indented(problems));
     const ImportResult result = OnSlot(m_session.Edit(), slot, [&] { return m_session.Import(path); });
     switch (result) {
         case ImportResult::Unreadable: return Failed(kExitFailed, "cannot open " + path);
@@ -120,8 +142,92 @@ Outcome MouseControl::Defaults(int slot) {
     return Finish(option::kApplyMarked, "slot " + UserSlot(slot) + " holds its default profile");
 }
 
-Outcome MouseControl::Finish(int mode, const std::string& done) {
-    const bool agentTold = m_session.Apply(mode);
+Outcome MouseControl::Backup(const std::string& path) {
+    std::vector<BackupPart> parts;
+    std::string absent;
+    for (const PartSpec& spec : BackupPartSpecs()) {
+        BackupPart part;
+        part.name = spec.name;
+        const std::string file = m_services.programFolder + spec.name;
+        part.present = m_services.iniFiles.FileExists(file);
+        if (part.present && !m_services.iniFiles.ReadWhole(file, part.bytes))
+            return Failed(kExitFailed, "cannot read " + file + "; no backup written");
+        if (!part.present) absent += "\n  " + spec.name + " does not exist (a restore removes it)";
+        parts.push_back(part);
+    }
+    if (!ReplaceFiles(m_services.iniFiles, {FileChange{path, true, WriteBackupText(parts)}}).empty())
+        return Failed(kExitFailed, "cannot write " + path);
+    Outcome outcome;
+    outcome.output = "the slot profile files, the macro file and config.ini saved in " + path + absent + "\n";
+    // Better known now than when the backup is needed.
+    const std::vector<std::string> problems = CheckBackupParts(parts);
+    if (!problems.empty())
+        outcome.error = "warning: restore refuses this backup, the stored files have problems:" +
+                        Indented(problems) + "\n";
+    return outcome;
+}
+
+Outcome MouseControl::Restore(const std::string& path) {
+    IniFileStore& store = m_services.iniFiles;
+    std::string text;
+    if (!store.FileExists(path) || !store.ReadWhole(path, text)) return Failed(kExitFailed, "cannot open " + path);
+    const BackupReading reading = ReadBackupText(text);
+    std::vector<std::string> problems = reading.problems;
+    if (problems.empty()) problems = CheckBackupParts(reading.parts);
+    if (!problems.empty())
+        return Failed(kExitFailed, path + " is not a sound backup; nothing changed:" + Indented(problems));
+
+    // The restored set as the agent loads it from the files, except that the
+    // pointer settings come from the files too: they are put into effect.
+    const std::string& folder = m_services.programFolder;
+    MemoryIniFiles restored;
+    std::vector<FileChange> changes;
+    for (size_t index = 0; index < reading.parts.size(); ++index) {
+        const BackupPart& part = reading.parts[index];
+        if (part.present) restored.SetText(folder + part.name, part.bytes);
+        if (BackupPartSpecs()[index].kind != PartKind::AppSettings)
+            changes.push_back(FileChange{folder + part.name, part.present, part.bytes});
+    }
+    SettingsBlock& edit = m_session.Edit();
+    NoRegistry noRegistry;
+    LoadProfileSet(edit, restored, noRegistry, folder);
+    edit.CurrentSlot = EffectiveSlot(edit.CurrentSlot);
+    const std::string settingsPath = AppSettingsPath(folder);
+    std::string settings;
+    if (!store.ReadWhole(settingsPath, settings))
+        return Failed(kExitFailed, "cannot read " + settingsPath + "; nothing changed");
+    changes.push_back(FileChange{settingsPath, true, RestoredSettings(settings, restored, edit)});
+    const std::string failure = ReplaceFiles(store, changes);
+    if (!failure.empty()) return Failed(kExitFailed, failure);
+
+    // Apply without saving: the files hold the backup's bytes already.
+    MarkAllChanged(edit);
+    WritePointerSettings(edit.Profiles[edit.CurrentSlot], m_services.registry);
+    m_services.sharedBlock.Write(edit);
+    const bool agentTold = m_services.agent.SendApply(option::kApplyMarked);
+    m_services.agent.NotifyApplets();
+    return Reported(agentTold, "the slot profile files, the macro file and config.ini are restored from " + path);
+}
+
+// config.ini as it is with the keys an apply writes set from the restored
+// set: the keys of the agent and the installer describe this installation.
+std::string MouseControl::RestoredSettings(const std::string& current, IniFileSystem& restored,
+                                           const SettingsBlock& block) {
+    OsdSettings display;
+    DefaultOsdSettings(display);
+    AppSettingsFile(restored, m_services.programFolder).ReadOsdSettings(display);
+    IniText text(current);
+    AppSettingsFile settings(text);
+    settings.WriteOsdSettings(display);
+    settings.WriteCurrentSlot(block.CurrentSlot);
+    settings.WriteMouseType(block.MouseType);
+    settings.WriteAccessCode(m_services.clock);
+    return text.Bytes();
+}
+
+Outcome MouseControl::Finish(int mode, const std::string& done) { return Reported(m_session.Apply(mode), done); }
+
+Outcome MouseControl::Reported(bool agentTold, const std::string& done) {
     Outcome outcome;
     outcome.blockChanged = true;
     if (!agentTold) {

@@ -33,8 +33,12 @@ private:
     Outcome ExportSlot(int slot, const std::string& path);
     Outcome Select(int slot);
     Outcome Defaults(int slot);
+    Outcome Backup(const std::string& path);
+    Outcome Restore(const std::string& path);
+    std::string RestoredSettings(const std::string& current, IniFileSystem& restored, const SettingsBlock& block);
     // Apply with the mode; the outcome says whether the agent took it.
     Outcome Finish(int mode, const std::string& done);
+    Outcome Reported(bool agentTold, const std::string& done);
 
     OptionServices m_services;
     OptionSession m_session;

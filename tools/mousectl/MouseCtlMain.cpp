@@ -51,6 +51,12 @@ int main(int argc, char** argv) {
     }
     mousectl::Command command = parsed.command;
     if (!command.path.empty()) command.path = AbsolutePath(command.path);
+    // Option keeps the macro list it loaded and saves it at its next Apply,
+    // over the restored macro file.
+    if (command.kind == mousectl::CommandKind::Restore && FindWindowA(nullptr, option::kMainWindowTitle)) {
+        fputs("mousectl: the settings window (Option) is open; close it before a restore. Nothing changed.\n", stderr);
+        return mousectl::kExitFailed;
+    }
 
     SharedBlockClient sharedBlock;
     AgentLink agent;

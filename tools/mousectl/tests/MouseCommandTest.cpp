@@ -26,6 +26,8 @@ TEST(ParseCommand_Accepted, GivesKindSlotFromZeroAndFile) {
         {{"apply", "--slot", "2", "my profile.gmp"}, CommandKind::Apply, 1, "my profile.gmp"},
         {{"export", "--slot", "5", "out.gmp"}, CommandKind::Export, 4, "out.gmp"},
         {{"defaults", "--slot", "1"}, CommandKind::Defaults, 0, ""},
+        {{"backup", "all.ini"}, CommandKind::Backup, -1, "all.ini"},
+        {{"restore", "all.ini"}, CommandKind::Restore, -1, "all.ini"},
     };
     for (const Row& row : rows) {
         const mousectl::ParseResult result = ParseCommand(row.arguments);
@@ -56,11 +58,13 @@ TEST(ParseCommand_Refused, NamesTheFault) {
         {{"select"}, "select needs a slot number 1 to 5"},
         {{"apply", "--slot", "1"}, "apply needs a file name"},
         {{"apply", "a.gmp"}, "apply needs --slot N"},
+        {{"restore"}, "restore needs a file name"},
         {{"defaults", "--slot"}, "--slot needs a slot number 1 to 5"},
         // Too much.
         {{"status", "now"}, "unexpected argument 'now'"},
         {{"export", "--slot", "1", "a.gmp", "b.gmp"}, "unexpected argument 'b.gmp'"},
         {{"select", "--slot", "2"}, "select takes no --slot"},
+        {{"backup", "--slot", "2", "all.ini"}, "backup takes no --slot"},
         {{"defaults", "--slot", "1", "--slot", "2"}, "--slot given twice"},
     };
     for (const Row& row : rows) {

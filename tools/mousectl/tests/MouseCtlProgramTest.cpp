@@ -4,6 +4,7 @@
 // transfer log shows was written to the mouse.
 #include "ProgramFolder.h"
 
+#include "frame/UniqueHandle.h"
 #include "monitor/device/DeviceCommand.h"
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "testing/ProgramRun.h"
@@ -74,6 +75,11 @@ std::vector<TransferLine> RunAndWaitForWrite(const ProgramFolder& folder, const 
     const ProgramResult run = RunControl(folder, arguments);
     EXPECT_EQ(run.exitCode, 0u) << arguments << "\n" << run.output;
     return WriteAfter(folder, before, slot);
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 size_t CountOf(const std::vector<TransferLine>& lines, const std::string& kind) {
@@ -162,17 +168,68 @@ TEST_F(MouseCtlProgram, RefusesBadFilesAndSlotsWithoutTouchingTheSlot) {
     EXPECT_EQ(BlockCurrentSlot(), 0);
 }
 
+TEST_F(MouseCtlProgram, BackupRestoreGivesTheFilesBackByteForByteAndRefusesACutBackup) {
+    const std::vector<TransferLine> firstWrite = m_folder.Transfers();
+    // The profile files an apply writes, one renamed by hand, and a macro file.
+    RunAndWaitForWrite(m_folder, "defaults --slot 1", 0);
+    const std::string config = m_folder.Path() + "config\\";
+    WritePrivateProfileStringA("Setting", "ProFileName", "Mine", (config + "Default1.gmp").c_str());
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, (config + "Default1.gmp").c_str());
+    std::ofstream(config + "sequence.dat", std::ios::binary) << "[Macros]\r\nnumber=0\r\n";
+    auto files = [&] {
+        std::vector<std::string> bytes;
+        for (const char* name :
+             {"Default0.gmp", "Default1.gmp", "Default2.gmp", "Default3.gmp", "Default4.gmp", "sequence.dat"})
+            bytes.push_back(FileBytes(config + name));
+        return bytes;
+    };
+    const std::vector<std::string> original = files();
+    ProgramResult run = RunControl(m_folder, "backup saved.ini");
+    ASSERT_EQ(run.exitCode, 0u) << run.output;
+
+    // Slot 2 reset, slot 3 current, the macro file gone.
+    RunAndWaitForWrite(m_folder, "defaults --slot 2", 0);
+    RunAndWaitForWrite(m_folder, "select 3", 2);
+    ASSERT_TRUE(DeleteFileA((config + "sequence.dat").c_str()));
+    const std::vector<std::string> changed = files();
+    ASSERT_NE(changed, original);
+
+    // Not while Option is open: it would save its macro list over the restored one.
+    const UniqueHandle option(testsupport::StartProgram("\"" + m_folder.Path() + "Option.exe\"", m_folder.Path()));
+    ASSERT_TRUE(WaitFor([] { return FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option") != nullptr; }));
+    run = RunControl(m_folder, "restore saved.ini");
+    EXPECT_EQ(run.exitCode, static_cast<DWORD>(kExitFailed));
+    EXPECT_TRUE(Contains(run.output, "close it before a restore")) << run.output;
+    EXPECT_EQ(files(), changed);
+    PostMessageA(FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Option"), WM_CLOSE, 0, 0);
+    EXPECT_EQ(agenttest::WaitForExit(option.Get()), 0);
+
+    // Every slot written again, as at the agent's start, slot 1 selected last.
+    const std::vector<TransferLine> restoreWrite = RunAndWaitForWrite(m_folder, "restore saved.ini", 0);
+    ASSERT_EQ(restoreWrite.size(), firstWrite.size());
+    for (size_t i = 0; i < firstWrite.size(); ++i) EXPECT_EQ(restoreWrite[i].bytes, firstWrite[i].bytes) << i;
+    EXPECT_EQ(files(), original);
+
+    const std::string saved = FileBytes(m_folder.Path() + "saved.ini");
+    std::ofstream(m_folder.Path() + "cut.ini", std::ios::binary) << saved.substr(0, saved.size() / 2);
+    run = RunControl(m_folder, "restore cut.ini");
+    EXPECT_EQ(run.exitCode, static_cast<DWORD>(kExitFailed));
+    EXPECT_TRUE(Contains(run.output, "it was cut")) << run.output;
+    EXPECT_EQ(files(), original);
+}
+
 TEST(MouseCtlProgram_NoAgent, EveryCommandSaysMonitorIsNotRunning) {
     ProgramFolder folder;
     REQUIRE_READY(folder);
     ASSERT_TRUE(folder.AddFromDist("mousectl.exe"));
-    const char* commands[] = {"status", "select 2", "export --slot 1 out.gmp", "defaults --slot 1"};
+    const char* commands[] = {"status", "select 2", "export --slot 1 out.gmp", "defaults --slot 1", "restore in.ini"};
     for (const char* command : commands) {
         ProgramResult run = RunControl(folder, command);
         EXPECT_EQ(run.exitCode, static_cast<DWORD>(kExitNoAgent)) << command << "\n" << run.output;
         EXPECT_TRUE(Contains(run.output, "Monitor is not running")) << command << "\n" << run.output;
     }
     EXPECT_FALSE(agenttest::FileExists(folder.Path() + "out.gmp"));
+    EXPECT_EQ(RunControl(folder, "backup saved.ini").exitCode, 0u);  // reads the stored files only
 }
 
 }  // namespace

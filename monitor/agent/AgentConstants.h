@@ -3,6 +3,7 @@
 #pragma once
 
 #include "monitor/actions/ActionConstants.h"
+#include "profile/ProfileRecord.h"
 
 #include <cstdint>
 
@@ -63,6 +64,12 @@ constexpr int kWriteSelectOnly = 3;
 // WM_COMMAND ids of the agent window.
 constexpr unsigned kCommandOpenOption = 6001;
 constexpr unsigned kCommandExit = 6002;
+// The tray menu's profile items: slot s (0..4) has id kCommandFirstProfile + s.
+constexpr unsigned kCommandFirstProfile = 6011;
+constexpr unsigned kCommandLastProfile = kCommandFirstProfile + kSlotCount - 1;
+static_assert(kCommandFirstProfile > kCommandExit, "the profile items' ids follow the fixed commands");
+// Slots are shown to the user counted from 1.
+constexpr int kFirstShownSlot = 1;
 
 // Timers of the agent window.
 constexpr unsigned kTimerForegroundCheck = 500;

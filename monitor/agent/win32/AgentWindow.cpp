@@ -2,6 +2,7 @@
 
 #include "monitor/agent/AgentConstants.h"
 #include "monitor/agent/NoticeRecord.h"
+#include "monitor/agent/TrayMenu.h"
 #include "monitor/agent/WriteRequestRunner.h"
 #include "profile/AppSettings.h"
 #include "profile/PointerSettings.h"
@@ -56,6 +57,8 @@ AgentWindow::AgentWindow(bool openOptionAfterStart)
       // calls into it from its first message on.
       m_engine(*this, actions::EnginePlatform{m_input, m_layout, m_clock, m_windows, m_shellCalls, m_playerRegistry,
                                               m_processes, m_settingsFile}),
+      m_trayNotices(*this, m_windows, m_settingsFile),
+      m_traySwitcher(*this, m_windows, m_processes, m_trayNotices),
       m_router(m_core, m_engine, [this] { PostMessageA(Handle(), WM_COMMAND, agent::kCommandOpenOption, 0); }),
       m_transport(m_portio),
       m_writer(m_transport, m_sleeper, m_link) {}
@@ -239,8 +242,19 @@ LRESULT AgentWindow::OnCommand(WPARAM wParam) {
     switch (LOWORD(wParam)) {
         case agent::kCommandOpenOption: OpenOption(); return 0;
         case agent::kCommandExit: PostMessageA(Handle(), WM_CLOSE, 0, 0); return 0;
-        default: return 0;
+        default: {
+            const int slot = agent::ProfileSlotOfCommand(LOWORD(wParam));
+            if (slot >= 0) ChooseProfile(slot);
+            return 0;
+        }
     }
+}
+
+void AgentWindow::ChooseProfile(int slot) {
+    // Also the slot that is current already: the mouse is told it again, as
+    // an apply from Option or mousectl tells it.
+    m_settingsFile.WriteCurrentSlot(slot);
+    m_traySwitcher.SwitchTo(slot);
 }
 
 LRESULT AgentWindow::OnTimer(WPARAM timerId) {
@@ -300,12 +314,15 @@ void AgentWindow::ShowTrayMenu() {
     SetForegroundWindow(Handle());
     MenuOwner menu;
     if (!menu.Get()) return;
-    const std::string open = m_language.Text(agent::kStringTrayOpen);
-    const std::string exit = m_language.Text(agent::kStringTrayExit);
-    AppendMenuA(menu.Get(), MF_STRING, agent::kCommandOpenOption, open.c_str());
-    AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu.Get(), MF_STRING, agent::kCommandExit, exit.c_str());
-    SetMenuDefaultItem(menu.Get(), agent::kCommandOpenOption, FALSE);
+    for (const agent::TrayMenuItem& item : agent::TrayMenuItems(
+             m_core.Copy(), m_language.Text(agent::kStringTrayOpen), m_language.Text(agent::kStringTrayExit))) {
+        if (item.id == 0) {
+            AppendMenuA(menu.Get(), MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        AppendMenuA(menu.Get(), MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.id, item.text.c_str());
+        if (item.isDefault) SetMenuDefaultItem(menu.Get(), item.id, FALSE);
+    }
     POINT cursor{};
     GetCursorPos(&cursor);
     TrackPopupMenu(menu.Get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, Handle(), nullptr);

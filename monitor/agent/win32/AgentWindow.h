@@ -63,6 +63,10 @@ private:
 
     void OpenOption();
     void ShowTrayMenu();
+    // A profile chosen in the tray menu becomes current as a per-application
+    // switch makes it (block, mouse, pointer settings, Option, notices) and
+    // is kept in the settings file for the next start.
+    void ChooseProfile(int slot);
     void BringLastPopupForward(bool restoreWhenMinimised);
     std::string ProgramPath() const;
 
@@ -129,6 +133,10 @@ private:
     PrivateProfileFiles m_files;
     actions::AppSettingsWriter m_settingsFile;
     actions::Engine m_engine;
+    // The switch the tray menu's profile items take: the engine's own kind,
+    // on the same host and windows.
+    actions::DisplayNotices m_trayNotices;
+    actions::ProfileSwitcher m_traySwitcher;
     DeviceEventRouter m_router;
 
     PortioLibrary m_portio;

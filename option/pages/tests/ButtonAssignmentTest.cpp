@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "option/macros/MemoryIniFileStore.h"
+#include "option/macros/tests/MacroTestSupport.h"
 #include "option/pages/ButtonAssignment.h"
 
 namespace {
@@ -54,24 +55,14 @@ public:
     std::string presetPath = "unset";
 };
 
-MacroRecord Macro(const char* name, int32_t repeat, uint8_t key) {
-    MacroRecord record{};
-    SetMacroName(record, name);
-    record.RepeatCount = repeat;
-    record.EventCount = 2;
-    record.Events[0] = MacroEvent{key, 1, 15};
-    record.Events[1] = MacroEvent{key, 2, 0};
-    return record;
-}
-
 class ButtonAssignmentTest : public ::testing::Test {
 protected:
     void SetUp() override {
         m_block = std::make_unique<SettingsBlock>();
         ResetProfileSet(*m_block);
         m_block->CurrentSlot = 3;
-        m_macros.Append(Macro("Jump", 2, 44));
-        m_macros.Append(Macro("Fire", 7, 9));
+        m_macros.Append(MakeMacro("Jump", 2, {{44, 1, 15}, {44, 2, 0}}));
+        m_macros.Append(MakeMacro("Fire", 7, {{9, 1, 15}, {9, 2, 0}}));
     }
     ProfileRecord& Current() { return m_block->Profiles[3]; }
     ButtonAssignmentEntry& Button(int b) { return Current().MacroKeyInfo[b]; }

@@ -1,5 +1,5 @@
-// What the tests of Option with hostile files share: the slot files, and
-// an Apply that is waited for without opening the files it replaces.
+// What the tests of Option with hostile files share: an Apply that is
+// waited for without opening the files it replaces.
 #pragma once
 
 #include "OptionProgramSupport.h"
@@ -11,15 +11,8 @@
 
 namespace optiontest {
 
-inline std::string SlotFile(const OptionFolder& folder, int slot) {
-    return folder.Path() + "config\\Default" + std::to_string(slot) + ".gmp";
-}
-
-inline std::string ProfileValue(const std::string& file, const char* key) {
-    char value[64] = {};
-    GetPrivateProfileStringA("Setting", key, "(none)", value, sizeof value, file.c_str());
-    return value;
-}
+// What ProfileValue gives for a key that is not there.
+constexpr char kNoValue[] = "(none)";
 
 // The file's last write time, or 0 when there is none. Read without opening
 // the file: a reader holding it open would make Option's replacement fail.
@@ -41,7 +34,7 @@ inline bool ApplyAndWaitForWholeFiles(const OptionFolder& folder, HWND option, i
         return folder.ControlEnabled(option, kMainSkin, kApplyKey);
     });
     for (int slot = 0; slot < kSlotCount; ++slot)
-        if (slot != skipped && ProfileValue(SlotFile(folder, slot), "ProFileName") == "(none)") return false;
+        if (slot != skipped && ProfileValue(SlotFile(folder, slot), "ProFileName", kNoValue) == kNoValue) return false;
     return written;
 }
 

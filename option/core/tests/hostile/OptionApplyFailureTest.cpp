@@ -15,8 +15,6 @@ namespace {
 
 using optiontest::ApplyAndWaitForWholeFiles;
 using optiontest::OptionFolder;
-using optiontest::ProfileValue;
-using optiontest::SlotFile;
 using optiontest::WaitFor;
 using testsupport::RunUnixShell;
 using testsupport::ShellQuoted;

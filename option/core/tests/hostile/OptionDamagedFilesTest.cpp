@@ -18,21 +18,15 @@
 namespace {
 
 using optiontest::ApplyAndWaitForWholeFiles;
+using optiontest::kNoValue;
 using optiontest::OptionFolder;
-using optiontest::ProfileValue;
-using optiontest::SlotFile;
 using optiontest::WriteTime;
 using optiontest::WaitFor;
 using testsupport::Damage;
 
 constexpr DWORD kAnswerMs = 30000;
 constexpr int kGoodMacroCount = 3;
-constexpr int kMacroTabKey = 37;
-constexpr char kManagerSkin[] = "skin_macro_manager.ini";
-constexpr char kManagerTitle[] = "Macro Manager";
-constexpr int kManagerOkKey = 1;
 constexpr int kManagerImportKey = 12;
-constexpr int kMacroNameListId = 4096;
 
 // Every damage a file can come with.
 const Damage kEveryDamage[] = {Damage::Missing, Damage::Empty,   Damage::Truncated,       Damage::RandomBytes,
@@ -65,14 +59,16 @@ bool SaveGoodMacros(MacroList& list) {
     return list.Save();
 }
 
+bool Answers(HWND window) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result) != 0;
+}
+
 // Started, visible and answering; the main window or null.
 HWND StartAndAnswer(OptionFolder& folder) {
     HWND option = folder.StartOption();
-    DWORD_PTR result = 0;
-    if (!option || WaitForSingleObject(folder.OptionProcess(), 0) != WAIT_TIMEOUT ||
-        !SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result))
-        return nullptr;
-    return option;
+    const bool runs = option && WaitForSingleObject(folder.OptionProcess(), 0) == WAIT_TIMEOUT;
+    return runs && Answers(option) ? option : nullptr;
 }
 
 TEST(OptionDamagedFiles_SettingsFile, StartsAndSavesWholeFiles) {
@@ -220,8 +216,7 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
         HWND fileDialog = folder.EnterInFileDialog(option, chosen);
         ASSERT_NE(fileDialog, nullptr);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
-        DWORD_PTR result = 0;
-        ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
+        ASSERT_TRUE(Answers(option));
         // A refused file is told in a warning, which the user closes; a taken
         // one is applied at once: the slot's file is then a whole profile
         // written by Option, not the damaged copy.
@@ -239,7 +234,7 @@ TEST(OptionDamagedFiles_ProfileImport, RefusedOrTakenWholeNeverCut) {
             EXPECT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
         }
         EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
-        EXPECT_NE(ProfileValue(target, "ProFileName"), "(none)");
+        EXPECT_NE(ProfileValue(target, "ProFileName", kNoValue), kNoValue);
         EXPECT_NE(FindWindowA(nullptr, kOptionTitle), nullptr);
         EXPECT_EQ(GetFileAttributesA((target + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
     }
@@ -284,8 +279,7 @@ TEST(OptionDamagedFiles_MacroImport, RefusedOrTakenWholeChosenFileUntouched) {
         if (row.damage == Damage::Directory && !WaitFor([&] { return !IsWindow(fileDialog); }, 2000))
             OptionFolder::PressKey(VK_ESCAPE);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
-        DWORD_PTR result = 0;
-        ASSERT_NE(SendMessageTimeoutA(option, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerMs, &result), 0);
+        ASSERT_TRUE(Answers(option));
         const int expected = kGoodMacroCount + (row.taken ? 1 : 0);
         EXPECT_EQ(SendMessageA(names, LB_GETCOUNT, 0, 0), expected);
 

@@ -1,26 +1,21 @@
 // Option.exe without an agent loads damaged slot profile files itself; what
 // it loaded shows in the files that OK writes back.
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <random>
 
-#include "OptionProgramSupport.h"
-#include "profile/ProfileRecord.h"
+#include "OptionProgramFixture.h"
 
 namespace {
-
-using optiontest::OptionFolder;
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream file(path, std::ios::binary);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-TEST(OptionProgram_DamagedSlotFiles, LoadsDefaultsWhereTheFilesFail) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    const std::string config = folder.Path() + "config\\";
+using OptionProgram = OptionProgramFixture;
+
+TEST_F(OptionProgram, DamagedSlotFiles_LoadsDefaultsWhereTheFilesFail) {
+    const std::string config = m_folder.Path() + "config\\";
     std::string randomBytes(4096, '\0');
     std::mt19937 random(13);
     for (char& c : randomBytes) c = static_cast<char>(random());
@@ -35,10 +30,9 @@ TEST(OptionProgram_DamagedSlotFiles, LoadsDefaultsWhereTheFilesFail) {
     WriteBytes(config + "Default4.gmp", "[Setting]\r\nProFileName=Five\r\nMacroKeyInfo0=" + entry +
                                             "\r\nMacroKeyInfo1=" + std::string(920, '0') + "00\r\n");
 
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kOkKey));
-    ASSERT_TRUE(folder.WaitForOptionEnd());
+    ASSERT_TRUE(StartOption());
+    ASSERT_TRUE(ClickMain(kOkKey));
+    ASSERT_TRUE(m_folder.WaitForOptionEnd());
 
     struct Row {
         const char* what;
@@ -56,10 +50,8 @@ TEST(OptionProgram_DamagedSlotFiles, LoadsDefaultsWhereTheFilesFail) {
     for (int slot = 0; slot < 5; ++slot) {
         const Row& row = rows[slot];
         SCOPED_TRACE(row.what);
-        const std::string file = config + "Default" + std::to_string(slot) + ".gmp";
-        char name[256] = {};
-        GetPrivateProfileStringA("Setting", "ProFileName", "", name, sizeof name, file.c_str());
-        EXPECT_STREQ(name, row.name);
+        const std::string file = SlotFile(m_folder, slot);
+        EXPECT_EQ(ProfileValue(file, "ProFileName"), row.name);
         EXPECT_EQ(static_cast<int>(GetPrivateProfileIntA("Setting", "DbleClickSpeed", 0, file.c_str())),
                   row.dbleClickSpeed);
         ButtonAssignmentEntry entries[2] = {};

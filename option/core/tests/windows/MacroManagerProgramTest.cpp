@@ -2,15 +2,11 @@
 // window: a new macro named by typing, keystrokes injected by this process
 // recorded through the keyboard hook, the context menu, and the macro file
 // written by OK. Driven by pointer clicks and keystrokes through the system.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 
 #include "KeyboardHookRecorder.h"
-#include "OptionFolder.h"
-#include "portio/TransferLog.h"
+#include "OptionProgramFixture.h"
 #include "testing/DistFolder.h"
 #include "testing/PointerInput.h"
 #include "testing/ProgramRun.h"
@@ -20,17 +16,11 @@ namespace {
 using optiontest::OptionFolder;
 using optiontest::WaitFor;
 
-constexpr char kMainSkin[] = "skin_main.ini";
-constexpr char kManagerSkin[] = "skin_macro_manager.ini";
-constexpr char kManagerTitle[] = "Macro Manager";
 constexpr char kMenuClass[] = "#32768";
-constexpr int kMacroTabKey = 37;
 constexpr int kButtonTabKey = 47;
-constexpr int kApplyKey = 14;
 constexpr int kFourthAssignmentKey = 23;  // entry 3
 constexpr char kFourthButtonPress[] = "0x0004";  // button number 4, press
 // Keys of the manager's skin.
-constexpr int kOkKey = 1;
 constexpr int kCancelKey = 2;
 constexpr int kNewKey = 4;
 constexpr int kDeleteKey = 5;
@@ -38,11 +28,7 @@ constexpr int kRecordKey = 7;
 constexpr int kRecordDelaysKey = 8;
 constexpr int kRepeatKey = 9;
 constexpr int kRepeatCountKey = 10;
-constexpr int kNameListId = 4096;
 constexpr int kEventListId = 4097;
-
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
 
 #pragma pack(push, 1)
 struct StoredMacro {
@@ -94,19 +80,6 @@ bool ChooseInMacroSubmenu(int index) {
     return true;
 }
 
-// Every transfer the virtual mouse logged, of both kinds, joined.
-std::vector<uint8_t> AllTransferBytes(const OptionFolder& folder) {
-    std::vector<uint8_t> bytes;
-    std::ifstream log(folder.Path() + "transfers.log");
-    std::string line;
-    while (std::getline(log, line)) {
-        portio::TransferRecord record;
-        if (portio::ParseTransferLine(line, record))
-            bytes.insert(bytes.end(), record.Bytes.begin(), record.Bytes.end());
-    }
-    return bytes;
-}
-
 bool Contains(const std::vector<uint8_t>& haystack, const std::vector<uint8_t>& needle) {
     return std::search(haystack.begin(), haystack.end(), needle.begin(), needle.end()) != haystack.end();
 }
@@ -141,74 +114,83 @@ bool VisibleMenuOpen() {
     return menu && IsWindowVisible(menu);
 }
 
-// The macro page of a started Option, with one new macro typed into the
-// in-place edit of the empty name list and committed with Return.
-struct MacroPage {
-    HWND option = nullptr;
-    HWND manager = nullptr;
-    HWND names = nullptr;
-    HWND events = nullptr;
+// The macro manager of a started Option, on the macro page or opened from a
+// function menu, and the macro file its OK writes.
+class MacroManagerProgram : public OptionProgramFixture {
+protected:
+    // Starts Option and shows the macro page; false when a window is missing.
+    bool OpenPage() {
+        return StartOption() && ClickMain(kMacroTabKey) &&
+               TakeManager(OptionFolder::WaitForShownChild(m_option, kManagerTitle));
+    }
+    bool TakeManager(HWND manager) {
+        m_manager = manager;
+        m_names = GetDlgItem(manager, kMacroNameListId);
+        m_events = GetDlgItem(manager, kEventListId);
+        return m_manager && m_names && m_events;
+    }
+    // One new macro typed into the in-place edit of the empty name list and
+    // committed with Return; false when the list was not empty or the name
+    // not committed (the edit still there or the new macro not selected).
+    bool AddMacro(const char* name) {
+        if (RowCount(m_names) != 0 || !ClickManager(kNewKey)) return false;
+        if (!WaitFor([&] { return RowCount(m_names) == 1; })) return false;
+        OptionFolder::Type(name);
+        OptionFolder::PressKey(VK_RETURN);
+        return WaitFor([&] { return FindWindowExA(m_names, nullptr, "Edit", nullptr) == nullptr; }) &&
+               WaitFor([&] { return SendMessageA(m_names, LB_GETCURSEL, 0, 0) == 0; });
+    }
+    bool ClickManager(int key) const { return m_folder.Click(m_manager, kManagerSkin, key); }
+    bool OkEnabled() const { return m_folder.ControlEnabled(m_manager, kManagerSkin, kManagerOkKey); }
+    // Starts (with pauses when asked) or stops recording; OK is out of reach
+    // while it records.
+    bool SetRecording(bool on, bool withPauses = false) const {
+        if (withPauses && !ClickManager(kRecordDelaysKey)) return false;
+        return ClickManager(kRecordKey) && WaitFor([&] { return OkEnabled() != on; });
+    }
+    std::string MacroFile() const { return m_folder.Path() + "config\\sequence.dat"; }
+    int StoredMacroCount() const { return GetPrivateProfileIntA("Macros", "number", -1, MacroFile().c_str()); }
+    bool FirstStoredMacro(StoredMacro& stored) const {
+        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, MacroFile().c_str()) != FALSE;
+    }
+
+    HWND m_manager = nullptr;
+    HWND m_names = nullptr;
+    HWND m_events = nullptr;
 };
 
-// False when a step fails: no window, a list that was not empty, or the name
-// not committed (the edit still there or the new macro not selected).
-bool OpenPageWithNewMacro(OptionFolder& folder, const char* name, MacroPage& page) {
-    page.option = folder.StartOption();
-    if (!page.option || !folder.Click(page.option, kMainSkin, kMacroTabKey)) return false;
-    page.manager = OptionFolder::WaitForShownChild(page.option, kManagerTitle);
-    if (!page.manager) return false;
-    page.names = GetDlgItem(page.manager, kNameListId);
-    page.events = GetDlgItem(page.manager, kEventListId);
-    if (!page.names || !page.events || RowCount(page.names) != 0) return false;
-    if (!folder.Click(page.manager, kManagerSkin, kNewKey)) return false;
-    if (!WaitFor([&] { return RowCount(page.names) == 1; })) return false;
-    OptionFolder::Type(name);
-    OptionFolder::PressKey(VK_RETURN);
-    return WaitFor([&] { return FindWindowExA(page.names, nullptr, "Edit", nullptr) == nullptr; }) &&
-           WaitFor([&] { return SendMessageA(page.names, LB_GETCURSEL, 0, 0) == 0; });
-}
-
-TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
+TEST_F(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     // New macro: the name is typed into the in-place edit; blanks around it go.
-    MacroPage page;
-    ASSERT_TRUE(OpenPageWithNewMacro(folder, "  Jump ", page));
-    HWND manager = page.manager;
-    HWND events = page.events;
+    ASSERT_TRUE(OpenPage());
+    ASSERT_TRUE(AddMacro("  Jump "));
 
     // Record with pauses: Shift held over A, then a pause before the release.
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_TRUE(SetRecording(true, true));
+    auto lastLineIs = [&](LRESULT lines, LRESULT data) {
+        const LRESULT count = RowCount(m_events);
+        return count >= lines && SendMessageA(m_events, LB_GETITEMDATA, count - 1, 0) == data;
+    };
     Key(VK_LSHIFT, false);
-    ASSERT_TRUE(WaitFor([&] { return RowCount(events) >= 1; }));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) >= 1; }));
     Key('A', false);
     Key('A', false);  // the keyboard's auto-repeat: dropped
     Key('A', true);
     // The pause runs from the moment Option takes A up, so wait for that first.
-    ASSERT_TRUE(WaitFor([&] {
-        const LRESULT count = RowCount(events);
-        return count >= 3 && SendMessageA(events, LB_GETITEMDATA, count - 1, 0) == 0x00030089;
-    }));
+    ASSERT_TRUE(WaitFor([&] { return lastLineIs(3, 0x00030089); }));
     Sleep(300);  // a pause to be recorded, not a wait for the other process
     Key(VK_LSHIFT, true);
     // The last line is the event line of the fourth event, Shift up.
-    ASSERT_TRUE(WaitFor([&] {
-        const LRESULT count = RowCount(events);
-        return count >= 5 && SendMessageA(events, LB_GETITEMDATA, count - 1, 0) == 0x00040089;
-    }));
+    ASSERT_TRUE(WaitFor([&] { return lastLineIs(5, 0x00040089); }));
     // Recording swallows the keyboard; the event list is out of reach.
-    EXPECT_FALSE(IsWindowEnabled(events));
+    EXPECT_FALSE(IsWindowEnabled(m_events));
     HoldForScreenshot();
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_TRUE(SetRecording(false));
     // Item data of the lines: event number and kind; pauses (any short
     // ones between the keystrokes, and the long one after A up) in between.
     std::vector<LRESULT> eventLines;
     bool longPauseLine = false;
-    for (LRESULT row = 0; row < RowCount(events); ++row) {
-        const LRESULT data = SendMessageA(events, LB_GETITEMDATA, row, 0);
+    for (LRESULT row = 0; row < RowCount(m_events); ++row) {
+        const LRESULT data = SendMessageA(m_events, LB_GETITEMDATA, row, 0);
         if ((data & 0xFFFF) == 0x87) longPauseLine = longPauseLine || data == 0x00030087;
         else eventLines.push_back(data);
     }
@@ -217,11 +199,11 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     EXPECT_TRUE(longPauseLine);
 
     // The context menu opens on the event list after the recording.
-    RightClickRow(events, 0);
+    RightClickRow(m_events, 0);
     ASSERT_TRUE(WaitFor(VisibleMenuOpen));
     // Mouse events, left button, click: inserted before the event of the
     // right-clicked first line, press and release.
-    const LRESULT linesBefore = RowCount(events);
+    const LRESULT linesBefore = RowCount(m_events);
     ASSERT_TRUE(ClickOpenMenuItem(1, 3, 6));
     ASSERT_TRUE(WaitFor([] { return OpenMenus().size() == 2; }));
     ASSERT_TRUE(ClickOpenMenuItem(2, 0, 5));
@@ -229,13 +211,12 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     HoldForScreenshot();
     ASSERT_TRUE(ClickOpenMenuItem(3, 2, 3));
     ASSERT_TRUE(WaitFor([] { return !VisibleMenuOpen(); }));
-    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == linesBefore + 2; }));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == linesBefore + 2; }));
 
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
-    const std::string macroFile = folder.Path() + "config\\sequence.dat";
-    ASSERT_TRUE(WaitFor([&] { return GetPrivateProfileIntA("Macros", "number", -1, macroFile.c_str()) == 1; }));
+    ASSERT_TRUE(ClickManager(kManagerOkKey));
+    ASSERT_TRUE(WaitFor([&] { return StoredMacroCount() == 1; }));
     StoredMacro stored{};
-    ASSERT_TRUE(GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()));
+    ASSERT_TRUE(FirstStoredMacro(stored));
     EXPECT_STREQ(stored.name, "Jump");
     EXPECT_EQ(stored.repeatCount, 1);
     ASSERT_EQ(stored.eventCount, 6);
@@ -251,176 +232,133 @@ TEST(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
     EXPECT_LT(pause, 65535);
 }
 
-TEST(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    MacroPage page;
-    ASSERT_TRUE(OpenPageWithNewMacro(folder, "Loop", page));
-    HWND manager = page.manager;
-    HWND events = page.events;
+TEST_F(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
+    ASSERT_TRUE(OpenPage());
+    ASSERT_TRUE(AddMacro("Loop"));
 
     // A down, a pause, A up: three lines.
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordDelaysKey));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_TRUE(SetRecording(true, true));
     Key('A', false);
-    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 1; }));  // taken by Option: the pause starts now
+    ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 1; }));  // taken by Option: the pause starts now
     Sleep(100);  // the pause to be recorded
     Key('A', true);
-    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 3; }));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
-    ASSERT_EQ(SendMessageA(events, LB_GETITEMDATA, 1, 0), 0x00010087);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 3; }));
+    ASSERT_TRUE(SetRecording(false));
+    ASSERT_EQ(SendMessageA(m_events, LB_GETITEMDATA, 1, 0), 0x00010087);
 
     // Edit on the pause line; 70000 is more than a pause can hold.
-    RightClickRow(events, 1);
+    RightClickRow(m_events, 1);
     ASSERT_TRUE(WaitFor(VisibleMenuOpen));
     ASSERT_TRUE(ClickOpenMenuItem(1, 4, 6));
-    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(events, nullptr, "Edit", nullptr) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(m_events, nullptr, "Edit", nullptr) != nullptr; }));
     OptionFolder::Type("70000");
     OptionFolder::PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(events, nullptr, "Edit", nullptr) == nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return FindWindowExA(m_events, nullptr, "Edit", nullptr) == nullptr; }));
 
     // Repeat count 300: more than 255. The box is checked for a new macro.
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRepeatCountKey));
+    ASSERT_TRUE(ClickManager(kRepeatCountKey));
     for (int i = 0; i < 3; ++i) OptionFolder::PressKey(VK_BACK);
     // The numeric field takes the digit keys themselves.
     for (WORD digit : {'3', '0', '0'}) OptionFolder::PressKey(digit);
     OptionFolder::PressKey(VK_RETURN);
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
-    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    ASSERT_TRUE(ClickManager(kManagerOkKey));
     StoredMacro stored{};
-    ASSERT_TRUE(WaitFor([&] {
-        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) != FALSE;
-    }));
+    ASSERT_TRUE(WaitFor([&] { return FirstStoredMacro(stored); }));
     EXPECT_STREQ(stored.name, "Loop");
     ASSERT_EQ(stored.eventCount, 2);
     EXPECT_EQ(stored.events[0][2] | (stored.events[0][3] << 8), 65535);
     EXPECT_EQ(stored.repeatCount, 255);
 
     // Repeat off: 1, whatever the count says.
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRepeatKey));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
-    EXPECT_TRUE(WaitFor([&] {
-        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) &&
-               stored.repeatCount == 1;
-    }));
+    ASSERT_TRUE(ClickManager(kRepeatKey));
+    ASSERT_TRUE(ClickManager(kManagerOkKey));
+    EXPECT_TRUE(WaitFor([&] { return FirstStoredMacro(stored) && stored.repeatCount == 1; }));
 
     // Loop on entry 3, deleted, then Cancel: Apply writes the button still playing it.
-    ASSERT_TRUE(folder.Click(page.option, kMainSkin, kFourthAssignmentKey) && ChooseInMacroSubmenu(1));
-    ASSERT_TRUE(WaitFor([] { return OpenMenus().empty(); }) && folder.Click(manager, kManagerSkin, kDeleteKey));
-    ASSERT_TRUE(folder.Click(folder.WaitForDialog(page.option), "skin_delete_macro_warn.ini", kOkKey));
-    ASSERT_TRUE(folder.ClickUntil(manager, kManagerSkin, kCancelKey, [&] { return RowCount(page.names) == 1; }));
-    ASSERT_TRUE(folder.Click(page.option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(ClickMain(kFourthAssignmentKey) && ChooseInMacroSubmenu(1));
+    ASSERT_TRUE(WaitFor([] { return OpenMenus().empty(); }) && ClickManager(kDeleteKey));
+    ASSERT_TRUE(m_folder.Click(m_folder.WaitForDialog(m_option), "skin_delete_macro_warn.ini", kWarningOkKey));
+    ASSERT_TRUE(m_folder.ClickUntil(m_manager, kManagerSkin, kCancelKey, [&] { return RowCount(m_names) == 1; }));
+    ASSERT_TRUE(ClickMain(kApplyKey));
     uint8_t entry[460] = {};  // a button assignment entry; byte 1 is its function code
     EXPECT_TRUE(WaitFor([&] { return GetPrivateProfileStructA("Setting", "MacroKeyInfo3", entry, sizeof entry,
-        (folder.Path() + "config\\Default0.gmp").c_str()) && entry[1] == 16; })) << int(entry[1]);
+        SlotFile(m_folder, 0).c_str()) && entry[1] == 16; })) << int(entry[1]);
 }
 
 // Recording swallows the keyboard, so it must end when its window can no
 // longer be reached: here the page is hidden by another tab.
-TEST(MacroManagerProgram, RecordingEndsWhenThePageIsHidden) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    MacroPage page;
-    ASSERT_TRUE(OpenPageWithNewMacro(folder, "Held", page));
-    HWND option = page.option;
-    HWND manager = page.manager;
-    HWND names = page.names;
-    HWND events = page.events;
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+TEST_F(MacroManagerProgram, RecordingEndsWhenThePageIsHidden) {
+    ASSERT_TRUE(OpenPage());
+    ASSERT_TRUE(AddMacro("Held"));
+    ASSERT_TRUE(SetRecording(true));
     Key('C', false);
-    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 1; }));
 
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kButtonTabKey));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(manager); }));
+    ASSERT_TRUE(ClickMain(kButtonTabKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(m_manager); }));
     Key('C', true);  // not captured any more
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(manager) != FALSE; }));
-    EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
-    EXPECT_TRUE(IsWindowEnabled(names));
-    EXPECT_EQ(RowCount(events), 1);  // the press recorded before, kept
+    ASSERT_TRUE(ClickMain(kMacroTabKey));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(m_manager) != FALSE; }));
+    EXPECT_TRUE(WaitFor([&] { return OkEnabled(); }));
+    EXPECT_TRUE(IsWindowEnabled(m_names));
+    EXPECT_EQ(RowCount(m_events), 1);  // the press recorded before, kept
     // OK stores what was recorded.
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
-    const std::string macroFile = folder.Path() + "config\\sequence.dat";
+    ASSERT_TRUE(ClickManager(kManagerOkKey));
     StoredMacro stored{};
-    ASSERT_TRUE(WaitFor([&] {
-        return GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()) != FALSE;
-    }));
+    ASSERT_TRUE(WaitFor([&] { return FirstStoredMacro(stored); }));
     EXPECT_EQ(stored.eventCount, 1);
     EXPECT_EQ(stored.events[0][0], 6);  // C
 }
 
-TEST(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kMacroTabKey));
-    HWND manager = OptionFolder::WaitForShownChild(option, kManagerTitle);
-    ASSERT_NE(manager, nullptr);
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    HWND warning = folder.WaitForDialog(option);
+TEST_F(MacroManagerProgram, RecordWithoutAMacroShowsTheWarning) {
+    ASSERT_TRUE(OpenPage());
+    ASSERT_TRUE(ClickManager(kRecordKey));
+    HWND warning = m_folder.WaitForDialog(m_option);
     ASSERT_NE(warning, nullptr);
     // The keyboard is not captured: the warning's own button ends it.
-    ASSERT_TRUE(folder.Click(warning, "skin_macro_set_warn.ini", 1));
+    ASSERT_TRUE(m_folder.Click(warning, "skin_macro_set_warn.ini", kWarningOkKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(warning); }));
-    EXPECT_TRUE(folder.ControlEnabled(manager, kManagerSkin, kOkKey));
-    EXPECT_EQ(RowCount(GetDlgItem(manager, kEventListId)), 0);
+    EXPECT_TRUE(OkEnabled());
+    EXPECT_EQ(RowCount(m_events), 0);
 }
 
-TEST(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReachesTheMouse) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_TRUE(folder.StartAgent());
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
+TEST_F(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReachesTheMouse) {
+    ASSERT_TRUE(m_folder.StartAgent());
+    ASSERT_TRUE(StartOption());
     // Function menu of entry 3, macro submenu: "select macro", then the
     // macros (none yet), then the macro manager.
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kFourthAssignmentKey));
+    ASSERT_TRUE(ClickMain(kFourthAssignmentKey));
     ASSERT_TRUE(ChooseInMacroSubmenu(1));
     HWND manager = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        manager = FindWindowA(nullptr, kManagerTitle);
-        return manager && IsWindowVisible(manager);
-    }));
-    EXPECT_FALSE(IsWindowEnabled(option));  // modal over the main window
+    ASSERT_TRUE(WaitFor([&] { return (manager = FindWindowA(nullptr, kManagerTitle)) && IsWindowVisible(manager); }));
+    EXPECT_FALSE(IsWindowEnabled(m_option));  // modal over the main window
     HoldForScreenshot();  // the main window, disabled, under the manager
-    HWND names = GetDlgItem(manager, kNameListId);
-    HWND events = GetDlgItem(manager, kEventListId);
+    ASSERT_TRUE(TakeManager(manager));
 
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kNewKey));
-    ASSERT_TRUE(WaitFor([&] { return RowCount(names) == 1; }));
-    OptionFolder::Type("Fire");
-    OptionFolder::PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] { return SendMessageA(names, LB_GETCURSEL, 0, 0) == 0; }));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
+    ASSERT_TRUE(AddMacro("Fire"));
+    ASSERT_TRUE(SetRecording(true));
     Key('B', false);
     Key('B', true);
-    ASSERT_TRUE(WaitFor([&] { return RowCount(events) == 2; }));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kRecordKey));
-    ASSERT_TRUE(WaitFor([&] { return folder.ControlEnabled(manager, kManagerSkin, kOkKey); }));
-    ASSERT_TRUE(folder.Click(manager, kManagerSkin, kOkKey));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(manager); }));
-    const std::string macroFile = folder.Path() + "config\\sequence.dat";
-    ASSERT_EQ(GetPrivateProfileIntA("Macros", "number", -1, macroFile.c_str()), 1);
+    ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 2; }));
+    ASSERT_TRUE(SetRecording(false));
+    ASSERT_TRUE(ClickManager(kManagerOkKey));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(m_manager); }));
+    ASSERT_EQ(StoredMacroCount(), 1);
     StoredMacro stored{};
-    ASSERT_TRUE(GetPrivateProfileStructA("Macros", "0", &stored, sizeof stored, macroFile.c_str()));
+    ASSERT_TRUE(FirstStoredMacro(stored));
     EXPECT_STREQ(stored.name, "Fire");
     EXPECT_EQ(stored.eventCount, 2);
 
     // Assign: the macro is now the second item of the macro submenu.
-    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(option) != FALSE; }));
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kFourthAssignmentKey));
+    ASSERT_TRUE(WaitFor([&] { return IsWindowEnabled(m_option) != FALSE; }));
+    ASSERT_TRUE(ClickMain(kFourthAssignmentKey));
     ASSERT_TRUE(ChooseInMacroSubmenu(1));
     ASSERT_TRUE(WaitFor([] { return OpenMenus().empty(); }));
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
+    ASSERT_TRUE(ClickMain(kApplyKey));
     // The mouse's macro block of the button: repeat count 1 (high byte
     // first), B pressed, B released, no pauses.
     const std::vector<uint8_t> block = {0x00, 0x01, 0x01, 0x05, 0x81, 0x05, 0x00};
-    ASSERT_TRUE(WaitFor([&] { return Contains(AllTransferBytes(folder), block); }));
+    ASSERT_TRUE(WaitFor([&] { return Contains(m_folder.AllTransferBytes(), block); }));
 
     // The button pressed on the mouse: Monitor plays the macro as real
     // input, seen by this process's own low-level keyboard hook.
@@ -430,10 +368,10 @@ TEST(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroReac
     ASSERT_TRUE(WaitFor([&] { return hook.Count() >= 2; }));
     const auto keys = hook.Keys();
     ASSERT_EQ(keys.size(), 2u);
-    EXPECT_EQ(keys[0].virtualKey, static_cast<DWORD>('B'));
-    EXPECT_FALSE(keys[0].up);
-    EXPECT_EQ(keys[1].virtualKey, static_cast<DWORD>('B'));
-    EXPECT_TRUE(keys[1].up);
+    for (size_t i = 0; i < keys.size(); ++i) {
+        EXPECT_EQ(keys[i].virtualKey, static_cast<DWORD>('B')) << i;
+        EXPECT_EQ(keys[i].up, i == 1) << i;  // pressed, then released
+    }
 }
 
 }  // namespace

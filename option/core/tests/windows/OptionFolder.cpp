@@ -58,6 +58,28 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+// Ends the process as a crash would.
+void Kill(HANDLE& process) {
+    if (!process) return;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, kDeadlineMs);
+    CloseHandle(process);
+    process = nullptr;
+}
+
+// A key pressed and released: a virtual key, or a character when `unicode` is set.
+void SendKeyStroke(WORD virtualKey, WORD unicode) {
+    INPUT input[2] = {};
+    for (INPUT& key : input) {
+        key.type = INPUT_KEYBOARD;
+        key.ki.wVk = virtualKey;
+        key.ki.wScan = unicode;
+        key.ki.dwFlags = unicode ? KEYEVENTF_UNICODE : 0;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+}
+
 }  // namespace
 
 const std::vector<uint8_t> kOpeningCommand = {0x01, 0x88, 0x02, 0x00, 0x00, 0x00, 0x00, 0x74};
@@ -144,13 +166,7 @@ bool OptionFolder::StartAgent() {
     });
 }
 
-void OptionFolder::KillAgent() {
-    if (!m_agent) return;
-    TerminateProcess(m_agent, 1);
-    WaitForSingleObject(m_agent, kDeadlineMs);
-    CloseHandle(m_agent);
-    m_agent = nullptr;
-}
+void OptionFolder::KillAgent() { Kill(m_agent); }
 
 bool OptionFolder::StopAgent() {
     if (!m_agent) return true;
@@ -191,13 +207,7 @@ long OptionFolder::RunSecondOption() {
     return code;
 }
 
-void OptionFolder::KillOption() {
-    if (!m_option) return;
-    TerminateProcess(m_option, 1);
-    WaitForSingleObject(m_option, kDeadlineMs);
-    CloseHandle(m_option);
-    m_option = nullptr;
-}
+void OptionFolder::KillOption() { Kill(m_option); }
 
 bool OptionFolder::WaitForOptionEnd() {
     return m_option && WaitForSingleObject(m_option, kDeadlineMs) == WAIT_OBJECT_0;
@@ -301,34 +311,19 @@ bool OptionFolder::ClickUntil(HWND window, const std::string& skinFile, int key,
 }
 
 void OptionFolder::Type(const std::string& text) {
-    for (char c : text) {
-        INPUT input[2] = {};
-        for (INPUT& key : input) {
-            key.type = INPUT_KEYBOARD;
-            key.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(c));
-            key.ki.dwFlags = KEYEVENTF_UNICODE;
-        }
-        input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-        SendInput(2, input, sizeof(INPUT));
-    }
+    for (char c : text) SendKeyStroke(0, static_cast<unsigned char>(c));
 }
 
-void OptionFolder::PressKey(WORD virtualKey) {
-    INPUT input[2] = {};
-    for (INPUT& key : input) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = virtualKey;
-    }
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
+void OptionFolder::PressKey(WORD virtualKey) { SendKeyStroke(virtualKey, 0); }
 
-HWND OptionFolder::WaitForWindowOfClass(const char* className, HWND except) const {
+HWND OptionFolder::WaitForWindowOfClass(const char* className, HWND except, DWORD deadlineMs) const {
     DialogSearch search{GetProcessId(m_option), except, nullptr, className};
-    WaitFor([&] {
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-    });
+    WaitFor(
+        [&] {
+            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        deadlineMs);
     return search.found;
 }
 
@@ -351,14 +346,7 @@ HWND OptionFolder::WaitForShownChild(HWND parent, const char* title) {
 }
 
 HWND OptionFolder::WaitForDialog(HWND mainWindow, DWORD deadlineMs) const {
-    DialogSearch search{GetProcessId(m_option), mainWindow, nullptr, kDialogClass};
-    WaitFor(
-        [&] {
-            EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        deadlineMs);
-    return search.found;
+    return WaitForWindowOfClass(kDialogClass, mainWindow, deadlineMs);
 }
 
 std::string OptionFolder::Setting(const char* section, const char* key) const {
@@ -375,6 +363,15 @@ std::vector<std::vector<uint8_t>> OptionFolder::SetFeatureTransfers() const {
             transfers.push_back(record.Bytes);
     }
     return transfers;
+}
+
+std::vector<uint8_t> OptionFolder::AllTransferBytes() const {
+    std::vector<uint8_t> bytes;
+    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
+        portio::TransferRecord record;
+        if (portio::ParseTransferLine(line, record)) bytes.insert(bytes.end(), record.Bytes.begin(), record.Bytes.end());
+    }
+    return bytes;
 }
 
 std::vector<uint8_t> OptionFolder::DataAfterLast(const std::vector<uint8_t>& command) const {

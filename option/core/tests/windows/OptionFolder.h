@@ -72,7 +72,7 @@ public:
     static void Type(const std::string& text);
     static void PressKey(WORD virtualKey);
     // A visible window of the Option process with this class, other than `except`.
-    HWND WaitForWindowOfClass(const char* className, HWND except) const;
+    HWND WaitForWindowOfClass(const char* className, HWND except, DWORD deadlineMs = kDeadlineMs) const;
     // Waits for Option's file dialog, types the path into it and presses
     // Return, as a user does; the dialog, or null when none opened.
     HWND EnterInFileDialog(HWND mainWindow, const std::string& path) const;
@@ -86,6 +86,8 @@ public:
 
     std::string Setting(const char* section, const char* key) const;
     std::vector<std::vector<uint8_t>> SetFeatureTransfers() const;
+    // Every transfer of both kinds, joined.
+    std::vector<uint8_t> AllTransferBytes() const;
     // The data of the WriteUSB transfers (the chunks in order) after the last
     // SetFeature transfer that starts with `command`; empty when there is none.
     std::vector<uint8_t> DataAfterLast(const std::vector<uint8_t>& command) const;

@@ -1,14 +1,11 @@
 // Option.exe and Monitor.exe when a process dies at a bad moment or the
 // mouse comes and goes during applies: nothing hangs, no file is left half
 // written, and the settings mutex of a dead owner stays usable.
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <random>
 
-#include "OptionProgramSupport.h"
+#include "OptionProgramFixture.h"
 #include "portio/ControlProtocol.h"
 #include "testing/DamagedFiles.h"
 
@@ -25,84 +22,78 @@ const char* const kSavedFiles[] = {"config\\Default0.gmp", "config\\Default1.gmp
                                    "config\\Default3.gmp", "config\\Default4.gmp", "config\\sequence.dat"};
 constexpr int kSaveKills = 20;
 
-std::string ReadWhole(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : std::string("<missing>");
-}
-
+// The saved files' bytes; a missing file reads as empty (a saved one never is).
 std::vector<std::string> SavedContents(const OptionFolder& folder) {
     std::vector<std::string> contents;
-    for (const char* name : kSavedFiles) contents.push_back(ReadWhole(folder.Path() + name));
+    for (const char* name : kSavedFiles) contents.push_back(testsupport::ReadWholeFile(folder.Path() + name));
     return contents;
 }
 
-// Resets every profile through the warning; its OK applies at once, which
-// saves every slot file and the macro file.
-bool ResetAllAndApply(OptionFolder& folder, HWND option) {
-    if (!folder.Click(option, kMainSkin, kResetAllKey)) return false;
-    HWND warning = folder.WaitForDialog(option);
-    return warning && folder.Click(warning, kResetAllSkin, kWarningOkKey);
-}
+class OptionKilled : public OptionProgramFixture {
+protected:
+    // Resets every profile through the warning; its OK applies at once, which
+    // saves every slot file and the macro file.
+    bool ResetAllAndApply() {
+        if (!ClickMain(kResetAllKey)) return false;
+        HWND warning = m_folder.WaitForDialog(m_option);
+        return warning && m_folder.Click(warning, kResetAllSkin, kWarningOkKey);
+    }
+};
 
 // Option killed at random points of a save: each file is whole, the old one
 // or the new one. The new contents come from a save that ran to its end, the
 // old ones differ from them in every file.
-TEST(OptionKilled_DuringSave, EveryProfileFileAndTheMacroFileIsOldOrNew) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(ResetAllAndApply(folder, option));
+TEST_F(OptionKilled, DuringSave_EveryProfileFileAndTheMacroFileIsOldOrNew) {
+    ASSERT_TRUE(StartOption());
+    ASSERT_TRUE(ResetAllAndApply());
     ASSERT_TRUE(WaitFor([&] {
-        const auto files = SavedContents(folder);
-        return std::find(files.begin(), files.end(), "<missing>") == files.end();
+        const auto files = SavedContents(m_folder);
+        return std::find(files.begin(), files.end(), "") == files.end();
     }));
     // The save runs on the window's thread: once the window has closed, it is over.
-    PostMessageA(option, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(folder.WaitForOptionEnd());
-    const std::vector<std::string> saved = SavedContents(folder);
+    PostMessageA(m_option, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(m_folder.WaitForOptionEnd());
+    const std::vector<std::string> saved = SavedContents(m_folder);
 
     std::vector<std::string> oldFiles;
     for (size_t i = 0; i < saved.size(); ++i) {
-        const std::string path = folder.Path() + kSavedFiles[i];
+        const std::string path = m_folder.Path() + kSavedFiles[i];
         if (i < kSlotCount) {
             WritePrivateProfileStringA("Setting", "ProFileName", ("Old " + std::to_string(i)).c_str(), path.c_str());
             WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
         } else {
             testsupport::WriteWholeFile(path, saved[i] + "[Unused]\r\nKept=1\r\n");
         }
-        oldFiles.push_back(ReadWhole(path));
+        oldFiles.push_back(testsupport::ReadWholeFile(path));
         ASSERT_NE(oldFiles[i], saved[i]) << kSavedFiles[i];
     }
     auto restoreOld = [&] {
         for (size_t i = 0; i < oldFiles.size(); ++i) {
-            testsupport::WriteWholeFile(folder.Path() + kSavedFiles[i], oldFiles[i]);
-            DeleteFileA((folder.Path() + kSavedFiles[i] + ".tmp").c_str());
+            testsupport::WriteWholeFile(m_folder.Path() + kSavedFiles[i], oldFiles[i]);
+            DeleteFileA((m_folder.Path() + kSavedFiles[i] + ".tmp").c_str());
         }
     };
 
     // One save from the old files to its end: the new files, and how long it takes.
     restoreOld();
-    option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(ResetAllAndApply(folder, option));
+    ASSERT_TRUE(StartOption());
+    ASSERT_TRUE(ResetAllAndApply());
     const ULONGLONG clicked = GetTickCount64();
-    ASSERT_TRUE(WaitFor([&] { return SavedContents(folder) == saved; }));
+    ASSERT_TRUE(WaitFor([&] { return SavedContents(m_folder) == saved; }));
     const int saveMs = static_cast<int>(GetTickCount64() - clicked);
-    folder.KillOption();
+    m_folder.KillOption();
 
     std::mt19937 random(11);
     std::uniform_int_distribution<int> delay(0, saveMs + saveMs / 4);
     int allOld = 0, mixed = 0, allNew = 0;
     for (int kill = 0; kill < kSaveKills; ++kill) {
         restoreOld();
-        option = folder.StartOption();
-        ASSERT_NE(option, nullptr);
-        ASSERT_TRUE(ResetAllAndApply(folder, option));
+        ASSERT_TRUE(StartOption());
+        ASSERT_TRUE(ResetAllAndApply());
         const int wait = delay(random);
         Sleep(wait);
-        folder.KillOption();
-        const std::vector<std::string> now = SavedContents(folder);
+        m_folder.KillOption();
+        const std::vector<std::string> now = SavedContents(m_folder);
         int olds = 0, news = 0;
         for (size_t i = 0; i < now.size(); ++i) {
             EXPECT_TRUE(now[i] == oldFiles[i] || now[i] == saved[i])
@@ -121,11 +112,9 @@ TEST(OptionKilled_DuringSave, EveryProfileFileAndTheMacroFileIsOldOrNew) {
 // A thread of this process owns the settings mutex and is killed: the mutex
 // is abandoned exactly as by a killed Option. The agent meets it first, then
 // a new Option: both take it as theirs, and an apply reaches the mouse.
-TEST(OptionKilled_HoldingTheSettingsMutex, AgentKeepsWorkingAndANewOptionApplies) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_TRUE(folder.StartAgent());
-    HWND agent = FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor");
+TEST_F(OptionKilled, HoldingTheSettingsMutex_AgentKeepsWorkingAndANewOptionApplies) {
+    ASSERT_TRUE(m_folder.StartAgent());
+    HWND agent = FindWindowA(nullptr, kAgentTitle);
     ASSERT_NE(agent, nullptr);
     // Owned is signalled once the thread holds the mutex.
     struct Owner {
@@ -158,12 +147,11 @@ TEST(OptionKilled_HoldingTheSettingsMutex, AgentKeepsWorkingAndANewOptionApplies
     EXPECT_NE(SendMessageTimeoutA(agent, kMsgReadBlock, 0, 0, SMTO_NORMAL, optiontest::kDeadlineMs, &result), 0u)
         << "the agent hangs on the abandoned mutex";
     ASSERT_TRUE(abandonMutex());
-    const size_t selectsBefore = folder.CountTransfers(SelectCommand(4));
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(ClickSlotThenApply(folder, option, 3));
-    EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(4), selectsBefore + 1));
-    EXPECT_TRUE(WaitFor([&] { return folder.ControlEnabled(option, kMainSkin, kApplyKey); }));
+    const size_t selectsBefore = m_folder.CountTransfers(SelectCommand(4));
+    ASSERT_TRUE(StartOption());
+    ASSERT_TRUE(ClickSlotThenApply(m_folder, m_option, 3));
+    EXPECT_TRUE(m_folder.WaitForTransferCount(SelectCommand(4), selectsBefore + 1));
+    EXPECT_TRUE(WaitFor([&] { return ApplyEnabled(); }));
 }
 
 bool PlugVirtualMouse(bool attach) {
@@ -179,19 +167,18 @@ bool ButtonsBack(const OptionFolder& folder, HWND option) {
            GetGUIThreadInfo(GetWindowThreadProcessId(option, nullptr), &thread) && thread.hwndCapture != option;
 }
 
+using OptionApply = OptionProgramFixture;
+
 // The mouse unplugged and plugged in quickly while Option applies: Option is
 // either closed by the removal or gets its buttons back; never stuck. Once
 // the mouse stays, a new Option applies and gets them back too.
-TEST(OptionApply_QuickReplugging, OptionNeverStaysLocked) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_TRUE(folder.StartAgent());
+TEST_F(OptionApply, QuickReplugging_OptionNeverStaysLocked) {
+    ASSERT_TRUE(m_folder.StartAgent());
     std::mt19937 random(1256);
     std::uniform_int_distribution<int> gap(50, 150);
     for (int round = 0; round < 3; ++round) {
-        HWND option = folder.StartOption();
-        ASSERT_NE(option, nullptr);
-        ASSERT_TRUE(ClickSlotThenApply(folder, option, round));
+        ASSERT_TRUE(StartOption());
+        ASSERT_TRUE(ClickSlotThenApply(m_folder, m_option, round));
         for (int cycle = 0; cycle < 4; ++cycle) {
             ASSERT_TRUE(PlugVirtualMouse(false));
             Sleep(gap(random));
@@ -199,17 +186,16 @@ TEST(OptionApply_QuickReplugging, OptionNeverStaysLocked) {
             Sleep(gap(random));
         }
         EXPECT_TRUE(WaitFor([&] {
-            return WaitForSingleObject(folder.OptionProcess(), 0) == WAIT_OBJECT_0 || ButtonsBack(folder, option);
+            return WaitForSingleObject(m_folder.OptionProcess(), 0) == WAIT_OBJECT_0 || ButtonsBack(m_folder, m_option);
         })) << "round " << round;
-        folder.KillOption();
+        m_folder.KillOption();
     }
-    ASSERT_TRUE(WaitFor([&] { return folder.Setting("Setting", "Device") == "1"; }));
-    const size_t selectsBefore = folder.CountTransfers(SelectCommand(5));
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    ASSERT_TRUE(ClickSlotThenApply(folder, option, 4));
-    EXPECT_TRUE(folder.WaitForTransferCount(SelectCommand(5), selectsBefore + 1));
-    EXPECT_TRUE(WaitFor([&] { return ButtonsBack(folder, option); }));
+    ASSERT_TRUE(WaitFor([&] { return m_folder.Setting("Setting", "Device") == "1"; }));
+    const size_t selectsBefore = m_folder.CountTransfers(SelectCommand(5));
+    ASSERT_TRUE(StartOption());
+    ASSERT_TRUE(ClickSlotThenApply(m_folder, m_option, 4));
+    EXPECT_TRUE(m_folder.WaitForTransferCount(SelectCommand(5), selectsBefore + 1));
+    EXPECT_TRUE(WaitFor([&] { return ButtonsBack(m_folder, m_option); }));
 }
 
 }  // namespace

@@ -2,15 +2,15 @@
 // with Monitor.exe and the virtual mouse, driven by pointer clicks at the
 // centres of the skin rectangles; what reaches the mouse is read from the
 // transfer log, the double-click time from a fresh process.
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <cstring>
 #include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "OptionFolder.h"
+#include "OptionProgramFixture.h"
+#include "testing/ProgramRun.h"
 #include "testing/Screenshot.h"
 
 namespace {
@@ -19,9 +19,6 @@ using optiontest::OptionFolder;
 using optiontest::WaitFor;
 using testsupport::SaveScreenshot;
 
-constexpr char kMainSkin[] = "skin_main.ini";
-constexpr int kCloseKey = 11;
-constexpr int kApplyKey = 14;
 constexpr int kLightingTabKey = 38;
 constexpr int kPerformanceTabKey = 39;
 constexpr int kResolutionTabKey = 40;
@@ -56,21 +53,11 @@ constexpr char kProbeName[] = "double_click_probe.exe";
 constexpr int kThumbTravel = 120;  // pixels
 constexpr UINT kStartDoubleClickMs = 450;
 
-#define REQUIRE_READY(folder) \
-    if (!(folder).Ready()) GTEST_SKIP() << (folder).MissingReason()
-
 HWND VisibleChild(HWND parent, const char* className) {
     HWND child = nullptr;
     while ((child = FindWindowExA(parent, child, className, nullptr)))
         if (IsWindowVisible(child)) return child;
     return nullptr;
-}
-
-// Opens the page behind the tab and returns it once it is shown.
-HWND ShowPage(const OptionFolder& folder, HWND option, int tabKey, const char* pageClass) {
-    HWND page = nullptr;
-    folder.ClickUntil(option, kMainSkin, tabKey, [&] { return (page = VisibleChild(option, pageClass)) != nullptr; });
-    return page;
 }
 
 void Picture(HWND option, const char* name) {
@@ -82,19 +69,9 @@ void Picture(HWND option, const char* name) {
 UINT SystemDoubleClickTime() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string command = path;
-    command = "\"" + command.substr(0, command.find_last_of('\\') + 1) + kProbeName + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return 0;
-    DWORD code = 0;
-    if (WaitForSingleObject(process.hProcess, optiontest::kDeadlineMs) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return code;
+    const std::string folder(path, strrchr(path, '\\') + 1);
+    const DWORD code = testsupport::RunProgram("\"" + folder + kProbeName + "\"").exitCode;
+    return code == 0xFFFFFFFF ? 0 : code;
 }
 
 // The texts of the edit fields inside `window`, top to bottom.
@@ -132,80 +109,83 @@ std::vector<COLORREF> Pixels(const OptionFolder& folder, HWND window, const char
     return pixels;
 }
 
-std::string ProfileValue(const OptionFolder& folder, const char* key) {
-    char value[64] = {};
-    GetPrivateProfileStringA("Setting", key, "", value, sizeof value, (folder.Path() + "config\\Default0.gmp").c_str());
-    return value;
-}
+class OptionSettingsPages : public OptionProgramFixture {
+protected:
+    // Opens the page behind the tab and returns it once it is shown.
+    HWND ShowPage(int tabKey, const char* pageClass) const {
+        HWND page = nullptr;
+        m_folder.ClickUntil(m_option, kMainSkin, tabKey,
+                            [&] { return (page = VisibleChild(m_option, pageClass)) != nullptr; });
+        return page;
+    }
+    std::string SlotZeroValue(const char* key) const { return ProfileValue(SlotFile(m_folder, 0), key); }
+};
 
-TEST(OptionSettingsPages_WithAgent, LevelsReportRateLightingAndQiSeColourReachTheMouse) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    ASSERT_TRUE(folder.StartAgent());
+TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReachTheMouse) {
+    ASSERT_TRUE(m_folder.StartAgent());
     // Slot 0 (the start's current slot) with the factory settings.
     const std::vector<uint8_t> levelCommand = {0x04, 0x01, 0x02, 0x00, 0x00, 0x00, 0x00, 0xF8};  // CpiStep 1
     const std::vector<uint8_t> rateCommand = {0x03, 0x01, 0x01, 0x00, 0x00, 0x00, 0x00, 0xFA};   // 1000 Hz
     const std::vector<uint8_t> configurationCommand = {0x0C, 0x01, 0x80, 0x00, 0x00, 0x00, 0x00, 0x72};
-    const size_t levelsBefore = folder.CountTransfers(levelCommand);
-    const size_t ratesBefore = folder.CountTransfers(rateCommand);
-    const size_t reportsBefore = folder.CountTransfers(configurationCommand);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
+    const size_t levelsBefore = m_folder.CountTransfers(levelCommand);
+    const size_t ratesBefore = m_folder.CountTransfers(rateCommand);
+    const size_t reportsBefore = m_folder.CountTransfers(configurationCommand);
+    ASSERT_TRUE(StartOption());
 
     // Resolution page: level 0 to preset 8, level 1 made current.
-    Picture(option, "option_button_page");
-    HWND resolution = ShowPage(folder, option, kResolutionTabKey, kResolutionClass);
+    Picture(m_option, "option_button_page");
+    HWND resolution = ShowPage(kResolutionTabKey, kResolutionClass);
     ASSERT_NE(resolution, nullptr);
-    Picture(option, "option_resolution_page");
+    Picture(m_option, "option_resolution_page");
     HWND level0 = GetDlgItem(resolution, kFirstLevelId);
     HWND level1 = GetDlgItem(resolution, kFirstLevelId + 1);
     ASSERT_NE(level0, nullptr);
     ASSERT_NE(level1, nullptr);
-    ASSERT_TRUE(folder.Click(level0, kLevelSkin, kLevelPreset8Key));
-    ASSERT_TRUE(folder.Click(level1, kLevelSkin, kLevelCurrentKey));
+    ASSERT_TRUE(m_folder.Click(level0, kLevelSkin, kLevelPreset8Key));
+    ASSERT_TRUE(m_folder.Click(level1, kLevelSkin, kLevelCurrentKey));
     // The new current level's enable toggle is disabled.
-    ASSERT_TRUE(WaitFor([&] { return !folder.ControlEnabled(level1, kLevelSkin, 1); }));
+    ASSERT_TRUE(WaitFor([&] { return !m_folder.ControlEnabled(level1, kLevelSkin, 1); }));
 
     // Performance page: the last level to "3200", report rate 1000 Hz.
-    HWND performance = ShowPage(folder, option, kPerformanceTabKey, kPerformanceClass);
+    HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
-    ASSERT_TRUE(folder.Click(performance, kPerformanceSkin, kResolution3200Key));
-    ASSERT_TRUE(folder.Click(performance, kPerformanceSkin, kRate1000Key));
-    Picture(option, "option_performance_page");
+    ASSERT_TRUE(m_folder.Click(performance, kPerformanceSkin, kResolution3200Key));
+    ASSERT_TRUE(m_folder.Click(performance, kPerformanceSkin, kRate1000Key));
+    Picture(m_option, "option_performance_page");
 
     // Lighting page: seven colours, the fifth colour picked in the colour
     // field (middle row, a third across: pure green).
-    HWND lighting = ShowPage(folder, option, kLightingTabKey, kLightingClass);
+    HWND lighting = ShowPage(kLightingTabKey, kLightingClass);
     ASSERT_NE(lighting, nullptr);
     // The factory mode is the colour cycle; its sub-page gives way.
     HWND shownBefore = VisibleChild(lighting, kSubPageClass);
     ASSERT_NE(shownBefore, nullptr);
-    ASSERT_TRUE(folder.Click(lighting, kLightingSkin, kQiSeSelectorKey));
+    ASSERT_TRUE(m_folder.Click(lighting, kLightingSkin, kQiSeSelectorKey));
     HWND qise = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         qise = VisibleChild(lighting, kSubPageClass);
         return qise != nullptr && qise != shownBefore;
     }));
-    ASSERT_TRUE(folder.Click(qise, kQiSeSkin, kQiSeFifthSwatchKey));
-    HWND colour = folder.WaitForDialog(option);
+    ASSERT_TRUE(m_folder.Click(qise, kQiSeSkin, kQiSeFifthSwatchKey));
+    HWND colour = m_folder.WaitForDialog(m_option);
     ASSERT_NE(colour, nullptr);
     RECT field{};
-    ASSERT_TRUE(folder.KeyRect(colour, kColourSkin, kColourFieldKey, field));
+    ASSERT_TRUE(m_folder.KeyRect(colour, kColourSkin, kColourFieldKey, field));
     OptionFolder::ClickAt(field.left + (field.right - field.left - 1) / 3, field.top + 60);
     // Red, green and blue of the picked colour in the three value boxes.
     const std::vector<std::string> green = {"0", "255", "0"};
     EXPECT_TRUE(WaitFor([&] { return EditTexts(colour) == green; }));
     Picture(colour, "option_colour_dialog");
-    ASSERT_TRUE(folder.Click(colour, kColourSkin, kColourOkKey));
+    ASSERT_TRUE(m_folder.Click(colour, kColourSkin, kColourOkKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(colour); }));
-    Picture(option, "option_lighting_page");
+    Picture(m_option, "option_lighting_page");
 
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
-    EXPECT_TRUE(folder.WaitForTransferCount(levelCommand, levelsBefore + 1));
-    EXPECT_TRUE(folder.WaitForTransferCount(rateCommand, ratesBefore + 1));
-    ASSERT_TRUE(folder.WaitForTransferCount(configurationCommand, reportsBefore + 1));
+    ASSERT_TRUE(ClickMain(kApplyKey));
+    EXPECT_TRUE(m_folder.WaitForTransferCount(levelCommand, levelsBefore + 1));
+    EXPECT_TRUE(m_folder.WaitForTransferCount(rateCommand, ratesBefore + 1));
+    ASSERT_TRUE(m_folder.WaitForTransferCount(configurationCommand, reportsBefore + 1));
     std::vector<uint8_t> report;
-    ASSERT_TRUE(WaitFor([&] { return (report = folder.DataAfterLast(configurationCommand)).size() >= 128; }));
+    ASSERT_TRUE(WaitFor([&] { return (report = m_folder.DataAfterLast(configurationCommand)).size() >= 128; }));
     const std::vector<uint8_t> expected = {
         0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // 0..15
         0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,        // 16..31
@@ -225,29 +205,25 @@ TEST(OptionSettingsPages_WithAgent, LevelsReportRateLightingAndQiSeColourReachTh
     ASSERT_EQ(expected.size(), 128u);
     EXPECT_EQ(std::vector<uint8_t>(report.begin(), report.begin() + 128), expected);
     // The colour only the profile keeps: 0x00FF00 stored in the slot's file.
-    EXPECT_TRUE(WaitFor([&] { return ProfileValue(folder, "ClQiSeColor4") == "65280"; }))
-        << ProfileValue(folder, "ClQiSeColor4");
-    EXPECT_EQ(ProfileValue(folder, "LightType"), "3");
-    EXPECT_EQ(ProfileValue(folder, "PollingRate"), "3");
+    EXPECT_TRUE(WaitFor([&] { return SlotZeroValue("ClQiSeColor4") == "65280"; })) << SlotZeroValue("ClQiSeColor4");
+    EXPECT_EQ(SlotZeroValue("LightType"), "3");
+    EXPECT_EQ(SlotZeroValue("PollingRate"), "3");
 }
 
-TEST(OptionSettingsPages_WithoutAgent, TriedDoubleClickTimeGoesBackWhenClosedWithoutApply) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
+TEST_F(OptionSettingsPages, WithoutAgent_TriedDoubleClickTimeGoesBackWhenClosedWithoutApply) {
     // A known starting time that every new process sees (other programs of
     // the test prefix may have left any value behind).
     const UINT previous = GetDoubleClickTime();
     ASSERT_TRUE(SetDoubleClickTime(kStartDoubleClickMs));
     const UINT before = SystemDoubleClickTime();
     ASSERT_EQ(before, kStartDoubleClickMs);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    HWND performance = ShowPage(folder, option, kPerformanceTabKey, kPerformanceClass);
+    ASSERT_TRUE(StartOption());
+    HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
 
     POINT track{};
     RECT place{};
-    ASSERT_TRUE(folder.KeyRect(performance, kPerformanceSkin, kDoubleClickSliderKey, place));
+    ASSERT_TRUE(m_folder.KeyRect(performance, kPerformanceSkin, kDoubleClickSliderKey, place));
     track = POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
     HWND trackWindow = WindowFromPoint(track);
     HWND thumb = FindWindowExA(trackWindow, nullptr, kThumbClass, nullptr);
@@ -263,35 +239,31 @@ TEST(OptionSettingsPages_WithoutAgent, TriedDoubleClickTimeGoesBackWhenClosedWit
     UINT tried = before;
     ASSERT_TRUE(WaitFor([&] { return (tried = SystemDoubleClickTime()) != before; })) << before;
 
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kCloseKey));
-    ASSERT_TRUE(folder.WaitForOptionEnd());
+    ASSERT_TRUE(ClickMain(kCloseKey));
+    ASSERT_TRUE(m_folder.WaitForOptionEnd());
     EXPECT_EQ(SystemDoubleClickTime(), before) << "tried " << tried;
     SetDoubleClickTime(previous);
 }
 
 // The performance page's resolution choice is the resolution page's last
 // level: shown again, the resolution page shows it, and Apply stores it.
-TEST(OptionSettingsPages_WithoutAgent, ResolutionPageShowsTheChoiceOfThePerformancePage) {
-    OptionFolder folder;
-    REQUIRE_READY(folder);
-    HWND option = folder.StartOption();
-    ASSERT_NE(option, nullptr);
-    HWND performance = ShowPage(folder, option, kPerformanceTabKey, kPerformanceClass);
+TEST_F(OptionSettingsPages, WithoutAgent_ResolutionPageShowsTheChoiceOfThePerformancePage) {
+    ASSERT_TRUE(StartOption());
+    HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
-    ASSERT_TRUE(folder.Click(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
-    HWND resolution = ShowPage(folder, option, kResolutionTabKey, kResolutionClass);
+    ASSERT_TRUE(m_folder.Click(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
+    HWND resolution = ShowPage(kResolutionTabKey, kResolutionClass);
     ASSERT_NE(resolution, nullptr);
     // The fourth level set to "1750" here; the fifth ("4000" before) shows the same text.
     HWND level3 = GetDlgItem(resolution, kFirstLevelId + 3);
     HWND level4 = GetDlgItem(resolution, kFirstLevelId + 4);
-    ASSERT_TRUE(folder.Click(level3, kLevelSkin, kLevelPreset7Key));
-    EXPECT_TRUE(WaitFor([&] {
-        return Pixels(folder, level4, kLevelSkin, kLevelTextKey) == Pixels(folder, level3, kLevelSkin, kLevelTextKey);
-    }));
-    Picture(option, "option_resolution_page_after_performance");
-    ASSERT_TRUE(folder.Click(option, kMainSkin, kApplyKey));
-    EXPECT_TRUE(WaitFor([&] { return ProfileValue(folder, "CpiLevel_X4") == "7"; }));
-    EXPECT_EQ(ProfileValue(folder, "CpiLevel_X3"), "7");
+    ASSERT_TRUE(m_folder.Click(level3, kLevelSkin, kLevelPreset7Key));
+    auto levelText = [&](HWND level) { return Pixels(m_folder, level, kLevelSkin, kLevelTextKey); };
+    EXPECT_TRUE(WaitFor([&] { return levelText(level4) == levelText(level3); }));
+    Picture(m_option, "option_resolution_page_after_performance");
+    ASSERT_TRUE(ClickMain(kApplyKey));
+    EXPECT_TRUE(WaitFor([&] { return SlotZeroValue("CpiLevel_X4") == "7"; }));
+    EXPECT_EQ(SlotZeroValue("CpiLevel_X3"), "7");
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "option/core/win32/WarningDialog.h"
+#include "option/macros/tests/MacroTestSupport.h"
 #include "option/pages/win32/ButtonPage.h"
 #include "option/pages/win32/PageSkins.h"
 #include "option/pages/win32/tests/TestHost.h"
@@ -96,16 +97,6 @@ private:
 bool Closed(HWND dialog) { return !IsWindowVisible(dialog); }
 bool MenuOpen(HWND) { return !OpenMenus().empty(); }
 
-MacroRecord Macro(const char* name, uint8_t key) {
-    MacroRecord record{};
-    SetMacroName(record, name);
-    record.RepeatCount = 3;
-    record.EventCount = 2;
-    record.Events[0] = MacroEvent{key, 1, 25};
-    record.Events[1] = MacroEvent{key, 2, 0};
-    return record;
-}
-
 class ButtonPageTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -115,8 +106,8 @@ protected:
     static void TearDownTestSuite() { MenuFrameHook::Uninstall(); }
 
     void SetUp() override {
-        m_host.Macros().Append(Macro("Jump", 44));
-        m_host.Macros().Append(Macro("Fire", 9));
+        m_host.Macros().Append(MakeMacro("Jump", 3, {{44, 1, 25}, {44, 2, 0}}));
+        m_host.Macros().Append(MakeMacro("Fire", 3, {{9, 1, 25}, {9, 2, 0}}));
         ASSERT_TRUE(m_host.Create(m_page));
         testsupport::PumpPending();
     }

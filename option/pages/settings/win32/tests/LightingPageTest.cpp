@@ -18,7 +18,6 @@ using testsupport::PumpPending;
 using testsupport::PumpUntil;
 
 constexpr char kPageSkin[] = "skin_light_setting.ini";
-constexpr char kColourSkin[] = "skin_dpi_color.ini";
 const char* const kSubPageSkins[] = {"skin_danse_light.ini", "skin_dandian_light.ini", "skin_xuancai_light.ini",
                                      "skin_qise_light.ini"};
 
@@ -62,12 +61,6 @@ protected:
         SetTimer(nullptr, 0, 200, TypeIntoMenu);
         ClickKey(m_page.Handle(), kPageSkin, 1);
         PumpPending();
-    }
-    // The value box's up arrow: the top half of the column at its right edge.
-    void ClickUpArrow(HWND window, const char* skin, int key) {
-        const RECT box = SkinRectangle(skin, key);
-        const int side = (box.bottom - box.top) / 2;
-        ClickAt(ScreenCentre(window, RECT{box.right - side, box.top, box.right, box.top + side}));
     }
 
     LightingPage m_page;
@@ -164,9 +157,7 @@ TEST_F(LightingPageTest, QiSe_SwatchThroughTheColourDialogAndTheReport) {
     bool picked = false;
     WhenDialogOpens([&](HWND dialog) {
         const RECT field = SkinRectangle(kColourSkin, 1);
-        // Middle row, a third across: pure green.
-        const int x = field.left + (field.right - field.left - 1) / 3;
-        ClickAt(ScreenCentre(dialog, RECT{x, field.top + 60, x + 1, field.top + 61}));
+        ClickColourField(dialog, (field.right - field.left - 1) / 3, 60);  // middle row, a third across: pure green
         picked = true;
         ClickKey(dialog, kColourSkin, 6);
     });

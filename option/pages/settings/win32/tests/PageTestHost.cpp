@@ -127,6 +127,17 @@ void ClickKey(HWND window, const std::string& skinFile, int key) {
     ClickAt(ScreenCentre(window, SkinRectangle(skinFile, key)));
 }
 
+void ClickUpArrow(HWND window, const std::string& skinFile, int key) {
+    const RECT box = SkinRectangle(skinFile, key);
+    const int side = (box.bottom - box.top) / 2;
+    ClickAt(ScreenCentre(window, RECT{box.right - side, box.top, box.right, box.top + side}));
+}
+
+void ClickColourField(HWND dialog, int x, int y) {
+    const RECT field = SkinRectangle(kColourSkin, 1);
+    ClickAt(ScreenCentre(dialog, RECT{field.left + x, field.top + y, field.left + x + 1, field.top + y + 1}));
+}
+
 HWND SliderThumb(HWND window, const std::string& skinFile, int key) {
     HWND trackWindow = WindowFromPoint(ScreenCentre(window, SkinRectangle(skinFile, key)));
     char className[kTextBuffer] = "";

@@ -74,6 +74,12 @@ RECT SkinRectangle(const std::string& skinFile, int key);
 POINT ScreenCentre(HWND window, const RECT& rectangle);
 // Left click at the centre of the skin rectangle of `key` in `window`.
 void ClickKey(HWND window, const std::string& skinFile, int key);
+// Left click on the up arrow of the value box at the skin rectangle of
+// `key`: the top half of the column at the box's right edge.
+void ClickUpArrow(HWND window, const std::string& skinFile, int key);
+// The colour dialog's skin; a left click at pixel (x, y) of its colour field.
+constexpr char kColourSkin[] = "skin_dpi_color.ini";
+void ClickColourField(HWND dialog, int x, int y);
 // The thumb window of the slider whose track lies at the skin rectangle of `key`.
 HWND SliderThumb(HWND window, const std::string& skinFile, int key);
 // Moves the slider whose track lies at the skin rectangle of `key` to the

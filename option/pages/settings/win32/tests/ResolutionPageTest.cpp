@@ -17,7 +17,6 @@ using testsupport::PumpUntil;
 
 constexpr char kPageSkin[] = "skin_DPI.ini";
 constexpr char kLevelSkin[] = "skin_dpi_level.ini";
-constexpr char kColourSkin[] = "skin_dpi_color.ini";
 
 class ResolutionPageTest : public SettingsPageTest {
 protected:
@@ -139,13 +138,8 @@ TEST_F(ResolutionPageTest, ColourDialog_PickStepAndOk) {
     m_page.Refresh();
     bool shot = false;
     WhenDialogOpens([&](HWND dialog) {
-        const RECT field = SkinRectangle(kColourSkin, 1);
-        // Middle row, first column: pure red.
-        ClickAt(ScreenCentre(dialog, RECT{field.left, field.top + 60, field.left + 1, field.top + 61}));
-        const RECT green = SkinRectangle(kColourSkin, 3);
-        // The up arrow: the top half of the column at the box's right edge.
-        const int side = (green.bottom - green.top) / 2;
-        ClickAt(ScreenCentre(dialog, RECT{green.right - side, green.top, green.right, green.top + side}));
+        ClickColourField(dialog, 0, 60);  // middle row, first column: pure red
+        ClickUpArrow(dialog, kColourSkin, 3);  // the green box
         SaveScreenshot("colour_dialog");
         shot = true;
         ClickKey(dialog, kColourSkin, 6);
@@ -156,8 +150,7 @@ TEST_F(ResolutionPageTest, ColourDialog_PickStepAndOk) {
     EXPECT_EQ(Record().DPIColor[1], 0x000001FF);
 
     WhenDialogOpens([&](HWND dialog) {
-        const RECT field = SkinRectangle(kColourSkin, 1);
-        ClickAt(ScreenCentre(dialog, RECT{field.left, field.top, field.left + 1, field.top + 1}));
+        ClickColourField(dialog, 0, 0);
         ClickKey(dialog, kColourSkin, 7);
     });
     ClickKey(m_page.Handle(), kPageSkin, 11);

@@ -37,12 +37,14 @@ void AppendText(std::vector<uint16_t>& words, const char* text) {
 }
 
 // A DLGTEMPLATE without controls naming our class; the dialog is sized by
-// its owner (skinned dialogs size themselves to their skin).
+// its owner (skinned dialogs size themselves to their skin). A child dialog
+// (a page inside another window) is a control parent, so that Tab in the
+// outer dialog walks through its controls.
 std::vector<uint16_t> BuildTemplate(const char* title, DWORD style) {
     std::vector<uint16_t> words(sizeof(DLGTEMPLATE) / sizeof(uint16_t), 0);
     auto* header = reinterpret_cast<DLGTEMPLATE*>(words.data());
     header->style = style;
-    header->dwExtendedStyle = 0;
+    header->dwExtendedStyle = (style & WS_CHILD) ? WS_EX_CONTROLPARENT : 0;
     header->cdit = 0;
     AppendWord(words, 0);  // no menu
     AppendText(words, kDialogClassName);

@@ -23,7 +23,8 @@ public:
     // the result given to EndModal (IDCANCEL when the loop ends otherwise).
     INT_PTR RunModal(HWND owner, const char* title = "", DWORD style = WS_POPUP | WS_CLIPCHILDREN);
     // Creates a modeless dialog, for example a page inside another window
-    // (style WS_CHILD). Not shown unless the style holds WS_VISIBLE.
+    // (style WS_CHILD; such a page is a control parent). Not shown unless the
+    // style holds WS_VISIBLE.
     bool CreateModeless(HWND parent, const char* title = "", DWORD style = WS_CHILD | WS_CLIPCHILDREN);
     void EndModal(INT_PTR result);
     void Destroy();

@@ -94,6 +94,7 @@ LRESULT BitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT BitmapEdit::OnKeyDown(WPARAM wParam, LPARAM lParam) {
+    if (m_keyHandler && m_keyHandler(static_cast<UINT>(wParam))) return 0;
     m_swallowCharacter = m_numeric && !NumericKeyAllowed(static_cast<uint32_t>(wParam));
     // The character the key produces is swallowed with it (keypad digits too).
     if (m_swallowCharacter) return 0;

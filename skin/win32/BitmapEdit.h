@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "skin/win32/GdiOwners.h"
@@ -24,6 +25,9 @@ public:
     void SetText(const std::string& text);
     std::string Text() const;
     void SetLimit(int characters);
+    // Keys (virtual-key codes) the owner takes before the field: the handler
+    // returns true for a key it used, which the field then does not see.
+    void SetKeyHandler(std::function<bool(UINT)> handler) { m_keyHandler = std::move(handler); }
 
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -40,6 +44,7 @@ private:
     bool m_numeric = false;
     bool m_swallowCharacter = false;
     bool m_rewriting = false;
+    std::function<bool(UINT)> m_keyHandler;
     COLORREF m_textColour = 0;
     COLORREF m_backgroundColour = 0;
     Brush m_backgroundBrush;

@@ -3,17 +3,20 @@
 #include <windowsx.h>
 
 #include "skin/core/CurrentHint.h"
+#include "skin/core/KeyboardNavigation.h"
 #include "skin/core/LookCrop.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/core/SkinStyle.h"
 #include "skin/win32/BitmapPixels.h"
 #include "skin/win32/HoverHint.h"
+#include "skin/win32/KeyboardAccess.h"
 
 bool SkinButton::Create(HWND parent, const RECT& rectangle, UINT identifier, DWORD style) {
     const DWORD windowStyle = WS_CHILD | WS_VISIBLE | style;
     // Made owner-drawn from the start: a new window is drawn whole when shown.
     if (!CreateControl("BUTTON", "", SkinButtonStyle(windowStyle), 0, rectangle, parent, identifier)) return false;
     m_hovering = StartsHovering(windowStyle);
+    UpdateWindowText();
     return true;
 }
 
@@ -40,11 +43,36 @@ void SkinButton::SetSelected(bool selected) {
 
 void SkinButton::SetCaption(const std::string& caption) {
     m_caption = caption;
+    UpdateWindowText();
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+void SkinButton::SetHint(const std::string& hint) {
+    m_hint = hint;
+    UpdateWindowText();
+}
+
+void SkinButton::SetLabel(const std::string& label) {
+    m_label = label;
+    UpdateWindowText();
+}
+
+void SkinButton::UpdateWindowText() {
+    std::string text = ControlWindowText(m_caption, m_hint, m_label);
+    if (!Handle() || text == m_windowText) return;
+    m_windowText = std::move(text);
+    SetWindowTextA(Handle(), m_windowText.c_str());
+}
+
 void SkinButton::Enable(bool enabled) {
-    if (Handle()) EnableWindow(Handle(), enabled);
+    if (!Handle()) return;
+    if (!enabled && GetFocus() == Handle()) m_focusTakenByDisable = true;
+    EnableWindow(Handle(), enabled);
+    if (!enabled) return;
+    // With the focus nowhere, keys would reach no control of the window.
+    if (m_focusTakenByDisable && !GetFocus() && GetActiveWindow() == GetAncestor(Handle(), GA_ROOT))
+        SetFocus(Handle());
+    m_focusTakenByDisable = false;
 }
 
 void SkinButton::ClearHovering() {
@@ -82,6 +110,8 @@ void SkinButton::DrawItem(const DRAWITEMSTRUCT& item) {
     OffscreenSurface surface(item.hDC, client.right - client.left, client.bottom - client.top);
     if (!surface) return;
     Compose(surface.Dc(), client, look);
+    if (GetFocus() == Handle() && FocusMarkShown())
+        DrawFocusMark(surface.Dc(), RECT{0, 0, client.right - client.left, client.bottom - client.top});
     surface.CopyTo(item.hDC, client.left, client.top);
 }
 
@@ -124,6 +154,14 @@ LRESULT SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: return OnLeftButtonUp(wParam, lParam);
     case WM_CAPTURECHANGED: return OnCaptureChanged(wParam, lParam);
     case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_KEYUP: return OnKeyUp(wParam, lParam);
+    // The owner-drawn face never shows the text: the system button's clearing
+    // and repainting on a new text would only flash.
+    case WM_SETTEXT: return DefWindowProcA(Handle(), message, wParam, lParam);
+    case WM_UPDATEUISTATE:
+        if (GetFocus() == Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+        return DefaultProcessing(message, wParam, lParam);
     case WM_NCPAINT: return 0;
     case WM_ERASEBKGND:
         // The look covers the whole button: the system's fill before it would
@@ -175,14 +213,41 @@ LRESULT SkinButton::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
     bool inside = PtInRect(&client, point) != FALSE;
     if (!inside && GetCapture() == Handle()) ReleaseCapture();
     if (!armed || !inside) return 0;
-    m_selected = !m_selected;
-    InvalidateRect(Handle(), nullptr, FALSE);
-    UpdateWindow(Handle());
+    ReportClick();
+    return 0;
+}
+
+void SkinButton::ReportClick() {
+    if (m_toggleMode) {
+        m_selected = !m_selected;
+        InvalidateRect(Handle(), nullptr, FALSE);
+        UpdateWindow(Handle());
+    }
     HWND parent = Parent();
     if (parent) {
         SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
                      reinterpret_cast<LPARAM>(Handle()));
     }
+}
+
+// Space presses the button as the left button does, without the system
+// button's handling: that holds the mouse capture for the press, and the
+// hover tracking lets the capture go when the pointer moves off the button,
+// which would lose the click.
+LRESULT SkinButton::OnKeyDown(WPARAM wParam, LPARAM lParam) {
+    if (wParam != VK_SPACE) return DefaultProcessing(WM_KEYDOWN, wParam, lParam);
+    if (!m_spaceDown) {
+        m_spaceDown = true;
+        SendMessageA(Handle(), BM_SETSTATE, TRUE, 0);
+    }
+    return 0;
+}
+
+LRESULT SkinButton::OnKeyUp(WPARAM wParam, LPARAM lParam) {
+    if (wParam != VK_SPACE || !m_spaceDown) return DefaultProcessing(WM_KEYUP, wParam, lParam);
+    m_spaceDown = false;
+    SendMessageA(Handle(), BM_SETSTATE, FALSE, 0);
+    ReportClick();
     return 0;
 }
 
@@ -201,6 +266,10 @@ LRESULT SkinButton::OnCaptureChanged(WPARAM wParam, LPARAM lParam) {
 
 LRESULT SkinButton::OnKillFocus(WPARAM wParam, LPARAM lParam) {
     LRESULT result = DefaultProcessing(WM_KILLFOCUS, wParam, lParam);
+    if (m_spaceDown) {
+        m_spaceDown = false;
+        SendMessageA(Handle(), BM_SETSTATE, FALSE, 0);
+    }
     m_hovering = false;
     NotifyHover(false);
     InvalidateRect(Handle(), nullptr, FALSE);

@@ -1,6 +1,8 @@
 // The skin button: an owner-drawn system button whose four looks are cut out
 // of its window's state images. It tracks the pointer by holding the mouse
-// capture while hovered and tells its parent and the hint window.
+// capture while hovered and tells its parent and the hint window. Its
+// caption (else its hint, else its placement label) is its window text, the
+// name assistive technology reads; Space presses it; it draws the focus mark.
 #pragma once
 
 #include <windows.h>
@@ -32,8 +34,12 @@ public:
     void SetCaption(const std::string& caption);
     const std::string& Caption() const { return m_caption; }
     void SetHoverTag(LPARAM tag) { m_hoverTag = tag; }
-    void SetHint(const std::string& hint) { m_hint = hint; }
+    void SetHint(const std::string& hint);
+    // The placement entry's label: the window text when there is no caption or hint.
+    void SetLabel(const std::string& label);
     const std::string& Hint() const { return m_hint; }
+    // A button disabled while it has the focus takes it back when enabled
+    // again, unless the focus has gone elsewhere meanwhile.
     void Enable(bool enabled);
     bool Hovering() const { return m_hovering; }
     // For owners that close a menu opened from the button.
@@ -59,6 +65,11 @@ private:
     LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKeyUp(WPARAM wParam, LPARAM lParam);
+    // What a completed click does: toggle mode flips the state first.
+    void ReportClick();
+    void UpdateWindowText();
     void DrawItem(const DRAWITEMSTRUCT& item);
     void SetHovering(bool hovering);
     bool PointerOverButton() const;
@@ -68,9 +79,13 @@ private:
     bool m_toggleMode = false;
     bool m_hovering = false;
     bool m_toggleArmed = false;
+    bool m_spaceDown = false;
+    bool m_focusTakenByDisable = false;
     LPARAM m_hoverTag = 0;
     std::string m_caption;
     std::string m_hint;
+    std::string m_label;
+    std::string m_windowText;
 };
 
 // A skin button with a colour painted as a chamfered 34 x 34 square on its

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "skin/core/SkinMessages.h"
+#include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/SkinConstants.h"
 
 bool SkinFillBar::Create(HWND parent, const RECT& rectangle, UINT identifier, Bitmap empty, Bitmap full) {
@@ -24,6 +25,11 @@ bool SkinFillBar::SetRange(int minimum, int maximum) {
 void SkinFillBar::SetValue(int value) {
     m_model.SetValue(value);
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SkinFillBar::SetHint(const std::string& hint) {
+    m_hint = hint;
+    SetHintAsWindowText(Handle(), hint);
 }
 
 void SkinFillBar::Enable(bool enabled) {

@@ -20,7 +20,8 @@ public:
     void SetValue(int value);
     int Value() const { return m_model.Value(); }
     void Enable(bool enabled);
-    void SetHint(const std::string& hint) { m_hint = hint; }
+    // Also the bar's window text.
+    void SetHint(const std::string& hint);
     const FillBarModel& Model() const { return m_model; }
 
 protected:

@@ -4,6 +4,7 @@
 
 #include "skin/core/SkinMessages.h"
 #include "skin/core/SkinStyle.h"
+#include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/SkinConstants.h"
 
 // The in-place edit: Enter and Escape (on press or release, whichever
@@ -244,6 +245,12 @@ void SkinList::DrawRow(const DRAWITEMSTRUCT& draw) {
     const std::string& rowText = m_model.Rows()[draw.itemID].text;
     DrawTextA(dc, rowText.c_str(), static_cast<int>(rowText.size()), &textArea,
               DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if ((draw.itemState & ODS_FOCUS) && FocusMarkShown()) DrawFocusMark(dc, area);
+}
+
+void SkinList::SetHint(const std::string& hint) {
+    m_hint = hint;
+    SetHintAsWindowText(Handle(), hint);
 }
 
 void SkinList::RedrawRow(int row) {
@@ -263,6 +270,9 @@ LRESULT SkinList::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
     case kListCommitEditMessage: CommitEdit(); return 0;
     case kListCancelEditMessage: CancelEdit(); return 0;
+    case WM_UPDATEUISTATE:
+        if (GetFocus() == Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+        return DefaultProcessing(message, wParam, lParam);
     case WM_LBUTTONDOWN:
         // A click on the list ends an open edit first, as a commit.
         if (Editing()) CommitEdit();

@@ -49,7 +49,8 @@ public:
     // The parent's close operation run when a drop-down list loses the
     // focus; by default WM_CLOSE is posted to the parent.
     void SetCloseOperation(std::function<void()> close) { m_close = std::move(close); }
-    void SetHint(const std::string& hint) { m_hint = hint; }
+    // Also the list's window text.
+    void SetHint(const std::string& hint);
     int HoverRow() const { return m_hoverRow; }
 
     bool OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

@@ -2,7 +2,9 @@
 
 #include <windowsx.h>
 
+#include "skin/core/KeyboardNavigation.h"
 #include "skin/core/SkinMessages.h"
+#include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/PictureLoader.h"
 #include "skin/win32/RegionBuilder.h"
 #include "skin/win32/SkinConstants.h"
@@ -17,7 +19,9 @@ bool SkinSlider::Create(HWND parent, const RECT& rectangle, UINT identifier, con
     m_orientation = orientation;
     m_identifier = identifier;
     m_thumb = std::make_unique<SliderThumb>(orientation, m_hint);
-    bool created = Window::Create(kSliderTrackClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, rectangle.left,
+    // The thumb takes the focus; the dialog manager finds it inside a control parent.
+    bool created = Window::Create(kSliderTrackClass, ControlWindowText("", m_hint).c_str(),
+                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, rectangle.left,
                                   rectangle.top, rectangle.right - rectangle.left, rectangle.bottom - rectangle.top,
                                   parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(identifier)), 0, nullptr,
                                   LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
@@ -69,6 +73,7 @@ void SkinSlider::Enable(bool enabled) {
 
 void SkinSlider::SetHint(const std::string& hint) {
     m_hint = hint;
+    SetHintAsWindowText(Handle(), hint);
     if (m_thumb) m_thumb->SetHint(hint);
 }
 
@@ -96,6 +101,12 @@ LRESULT SkinSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT SkinSlider::OnPaint() {
     PaintDc paint(Handle());
     DrawBitmap(paint.Get(), m_face);
+    // The mark goes round the whole track: the thumb is too small to hold one.
+    if (m_thumb && GetFocus() == m_thumb->Handle() && FocusMarkShown()) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        DrawFocusMark(paint.Get(), client);
+    }
     return 0;
 }
 
@@ -124,13 +135,18 @@ bool SliderThumb::Create(HWND track, Bitmap image, int trackLength) {
     if (!m_image) return false;
     bool horizontal = m_model.Orientation() == SliderOrientation::Horizontal;
     m_model.SetSpan(0, trackLength, horizontal ? m_image.Width() : m_image.Height());
-    if (!Window::Create(kSliderThumbClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, WS_EX_TRANSPARENT, 0, 0,
-                        m_image.Width(), m_image.Height(), track, nullptr, 0, nullptr,
+    if (!Window::Create(kSliderThumbClass, ControlWindowText("", m_hint).c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                        WS_EX_TRANSPARENT, 0, 0, m_image.Width(), m_image.Height(), track, nullptr, 0, nullptr,
                         LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)))) {
         return false;
     }
     ApplyWindowRegion(Handle(), RegionWithoutTopLeftColour(m_image.Get()), true);
     return true;
+}
+
+void SliderThumb::SetHint(const std::string& hint) {
+    m_hint = hint;
+    SetHintAsWindowText(Handle(), hint);
 }
 
 void SliderThumb::Place() {
@@ -154,6 +170,15 @@ LRESULT SliderThumb::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
         if (reinterpret_cast<HWND>(lParam) != Handle()) m_model.CancelDrag();
         return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS;
+    case WM_KEYDOWN: return OnKeyDown(wParam, lParam);
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
+        // The track draws the focus mark; it paints under the thumb (a
+        // transparent window is not clipped away), so the thumb repaints too.
+        RedrawWindow(GetParent(Handle()), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return DefaultProcessing(message, wParam, lParam);
     default: return DefaultProcessing(message, wParam, lParam);
     }
 }
@@ -187,6 +212,18 @@ LRESULT SliderThumb::OnMouseMove(LPARAM lParam) {
     m_hover.OnMouseMove(Handle(), m_hint);
     if (!m_model.Dragging()) return 0;
     int value = m_model.DragTo(AlongInTrack(lParam));
+    Place();
+    Report(value);
+    return 0;
+}
+
+LRESULT SliderThumb::OnKeyDown(WPARAM wParam, LPARAM lParam) {
+    const bool vertical = m_model.Orientation() == SliderOrientation::Vertical;
+    const std::optional<StepKey> key = SliderStepKey(static_cast<uint32_t>(wParam), vertical);
+    if (!key || m_model.Dragging()) return DefaultProcessing(WM_KEYDOWN, wParam, lParam);
+    const int value = SliderValueAfterKey(m_model.Value(), m_model.Minimum(), m_model.Maximum(), *key);
+    if (value == m_model.Value()) return 0;
+    m_model.SetValue(value);
     Place();
     Report(value);
     return 0;

@@ -1,6 +1,8 @@
 // The skinned slider: a track window showing a face cut from its parent's
 // Normal image, with a draggable thumb window shaped from its image. Value
-// changes reach the parent as MSG_SLIDER_POS (value, identifier).
+// changes reach the parent as MSG_SLIDER_POS (value, identifier). The thumb
+// is a tab stop moved by the arrow, page, Home and End keys; both windows
+// carry the hint as their window text.
 #pragma once
 
 #include <windows.h>
@@ -67,7 +69,7 @@ public:
     const SliderModel& Model() const { return m_model; }
     // Puts the window where the model has the thumb.
     void Place();
-    void SetHint(const std::string& hint) { m_hint = hint; }
+    void SetHint(const std::string& hint);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -77,6 +79,7 @@ private:
     LRESULT OnLeftButtonDown(LPARAM lParam);
     LRESULT OnMouseMove(LPARAM lParam);
     LRESULT OnLeftButtonUp();
+    LRESULT OnKeyDown(WPARAM wParam, LPARAM lParam);
     int AlongInTrack(LPARAM lParam) const;
     void Report(int value);
 

@@ -1,6 +1,8 @@
 #include "skin/win32/SkinValueBox.h"
 
+#include "skin/core/KeyboardNavigation.h"
 #include "skin/core/SkinMessages.h"
+#include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/SkinConstants.h"
 #include "skin/win32/SubclassedControl.h"
 #include "skin/win32/WindowSkin.h"
@@ -28,7 +30,8 @@ RECT SkinValueBox::DownRectangle() const {
 RECT SkinValueBox::FieldRectangle() const { return RECT{0, 0, m_width - m_height / 2, m_height}; }
 
 LRESULT SkinValueBox::OnCreate() {
-    if (!m_field.Create(Handle(), FieldRectangle(), kValueBoxFieldId, ES_AUTOHSCROLL)) return -1;
+    if (!m_field.Create(Handle(), FieldRectangle(), kValueBoxFieldId, ES_AUTOHSCROLL | WS_TABSTOP)) return -1;
+    m_field.SetKeyHandler([this](UINT virtualKey) { return OnFieldKey(virtualKey); });
     // Not numeric-only: a sign must be typeable, and Enter filters the text.
     m_field.SetNumeric(false);
     if (!m_up.Create(Handle(), UpRectangle()) || !m_down.Create(Handle(), DownRectangle())) return -1;
@@ -79,6 +82,7 @@ void SkinValueBox::Enable(bool enabled) {
 }
 
 void SkinValueBox::SetHint(const std::string& hint) {
+    SetHintAsWindowText(Handle(), hint);
     m_up.SetHint(hint);
     m_down.SetHint(hint);
 }
@@ -88,6 +92,20 @@ void SkinValueBox::Apply(const ValueBoxChange& change) {
     if (change.notify) {
         if (HWND parent = GetParent(Handle())) PostMessageA(parent, MSG_VALUEBOX_POS, change.value, m_identifier);
     }
+}
+
+bool SkinValueBox::OnFieldKey(UINT virtualKey) {
+    const std::optional<StepKey> key = ValueBoxStepKey(virtualKey);
+    if (!key) return false;
+    const bool up = key == StepKey::More || key == StepKey::PageMore;
+    int presses = 1;
+    if (key == StepKey::PageMore || key == StepKey::PageLess) {
+        presses = m_model.IsTableForm()
+                      ? PageLines(kValueTableSize - 1, 1)
+                      : PageLines(static_cast<int64_t>(m_model.Maximum()) - m_model.Minimum(), m_model.Step());
+    }
+    for (int press = 0; press < presses; ++press) Apply(up ? m_model.Up() : m_model.Down());
+    return true;
 }
 
 LRESULT SkinValueBox::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,8 @@
 // The value box: a numeric bitmap edit field with an up and a down skin
 // button, stepping by a step or through a table of 12 values. Every change
-// reaches the parent as MSG_VALUEBOX_POS (value, identifier).
+// reaches the parent as MSG_VALUEBOX_POS (value, identifier). The field is a
+// tab stop; Up and Down in it press the buttons, the page keys a page of
+// presses. The hint is the window text of the box and its buttons.
 #pragma once
 
 #include <windows.h>
@@ -44,6 +46,7 @@ private:
     LRESULT OnCreate();
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     void Apply(const ValueBoxChange& change);
+    bool OnFieldKey(UINT virtualKey);
     RECT UpRectangle() const;
     RECT DownRectangle() const;
     RECT FieldRectangle() const;

@@ -1,10 +1,14 @@
 #include "skin/win32/SkinnedWindow.h"
 
+#include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/SkinPopupMenu.h"
 
 void SkinHost::LoadSkin(HWND window) {
     m_skin.Load(window, SkinFileName());
     CreateControls(m_skin);
+    // Tab walks dialogs and the windows inside them; a top-level plain window
+    // has no dialog manager and keeps its controls in the order made.
+    if (Dialog::FromHandle(window) || (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) ArrangeTabOrder(window);
     m_skin.FinishLoading();
     m_skin.ApplyRegion();
 }
@@ -79,4 +83,7 @@ bool IsSwallowedDialogKey(HWND dialog, const MSG& message) {
     return message.hwnd == dialog || IsChild(dialog, message.hwnd);
 }
 
-bool SkinnedDialog::PreTranslateMessage(MSG& message) { return IsSwallowedDialogKey(Handle(), message); }
+bool SkinnedDialog::PreTranslateMessage(MSG& message) {
+    NoteInputForFocusMark(message);
+    return IsSwallowedDialogKey(Handle(), message);
+}

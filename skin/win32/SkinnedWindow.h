@@ -1,9 +1,10 @@
 // Skinned windows and dialogs: frameless windows that take their look from
 // a skin description file. At creation they load the skin, let the derived
-// class create its controls from it, free the temporary state images and
-// take their shape from the mask; they paint the background (with an
-// optional overlay composed off-screen) and hand the owner-draw and
-// notification messages of their skinned controls back to them.
+// class create its controls from it, put the controls in reading order for
+// Tab (inside dialogs), free the temporary state images and take their shape
+// from the mask; they paint the background (with an optional overlay
+// composed off-screen) and hand the owner-draw and notification messages of
+// their skinned controls back to them.
 #pragma once
 
 #include <windows.h>
@@ -45,7 +46,8 @@ protected:
     bool FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };
 
-// Enter and Escape never end a skinned dialog: only its own buttons do.
+// Enter and Escape never end a skinned dialog: only its own buttons do. Its
+// loop tells the focus mark whether the keyboard or the pointer is in use.
 class SkinnedDialog : public Dialog, public SkinHost {
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -68,6 +68,7 @@ void WindowSkin::Dress(SkinButton& button, const ButtonEntry& entry) {
     button.SetLooks(std::move(looks));
     button.SetSelected(entry.initiallySelected == 1);
     button.SetHint(entry.hint);
+    button.SetLabel(entry.label);
 }
 
 SkinButton* WindowSkin::AddButton(int key, DWORD style) {

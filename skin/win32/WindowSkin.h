@@ -41,8 +41,8 @@ public:
     // the skin and destroyed with it.
     SkinButton* AddButton(int key, DWORD style = BS_PUSHBUTTON);
     ColourSwatchButton* AddSwatch(int key, DWORD style = BS_PUSHBUTTON);
-    // Gives a button its looks cut at the entry's rectangle, its hint and
-    // its initially-selected state.
+    // Gives a button its looks cut at the entry's rectangle, its hint, its
+    // label (a name of last resort) and its initially-selected state.
     void Dress(SkinButton& button, const ButtonEntry& entry);
     // One look cut out of a state image (valid while loading).
     Bitmap Crop(SkinState state, const SkinRect& rectangle) const;

@@ -16,6 +16,7 @@
 #include "skin/core/SkinMessages.h"
 #include "skin/core/SkinStyle.h"
 #include "skin/win32/HoverHint.h"
+#include "skin/win32/KeyboardAccess.h"
 
 using namespace mainwindow;
 
@@ -285,8 +286,11 @@ ConfigPage* OptionMainWindow::MadePage(Page page) {
     ConfigPage* made = m_pages[index].get();
     if (!made || made->PageWindow()) return made;
     if (made->CreatePage(*this, Handle(), m_pageArea.left, m_pageArea.top, m_pageArea.right - m_pageArea.left,
-                         m_pageArea.bottom - m_pageArea.top))
+                         m_pageArea.bottom - m_pageArea.top)) {
+        // Tab reaches the page's controls after the page tabs, where it lies.
+        ArrangeTabOrder(Handle());
         return made;
+    }
     // A page whose skin cannot be loaded is not offered.
     m_pages[index].reset();
     if (SkinButton* tab = Button(kTabKeys[index])) tab->Enable(false);

@@ -49,15 +49,22 @@ void ArrangeTabOrder(HWND window) {
         GetWindowRect(child, &place);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
         // A control of a missing placement entry has no size: nothing to reach.
-        if (SubclassedControl::FromHandle(child) && !IsRectEmpty(&place))
-            SetWindowLongPtrA(child, GWL_STYLE, GetWindowLongPtrA(child, GWL_STYLE) | WS_TABSTOP);
+        const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+        if (SubclassedControl::FromHandle(child) && !IsRectEmpty(&place) && !(style & WS_TABSTOP))
+            SetWindowLongPtrA(child, GWL_STYLE, style | WS_TABSTOP);
         children.push_back(child);
         places.push_back(SkinRect{place.left, place.top, place.right, place.bottom});
     }
-    HWND previous = HWND_TOP;
+    // Each move is a round trip to the window server under Wine: only the
+    // controls out of place are moved (most were made in reading order).
+    HWND previous = nullptr;
     for (size_t index : ReadingOrder(places)) {
-        SetWindowPos(children[index], previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = children[index];
+        HWND child = children[index];
+        const HWND expected = previous ? GetWindow(previous, GW_HWNDNEXT) : GetWindow(window, GW_CHILD);
+        if (child != expected)
+            SetWindowPos(child, previous ? previous : HWND_TOP, 0, 0, 0, 0,
+                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+        previous = child;
     }
 }
 

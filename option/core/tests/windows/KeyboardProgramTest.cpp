@@ -11,7 +11,7 @@ using optiontest::SelectCommand;
 using optiontest::WaitFor;
 
 // Window texts: the hints and captions of skin_main.ini and skin_performance.ini.
-constexpr char kSlotThreeText[] = "Edit profile 4";
+constexpr char kSlotThreeText[] = "Edit profile 3";
 constexpr char kApplyText[] = "Write the changes to the mouse";
 constexpr char kPerformanceTabText[] = "Report rate and pointer settings";
 constexpr char kTiltSliderText[] = "Horizontal scrolling speed of the tilt wheel";
@@ -48,15 +48,15 @@ protected:
 
 TEST_F(KeyboardProgram, SlotThreeApplyThenTiltSliderByKeys_ReachTheMouseAndTheSlotFile) {
     ASSERT_TRUE(m_folder.StartAgent());
-    const size_t selectsBefore = m_folder.CountTransfers(SelectCommand(4));
+    const size_t selectsBefore = m_folder.CountTransfers(SelectCommand(3));
     ASSERT_TRUE(StartOption());
     ASSERT_TRUE(TabTo(kSlotThreeText));
     Press(VK_SPACE);
     // Backwards from the slot buttons round the top of the window to Apply.
     ASSERT_TRUE(TabTo(kApplyText, true));
     Press(VK_SPACE);
-    EXPECT_TRUE(m_folder.WaitForTransferCount(SelectCommand(4), selectsBefore + 1));
-    EXPECT_TRUE(WaitFor([&] { return m_folder.Setting("Setting", "CurrentProfile") == "3"; }));
+    EXPECT_TRUE(m_folder.WaitForTransferCount(SelectCommand(3), selectsBefore + 1));
+    EXPECT_TRUE(WaitFor([&] { return m_folder.Setting("Setting", "CurrentProfile") == "2"; }));
     ASSERT_TRUE(WaitFor([&] { return ApplyEnabled(); }));
 
     ASSERT_TRUE(TabTo(kPerformanceTabText));
@@ -66,7 +66,7 @@ TEST_F(KeyboardProgram, SlotThreeApplyThenTiltSliderByKeys_ReachTheMouseAndTheSl
     Press(VK_PRIOR);  // a fifth of 1..10, rounded up: 4 -> 6
     ASSERT_TRUE(TabTo(kApplyText));
     Press(VK_SPACE);
-    EXPECT_TRUE(WaitFor([&] { return ProfileValue(SlotFile(m_folder, 3), "TiltSpeed") == "6"; }));
+    EXPECT_TRUE(WaitFor([&] { return ProfileValue(SlotFile(m_folder, 2), "TiltSpeed") == "6"; }));
 }
 
 TEST_F(KeyboardProgram, MainWindowControls_AreNamedAndInReadingOrder) {

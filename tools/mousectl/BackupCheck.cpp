@@ -83,15 +83,15 @@ std::vector<std::string> MacroFileProblems(IniFileSystem& files, const std::stri
 }  // namespace
 
 std::vector<std::string> CheckBackupParts(const std::vector<BackupPart>& parts) {
-    const std::vector<PartSpec>& specs = BackupPartSpecs();
+    const std::vector<PartFile>& partFiles = BackupPartFiles();
     std::vector<std::string> problems;
-    for (size_t index = 0; index < parts.size() && index < specs.size(); ++index) {
+    for (size_t index = 0; index < parts.size() && index < partFiles.size(); ++index) {
         const BackupPart& part = parts[index];
         if (!part.present) continue;
         MemoryIniFiles files;
         files.SetText(part.name, part.bytes);
         std::vector<std::string> found;
-        switch (specs[index].kind) {
+        switch (partFiles[index].kind) {
             case PartKind::Profile: found = ProfileProblems(files, part.name); break;
             case PartKind::Macros: found = MacroFileProblems(files, part.name); break;
             case PartKind::AppSettings: found = AppSettingsProblems(files, part.name); break;

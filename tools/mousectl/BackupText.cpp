@@ -211,15 +211,15 @@ BackupReading Refused(const std::string& problem) {
 
 }  // namespace
 
-const std::vector<PartSpec>& BackupPartSpecs() {
-    static const std::vector<PartSpec> specs = [] {
-        std::vector<PartSpec> list;
+const std::vector<PartFile>& BackupPartFiles() {
+    static const std::vector<PartFile> partFiles = [] {
+        std::vector<PartFile> list;
         for (int slot = 0; slot < kSlotCount; ++slot) list.push_back({SlotProfilePath("", slot), PartKind::Profile});
         list.push_back({kMacroFileName, PartKind::Macros});
         list.push_back({kAppSettingsFileName, PartKind::AppSettings});
         return list;
     }();
-    return specs;
+    return partFiles;
 }
 
 uint32_t Crc32(const std::string& bytes) {
@@ -284,15 +284,15 @@ BackupReading ReadBackupText(const std::string& text) {
         return Refused("backup version '" + version + "' is not known; this mousectl reads version " +
                        std::to_string(kBackupVersion));
 
-    const std::vector<PartSpec>& specs = BackupPartSpecs();
-    std::vector<BackupPart> parts(specs.size());
-    std::vector<bool> seen(specs.size(), false);
+    const std::vector<PartFile>& partFiles = BackupPartFiles();
+    std::vector<BackupPart> parts(partFiles.size());
+    std::vector<bool> seen(partFiles.size(), false);
     const bool ended = sections.back().name == kBackupEndSection;
     for (size_t s = 1; s < sections.size() - (ended ? 1 : 0); ++s) {
         const Section& section = sections[s];
         size_t index = 0;
-        while (index < specs.size() && specs[index].name != section.name) ++index;
-        if (index == specs.size()) {
+        while (index < partFiles.size() && partFiles[index].name != section.name) ++index;
+        if (index == partFiles.size()) {
             reading.problems.push_back("[" + section.name + "] (line " + std::to_string(section.line) +
                                        "): not a part of a backup");
         } else if (seen[index]) {
@@ -306,10 +306,10 @@ BackupReading ReadBackupText(const std::string& text) {
     std::string partCount;
     if (!ended)
         reading.problems.push_back("the file ends early (no [End] section after the parts): it was cut");
-    else if (!FindValue(sections.back(), kBackupPartCountKey, partCount) || partCount != std::to_string(specs.size()))
-        reading.problems.push_back("[End]: Parts=" + partCount + ", but a backup has " + std::to_string(specs.size()));
-    for (size_t index = 0; index < specs.size(); ++index)
-        if (!seen[index]) reading.problems.push_back(specs[index].name + ": missing");
+    else if (!FindValue(sections.back(), kBackupPartCountKey, partCount) || partCount != std::to_string(partFiles.size()))
+        reading.problems.push_back("[End]: Parts=" + partCount + ", but a backup has " + std::to_string(partFiles.size()));
+    for (size_t index = 0; index < partFiles.size(); ++index)
+        if (!seen[index]) reading.problems.push_back(partFiles[index].name + ": missing");
     if (reading.problems.empty()) reading.parts = std::move(parts);
     return reading;
 }

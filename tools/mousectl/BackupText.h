@@ -53,14 +53,14 @@ constexpr size_t kMaxStoredLineBytes = 4096;
 
 enum class PartKind { Profile, Macros, AppSettings };
 
-struct PartSpec {
+struct PartFile {
     std::string name;  // the file's path under the program folder
     PartKind kind;
 };
 
 // The files a backup holds, in the order it holds them: the five slot
 // profile files, the macro file, config.ini.
-const std::vector<PartSpec>& BackupPartSpecs();
+const std::vector<PartFile>& BackupPartFiles();
 
 struct BackupPart {
     std::string name;
@@ -68,11 +68,11 @@ struct BackupPart {
     std::string bytes;
 };
 
-// One part per entry of BackupPartSpecs(), in that order.
+// One part per entry of BackupPartFiles(), in that order.
 std::string WriteBackupText(const std::vector<BackupPart>& parts);
 
 struct BackupReading {
-    std::vector<BackupPart> parts;      // in BackupPartSpecs() order when there are no problems
+    std::vector<BackupPart> parts;      // in BackupPartFiles() order when there are no problems
     std::vector<std::string> problems;  // one line each, naming the part; empty when sound
 };
 

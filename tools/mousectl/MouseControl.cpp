@@ -145,14 +145,14 @@ Outcome MouseControl::Defaults(int slot) {
 Outcome MouseControl::Backup(const std::string& path) {
     std::vector<BackupPart> parts;
     std::string absent;
-    for (const PartSpec& spec : BackupPartSpecs()) {
+    for (const PartFile& entry : BackupPartFiles()) {
         BackupPart part;
-        part.name = spec.name;
-        const std::string file = m_services.programFolder + spec.name;
+        part.name = entry.name;
+        const std::string file = m_services.programFolder + entry.name;
         part.present = m_services.iniFiles.FileExists(file);
         if (part.present && !m_services.iniFiles.ReadWhole(file, part.bytes))
             return Failed(kExitFailed, "cannot read " + file + "; no backup written");
-        if (!part.present) absent += "\n  " + spec.name + " does not exist (a restore removes it)";
+        if (!part.present) absent += "\n  " + entry.name + " does not exist (a restore removes it)";
         parts.push_back(part);
     }
     if (!ReplaceFiles(m_services.iniFiles, {FileChange{path, true, WriteBackupText(parts)}}).empty())
@@ -185,7 +185,7 @@ Outcome MouseControl::Restore(const std::string& path) {
     for (size_t index = 0; index < reading.parts.size(); ++index) {
         const BackupPart& part = reading.parts[index];
         if (part.present) restored.SetText(folder + part.name, part.bytes);
-        if (BackupPartSpecs()[index].kind != PartKind::AppSettings)
+        if (BackupPartFiles()[index].kind != PartKind::AppSettings)
             changes.push_back(FileChange{folder + part.name, part.present, part.bytes});
     }
     SettingsBlock& edit = m_session.Edit();

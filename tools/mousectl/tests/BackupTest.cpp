@@ -66,8 +66,8 @@ protected:
         m_store.files[kFolder + kMacroFileName] = "[Macros]\r\nnumber=1\r\n0=" + std::string(442, '0') +
                                                    std::string(odd, sizeof odd - 1) + std::string(5000, 'x');
         m_store.files[kFolder + "config.ini"] = "[Setting]\r\nCurrentProfile=2\r\nMouseType=7\r\nDevice=1\r\n";
-        for (const PartSpec& spec : BackupPartSpecs())
-            m_parts.push_back({spec.name, m_store.FileExists(kFolder + spec.name), m_store.Bytes(kFolder + spec.name)});
+        for (const PartFile& entry : BackupPartFiles())
+            m_parts.push_back({entry.name, m_store.FileExists(kFolder + entry.name), m_store.Bytes(kFolder + entry.name)});
         m_original = m_store.files;
     }
     Outcome Run(CommandKind kind) {

@@ -23,6 +23,14 @@ wine_env_start_display() {
     fi
 }
 
+# The test displays have no window manager: Wine would wait two seconds for
+# one each time it hides a window it leaves to the manager (a dialog closing,
+# a program ending). Unmanaged, Wine shows and hides every window itself.
+wine_env_unmanaged_windows() {
+    grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && return 0
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+}
+
 wine_env_start() {
     wine_env_start_display
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -30,6 +38,7 @@ wine_env_start() {
         wineboot -i >/dev/null 2>&1 || true
         wineserver -w
     fi
+    wine_env_unmanaged_windows
     # A persistent wineserver makes each process start in about a second.
     wineserver -p >/dev/null 2>&1 || true
     # Start Wine's own service processes here, detached from our output:
@@ -68,6 +77,9 @@ wine_env_lanes_start() {
             if [ "$id" -eq 0 ]; then
                 WINEPREFIX="$lane/prefix" wineboot -i >/dev/null 2>&1 || true
                 WINEPREFIX="$lane/prefix" wineserver -w
+                # In user.reg before the other lanes copy the prefix.
+                WINEPREFIX="$lane/prefix" wine_env_unmanaged_windows
+                WINEPREFIX="$lane/prefix" wineserver -w
             else
                 cp -a "$WINE_LANES_DIR/0/prefix" "$lane/prefix"
             fi
@@ -79,6 +91,7 @@ wine_env_lanes_start() {
             echo "$DISPLAY" >"$lane/display"
             echo "$WINE_ENV_XVFB_PID" >"$lane/xvfb.pid"
             wineserver -p >/dev/null 2>&1 || true
+            wine_env_unmanaged_windows
             wineboot </dev/null >/dev/null 2>&1 || true
         )
         json="$json${json:+,}{\"id\":\"$id\",\"slots\":1}"

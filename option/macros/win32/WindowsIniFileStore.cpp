@@ -8,6 +8,17 @@ namespace {
 
 bool Missing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
 
+// A file another program has open (a virus scanner, an indexer, the agent
+// reading a profile) cannot be replaced; such readers let go within moments,
+// so the move is tried again for up to a second before the save fails.
+constexpr int kBusyTargetRetries = 40;
+constexpr DWORD kBusyTargetRetryMs = 25;
+
+bool HeldByAReader(DWORD error, DWORD targetAttributes) {
+    const bool readOnly = targetAttributes != INVALID_FILE_ATTRIBUTES && (targetAttributes & FILE_ATTRIBUTE_READONLY);
+    return !readOnly && (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION);
+}
+
 }  // namespace
 
 bool WindowsIniFileStore::RemoveFile(const std::string& path) {
@@ -17,7 +28,11 @@ bool WindowsIniFileStore::RemoveFile(const std::string& path) {
 
 bool WindowsIniFileStore::MoveOver(const std::string& source, const std::string& target) {
     const DWORD attributes = GetFileAttributesA(target.c_str());
-    if (!MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return false;
+    for (int retry = 0;; ++retry) {
+        if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) break;
+        if (retry == kBusyTargetRetries || !HeldByAReader(GetLastError(), attributes)) return false;
+        Sleep(kBusyTargetRetryMs);
+    }
     // The moved file brings its own attributes; the file it replaces keeps
     // its own (an imported slot file stays hidden).
     if (attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesA(target.c_str(), attributes);

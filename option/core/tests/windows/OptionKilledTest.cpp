@@ -36,7 +36,7 @@ protected:
     bool ResetAllAndApply() {
         if (!ClickMain(kResetAllKey)) return false;
         HWND warning = m_folder.WaitForDialog(m_option);
-        return warning && m_folder.Click(warning, kResetAllSkin, kWarningOkKey);
+        return warning && m_folder.ClickUntil(warning, kResetAllSkin, kWarningOkKey, [&] { return !IsWindow(warning); });
     }
 };
 

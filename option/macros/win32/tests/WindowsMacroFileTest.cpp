@@ -58,6 +58,31 @@ TEST_F(WindowsMacroFileTest, FailedSave_LeavesTheOldFile) {
     RemoveDirectoryA((MacroFile() + ".tmp").c_str());
 }
 
+// Another program reads the file as it is replaced: the save waits for the
+// reader to let go; a reader that keeps it open fails the save, old file kept.
+TEST_F(WindowsMacroFileTest, SaveWhileAReaderHoldsTheFile_WaitsForItOrFailsWhole) {
+    ASSERT_TRUE(m_list.Save());
+    const std::string before = testsupport::ReadWholeFile(MacroFile());
+    auto openReader = [&] {
+        return CreateFileA(MacroFile().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE reader = openReader();
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    m_list.Clear();
+    EXPECT_FALSE(m_list.Save());
+    EXPECT_EQ(testsupport::ReadWholeFile(MacroFile()), before);
+    CloseHandle(reader);
+
+    reader = openReader();
+    HANDLE closer = CreateThread(
+        nullptr, 0, [](void* file) -> DWORD { Sleep(100); return CloseHandle(file); }, reader, 0, nullptr);
+    EXPECT_TRUE(m_list.Save());
+    EXPECT_EQ(testsupport::ReadWholeFile(MacroFile()), "[Macros]\r\nnumber=0\r\n");
+    WaitForSingleObject(closer, INFINITE);
+    CloseHandle(closer);
+}
+
 TEST_F(WindowsMacroFileTest, ExportThenImport_RenamesTheCopy) {
     const std::string exported = m_folder.Path() + "ab.macro";
     ASSERT_TRUE(testsupport::WriteWholeFile(exported, "[Stale]\r\nkey=1\r\n"));

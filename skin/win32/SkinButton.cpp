@@ -13,10 +13,12 @@
 
 bool SkinButton::Create(HWND parent, const RECT& rectangle, UINT identifier, DWORD style) {
     const DWORD windowStyle = WS_CHILD | WS_VISIBLE | style;
-    // Made owner-drawn from the start: a new window is drawn whole when shown.
-    if (!CreateControl("BUTTON", "", SkinButtonStyle(windowStyle), 0, rectangle, parent, identifier)) return false;
+    // Made owner-drawn, and named by what was set before, from the start:
+    // each later change is a round trip to the window server.
+    m_windowText = ControlWindowText(m_caption, m_hint, m_label);
+    if (!CreateControl("BUTTON", m_windowText.c_str(), SkinButtonStyle(windowStyle), 0, rectangle, parent, identifier))
+        return false;
     m_hovering = StartsHovering(windowStyle);
-    UpdateWindowText();
     return true;
 }
 

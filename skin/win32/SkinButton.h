@@ -17,8 +17,9 @@
 
 class SkinButton : public SubclassedControl {
 public:
-    // A visible child with an empty caption. Made owner-drawn and without tab
-    // stop; starts hovering when the style is a default push button.
+    // A visible owner-drawn child without tab stop, named by the caption, hint
+    // and label set so far (none: an empty caption); starts hovering when the
+    // style is a default push button.
     bool Create(HWND parent, const RECT& rectangle, UINT identifier = 0, DWORD style = BS_PUSHBUTTON);
 
     // Cuts the four looks (normal, over, down, disabled) at the rectangle.

@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "skin/win32/GdiOwners.h"
+#include "skin/win32/MenuFrameHook.h"
 
 namespace {
 // Item data of live skin menus; anything else in itemData is not ours.
@@ -42,11 +43,13 @@ void SkinPopupMenu::Append(UINT identifier, const std::string& text, SkinPopupMe
 }
 
 void SkinPopupMenu::Show(HWND owner, POINT screen) {
+    MenuFrameHook::TrackingScope framed;
     if (m_menu) TrackPopupMenu(m_menu, TPM_LEFTALIGN | TPM_LEFTBUTTON, screen.x, screen.y, 0, owner, nullptr);
 }
 
 UINT SkinPopupMenu::Choose(HWND owner, POINT screen) {
     if (!m_menu) return 0;
+    MenuFrameHook::TrackingScope framed;
     return static_cast<UINT>(TrackPopupMenu(m_menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                             screen.x, screen.y, 0, owner, nullptr));
 }

@@ -71,11 +71,13 @@ void WindowSkin::Dress(SkinButton& button, const ButtonEntry& entry) {
     button.SetLabel(entry.label);
 }
 
-SkinButton* WindowSkin::AddButton(int key, DWORD style) {
-    ButtonEntry entry = Entry(key);
+SkinButton* WindowSkin::AddButton(int key, DWORD style) { return AddButton(key, Entry(key), style); }
+
+SkinButton* WindowSkin::AddButton(int key, const ButtonEntry& entry, DWORD style) {
     auto button = std::make_unique<SkinButton>();
-    if (!button->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
+    // Dressed first: the window is made with its name and looks.
     Dress(*button, entry);
+    if (!button->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
     m_buttons.push_back(std::move(button));
     m_buttonKeys.push_back(key);
     return m_buttons.back().get();
@@ -84,8 +86,9 @@ SkinButton* WindowSkin::AddButton(int key, DWORD style) {
 ColourSwatchButton* WindowSkin::AddSwatch(int key, DWORD style) {
     ButtonEntry entry = Entry(key);
     auto swatch = std::make_unique<ColourSwatchButton>();
-    if (!swatch->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
+    // Dressed first: the window is made with its name and looks.
     Dress(*swatch, entry);
+    if (!swatch->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
     ColourSwatchButton* raw = swatch.get();
     m_buttons.push_back(std::move(swatch));
     m_buttonKeys.push_back(key);

@@ -40,6 +40,8 @@ public:
     // A skin button at the key's rectangle with its looks and hint; owned by
     // the skin and destroyed with it.
     SkinButton* AddButton(int key, DWORD style = BS_PUSHBUTTON);
+    // The same with the entry already read.
+    SkinButton* AddButton(int key, const ButtonEntry& entry, DWORD style = BS_PUSHBUTTON);
     ColourSwatchButton* AddSwatch(int key, DWORD style = BS_PUSHBUTTON);
     // Gives a button its looks cut at the entry's rectangle, its hint, its
     // label (a name of last resort) and its initially-selected state.

@@ -5,7 +5,6 @@
 
 #include "option/core/OptionConstants.h"
 #include "option/core/win32/OptionMainWindow.h"
-#include "skin/win32/MenuFrameHook.h"
 
 namespace {
 
@@ -27,12 +26,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     }
     const std::string programFolder = ProgramFolder();
-    MenuFrameHook::Install();
     {
         OptionMainWindow window(programFolder);
         window.Run();
     }
-    MenuFrameHook::Uninstall();
     CloseHandle(instance);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "option/pages/win32/FunctionMenu.h"
 
+#include "skin/win32/MenuFrameHook.h"
+
 namespace {
 // Items that open a popup need an identifier of their own for drawing: the
 // skin menu draws identifier 0 as a separator. Never a command.
@@ -30,6 +32,7 @@ UINT FunctionMenu::ChooseBelow(HWND owner, HWND button) {
     if (!Handle()) return 0;
     RECT place{};
     GetWindowRect(button, &place);
+    MenuFrameHook::TrackingScope framed;
     return static_cast<UINT>(TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                             place.left, place.bottom, 0, owner, nullptr));
 }

@@ -146,29 +146,36 @@ void CALLBACK ObserveOpenMenu(HWND owner, UINT, UINT_PTR timer, DWORD) {
 }
 }  // namespace
 
+// Installed beforehand (it stays), or only while the menu is up.
 TEST(MenuFrameHook, PaintsTheFrameOfMenuWindows) {
     RecordingHost host;
     ASSERT_TRUE(host.Create());
-    ASSERT_TRUE(MenuFrameHook::Install());
-    ASSERT_TRUE(MenuFrameHook::Install());  // a second install changes nothing
     Font font = CreateSkinFont(kCaptionFont);
     SkinPopupMenu menu(font.Get(), 120);
     menu.Append(1001, "First");
     menu.Append(1002, "Second");
-    g_observation = OpenMenuObservation();
-    SetTimer(host.Handle(), 1, 50, ObserveOpenMenu);
-    UINT chosen = menu.Choose(host.Handle(), POINT{100, 100});
-    EXPECT_EQ(chosen, 0u);
-    ASSERT_TRUE(g_observation.seen);
-    EXPECT_TRUE(g_observation.hasProperty);
-    EXPECT_EQ(g_observation.framed, 1u);
-    EXPECT_EQ(g_observation.edge[0], RGB(230, 20, 20));
-    EXPECT_EQ(g_observation.edge[1], RGB(30, 30, 30));
-    EXPECT_EQ(g_observation.edge[2], RGB(30, 30, 30));
-    EXPECT_EQ(g_observation.inside, RGB(30, 30, 30));
-    // Hidden menu windows are given back their own procedure.
-    PumpPending();
-    EXPECT_EQ(MenuFrameHook::FramedWindowCount(), 0u);
-    MenuFrameHook::Uninstall();
-    EXPECT_FALSE(MenuFrameHook::Installed());
+    for (bool installedBefore : {true, false}) {
+        SCOPED_TRACE(installedBefore ? "installed before" : "installed for the menu");
+        if (installedBefore) {
+            ASSERT_TRUE(MenuFrameHook::Install());
+            ASSERT_TRUE(MenuFrameHook::Install());  // a second install changes nothing
+        }
+        g_observation = OpenMenuObservation();
+        SetTimer(host.Handle(), 1, 50, ObserveOpenMenu);
+        UINT chosen = menu.Choose(host.Handle(), POINT{100, 100});
+        EXPECT_EQ(chosen, 0u);
+        ASSERT_TRUE(g_observation.seen);
+        EXPECT_TRUE(g_observation.hasProperty);
+        EXPECT_EQ(g_observation.framed, 1u);
+        EXPECT_EQ(g_observation.edge[0], RGB(230, 20, 20));
+        EXPECT_EQ(g_observation.edge[1], RGB(30, 30, 30));
+        EXPECT_EQ(g_observation.edge[2], RGB(30, 30, 30));
+        EXPECT_EQ(g_observation.inside, RGB(30, 30, 30));
+        // Hidden menu windows are given back their own procedure.
+        PumpPending();
+        EXPECT_EQ(MenuFrameHook::FramedWindowCount(), 0u);
+        EXPECT_EQ(MenuFrameHook::Installed(), installedBefore);
+        MenuFrameHook::Uninstall();
+        EXPECT_FALSE(MenuFrameHook::Installed());
+    }
 }

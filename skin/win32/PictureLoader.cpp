@@ -16,34 +16,31 @@ const IID kPictureInterface = {0x7BF80980, 0xBF32, 0x101A, {0x8B, 0xBB, 0x00, 0x
 constexpr int kLargestSide = 32768;
 
 
-// The whole file; empty on any failure.
-std::string ReadWholeFile(const std::string& path) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return std::string();
-    const DWORD size = GetFileSize(file.Get(), nullptr);
-    if (size == INVALID_FILE_SIZE || size == 0) return std::string();
+// The rest of an open file from its start; empty on any failure.
+std::string ReadWholeFile(HANDLE file, DWORD size) {
     std::string bytes(size, '\0');
     DWORD read = 0;
-    if (!ReadFile(file.Get(), &bytes[0], size, &read, nullptr) || read != size) return std::string();
+    if (SetFilePointer(file, 0, nullptr, FILE_BEGIN) != 0 || !ReadFile(file, &bytes[0], size, &read, nullptr) ||
+        read != size)
+        return std::string();
     return bytes;
 }
 
-// An uncompressed 24-bit bitmap file (what the skins hold) becomes a DIB
-// section with its rows copied as they are; null for any other file, which
-// the OLE loader then decodes.
-HBITMAP BitmapFromBmpFile(const std::string& bytes) {
-    BITMAPFILEHEADER file{};
-    BITMAPINFOHEADER info{};
-    if (bytes.size() < sizeof file + sizeof info) return nullptr;
-    memcpy(&file, bytes.data(), sizeof file);
-    memcpy(&info, bytes.data() + sizeof file, sizeof info);
+// The headers of an uncompressed 24-bit bitmap file (what the skins hold)
+// whose rows fit in the file: the rows' stride and total size.
+bool UsableBmpHeaders(const BITMAPFILEHEADER& file, const BITMAPINFOHEADER& info, uint64_t fileSize, uint64_t& stride,
+                      uint64_t& pixelBytes) {
     if (file.bfType != 0x4D42 || info.biSize < sizeof info || info.biPlanes != 1 || info.biBitCount != 24 ||
         info.biCompression != BI_RGB || info.biWidth <= 0 || info.biWidth > kLargestSide || info.biHeight == 0 ||
         std::abs(info.biHeight) > kLargestSide)
-        return nullptr;
-    const uint64_t stride = (static_cast<uint64_t>(info.biWidth) * 24 + 31) / 32 * 4;
-    const uint64_t size = stride * static_cast<uint64_t>(std::abs(info.biHeight));
-    if (file.bfOffBits > bytes.size() || bytes.size() - file.bfOffBits < size) return nullptr;
+        return false;
+    stride = (static_cast<uint64_t>(info.biWidth) * 24 + 31) / 32 * 4;
+    pixelBytes = stride * static_cast<uint64_t>(std::abs(info.biHeight));
+    return file.bfOffBits <= fileSize && fileSize - file.bfOffBits >= pixelBytes;
+}
+
+// A bottom-up DIB section of the bitmap's size; null on failure.
+HBITMAP CreateSection(const BITMAPINFOHEADER& info, void*& bits) {
     BITMAPINFO header{};
     header.bmiHeader = info;
     header.bmiHeader.biSize = sizeof header.bmiHeader;
@@ -52,12 +49,52 @@ HBITMAP BitmapFromBmpFile(const std::string& bytes) {
     // Always bottom-up: Wine does not tell a section's row order, and the
     // crops rely on it.
     header.bmiHeader.biHeight = std::abs(info.biHeight);
-    void* bits = nullptr;
+    bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap || !bits) {
-        if (bitmap) DeleteObject(bitmap);
+    if (bitmap && !bits) {
+        DeleteObject(bitmap);
         return nullptr;
     }
+    return bitmap;
+}
+
+// A bottom-up bitmap file read straight into its DIB section (no copy of
+// the file in between: the skins' state images are megabytes each); null for
+// any other file.
+HBITMAP ReadBottomUpBmpFile(HANDLE file, DWORD size) {
+    BITMAPFILEHEADER fileHeader{};
+    BITMAPINFOHEADER info{};
+    char headers[sizeof fileHeader + sizeof info];
+    DWORD read = 0;
+    if (!ReadFile(file, headers, sizeof headers, &read, nullptr) || read != sizeof headers) return nullptr;
+    memcpy(&fileHeader, headers, sizeof fileHeader);
+    memcpy(&info, headers + sizeof fileHeader, sizeof info);
+    uint64_t stride = 0, pixelBytes = 0;
+    if (info.biHeight < 0 || !UsableBmpHeaders(fileHeader, info, size, stride, pixelBytes)) return nullptr;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateSection(info, bits);
+    if (!bitmap) return nullptr;
+    const DWORD rows = static_cast<DWORD>(pixelBytes);
+    if (SetFilePointer(file, static_cast<LONG>(fileHeader.bfOffBits), nullptr, FILE_BEGIN) == fileHeader.bfOffBits &&
+        ReadFile(file, bits, rows, &read, nullptr) && read == rows)
+        return bitmap;
+    DeleteObject(bitmap);
+    return nullptr;
+}
+
+// A top-down bitmap file becomes a bottom-up DIB section; null for any other
+// file, which the OLE loader then decodes.
+HBITMAP BitmapFromBmpFile(const std::string& bytes) {
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    if (bytes.size() < sizeof file + sizeof info) return nullptr;
+    memcpy(&file, bytes.data(), sizeof file);
+    memcpy(&info, bytes.data() + sizeof file, sizeof info);
+    uint64_t stride = 0, size = 0;
+    if (!UsableBmpHeaders(file, info, bytes.size(), stride, size)) return nullptr;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateSection(info, bits);
+    if (!bitmap) return nullptr;
     const char* rows = bytes.data() + file.bfOffBits;
     if (info.biHeight > 0) {
         memcpy(bits, rows, static_cast<size_t>(size));
@@ -108,7 +145,12 @@ HBITMAP DecodeWithOle(const std::string& bytes) {
 }  // namespace
 
 Bitmap LoadPicture(const std::string& path) {
-    const std::string bytes = ReadWholeFile(path);
+    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return Bitmap();
+    const DWORD size = GetFileSize(file.Get(), nullptr);
+    if (size == INVALID_FILE_SIZE || size == 0) return Bitmap();
+    if (HBITMAP bitmap = ReadBottomUpBmpFile(file.Get(), size)) return Bitmap(bitmap);
+    const std::string bytes = ReadWholeFile(file.Get(), size);
     if (bytes.empty()) return Bitmap();
     if (HBITMAP bitmap = BitmapFromBmpFile(bytes)) return Bitmap(bitmap);
     return Bitmap(DecodeWithOle(bytes));

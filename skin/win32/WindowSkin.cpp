@@ -1,5 +1,6 @@
 #include "skin/win32/WindowSkin.h"
 
+#include "skin/core/KeyboardNavigation.h"
 #include "skin/core/LookCrop.h"
 #include "skin/win32/BitmapPixels.h"
 #include "skin/win32/PictureLoader.h"
@@ -81,6 +82,20 @@ SkinButton* WindowSkin::AddButton(int key, const ButtonEntry& entry, DWORD style
     m_buttons.push_back(std::move(button));
     m_buttonKeys.push_back(key);
     return m_buttons.back().get();
+}
+
+std::vector<SkinButton*> WindowSkin::AddButtons(const std::vector<std::pair<int, ButtonEntry>>& entries, DWORD style) {
+    std::vector<SkinRect> places;
+    for (const auto& entry : entries) places.push_back(entry.second.rect);
+    std::vector<SkinButton*> buttons(entries.size(), nullptr);
+    for (size_t index : ReadingOrder(places)) buttons[index] = AddButton(entries[index].first, entries[index].second, style);
+    return buttons;
+}
+
+std::vector<SkinButton*> WindowSkin::AddButtons(const std::vector<int>& keys, DWORD style) {
+    std::vector<std::pair<int, ButtonEntry>> entries;
+    for (int key : keys) entries.emplace_back(key, Entry(key));
+    return AddButtons(entries, style);
 }
 
 ColourSwatchButton* WindowSkin::AddSwatch(int key, DWORD style) {

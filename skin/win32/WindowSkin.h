@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "profile/win32/PrivateProfileAccessor.h"
@@ -42,6 +43,11 @@ public:
     SkinButton* AddButton(int key, DWORD style = BS_PUSHBUTTON);
     // The same with the entry already read.
     SkinButton* AddButton(int key, const ButtonEntry& entry, DWORD style = BS_PUSHBUTTON);
+    // Buttons for the keys (entries), made in the order Tab walks them so
+    // that none has to be moved afterwards; returned in the keys' order.
+    std::vector<SkinButton*> AddButtons(const std::vector<std::pair<int, ButtonEntry>>& entries,
+                                        DWORD style = BS_PUSHBUTTON);
+    std::vector<SkinButton*> AddButtons(const std::vector<int>& keys, DWORD style = BS_PUSHBUTTON);
     ColourSwatchButton* AddSwatch(int key, DWORD style = BS_PUSHBUTTON);
     // Gives a button its looks cut at the entry's rectangle, its hint, its
     // label (a name of last resort) and its initially-selected state.

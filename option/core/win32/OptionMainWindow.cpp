@@ -13,7 +13,6 @@
 #include "option/core/win32/WarningDialog.h"
 #include "option/pages/settings/win32/PerformancePage.h"
 #include "skin/core/CurrentHint.h"
-#include "skin/core/KeyboardNavigation.h"
 #include "skin/core/SkinMessages.h"
 #include "skin/core/SkinStyle.h"
 #include "skin/win32/HoverHint.h"
@@ -120,19 +119,16 @@ LRESULT OptionMainWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
 
 void OptionMainWindow::CreateControls(WindowSkin& skin) {
     std::vector<std::pair<int, ButtonEntry>> entries;
-    std::vector<SkinRect> places;
     for (int key = kNewProfile; key <= kLastKey; ++key) {
         ButtonEntry entry = skin.Entry(key);
-        if (key == kPageArea || key == kStatusLine || entry.rect.right <= entry.rect.left) continue;
-        places.push_back(entry.rect);
-        entries.emplace_back(key, std::move(entry));
+        if (key != kPageArea && key != kStatusLine && entry.rect.right > entry.rect.left)
+            entries.emplace_back(key, std::move(entry));
     }
-    // Made in the order Tab walks them: none has to be moved afterwards.
-    for (size_t index : ReadingOrder(places)) {
+    const std::vector<SkinButton*> buttons = skin.AddButtons(entries);
+    for (size_t index = 0; index < entries.size(); ++index) {
         const int key = entries[index].first;
-        SkinButton* button = skin.AddButton(key, entries[index].second);
-        if (button && key >= kFirstAssignment && key < kFirstAssignment + kAssignmentButtonCount)
-            button->SetHoverTag(kFirstAssignmentId + key - kFirstAssignment);
+        if (buttons[index] && key >= kFirstAssignment && key < kFirstAssignment + kAssignmentButtonCount)
+            buttons[index]->SetHoverTag(kFirstAssignmentId + key - kFirstAssignment);
     }
     m_pageArea = ToRect(skin.Entry(kPageArea).rect);
     m_statusLine = ToRect(skin.Entry(kStatusLine).rect);

@@ -1,5 +1,7 @@
 #include "option/pages/win32/ButtonPage.h"
 
+#include <vector>
+
 #include "option/pages/win32/PageSkins.h"
 #include "skin/core/SkinMessages.h"
 
@@ -16,10 +18,12 @@ bool ButtonPage::CreatePage(OptionHost& host, void* parent, int left, int top, i
 std::string ButtonPage::SkinFileName() const { return buttonpage::kSkinFile; }
 
 void ButtonPage::CreateControls(WindowSkin& skin) {
+    std::vector<int> keys;
+    for (int entry = 0; entry < kButtonCount; ++entry) keys.push_back(buttonpage::kFirstButtonKey + entry);
+    const std::vector<SkinButton*> buttons = skin.AddButtons(keys);
     for (int entry = 0; entry < kButtonCount; ++entry) {
-        SkinButton* button = skin.AddButton(buttonpage::kFirstButtonKey + entry);
-        m_buttons[entry] = button;
-        if (button) button->SetHoverTag(buttonpage::kFirstHoverTag + entry);
+        m_buttons[entry] = buttons[entry];
+        if (buttons[entry]) buttons[entry]->SetHoverTag(buttonpage::kFirstHoverTag + entry);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "frame/UniqueHandle.h"
 #include "monitor/device/DeviceCommand.h"
 #include "profile/win32/PrivateProfileAccessor.h"
+#include "testing/DamagedFiles.h"
 #include "testing/ProgramRun.h"
 
 #include <gtest/gtest.h>
@@ -75,11 +76,6 @@ std::vector<TransferLine> RunAndWaitForWrite(const ProgramFolder& folder, const 
     const ProgramResult run = RunControl(folder, arguments);
     EXPECT_EQ(run.exitCode, 0u) << arguments << "\n" << run.output;
     return WriteAfter(folder, before, slot);
-}
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 size_t CountOf(const std::vector<TransferLine>& lines, const std::string& kind) {
@@ -180,7 +176,7 @@ TEST_F(MouseCtlProgram, BackupRestoreGivesTheFilesBackByteForByteAndRefusesACutB
         std::vector<std::string> bytes;
         for (const char* name :
              {"Default0.gmp", "Default1.gmp", "Default2.gmp", "Default3.gmp", "Default4.gmp", "sequence.dat"})
-            bytes.push_back(FileBytes(config + name));
+            bytes.push_back(testsupport::ReadWholeFile(config + name));
         return bytes;
     };
     const std::vector<std::string> original = files();
@@ -210,7 +206,7 @@ TEST_F(MouseCtlProgram, BackupRestoreGivesTheFilesBackByteForByteAndRefusesACutB
     for (size_t i = 0; i < firstWrite.size(); ++i) EXPECT_EQ(restoreWrite[i].bytes, firstWrite[i].bytes) << i;
     EXPECT_EQ(files(), original);
 
-    const std::string saved = FileBytes(m_folder.Path() + "saved.ini");
+    const std::string saved = testsupport::ReadWholeFile(m_folder.Path() + "saved.ini");
     std::ofstream(m_folder.Path() + "cut.ini", std::ios::binary) << saved.substr(0, saved.size() / 2);
     run = RunControl(m_folder, "restore cut.ini");
     EXPECT_EQ(run.exitCode, static_cast<DWORD>(kExitFailed));

@@ -29,8 +29,7 @@ std::vector<COLORREF> SlotButtonLook(const OptionFolder& folder, HWND option, in
 TEST(TrayMenuProgram_ProfileChosen, MouseSettingsFileNoticeAndOptionFollow) {
     OptionFolder folder;
     REQUIRE_READY(folder);
-    const std::string herald = "Herald.exe";
-    ASSERT_TRUE(CopyFileA((testsupport::DistFolder() + herald).c_str(), (folder.Path() + herald).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((testsupport::DistFolder() + "Herald.exe").c_str(), (folder.Path() + "Herald.exe").c_str(), FALSE));
     OsdSettings display{};
     DefaultOsdSettings(display);
     display.ProfileNotice = 1;

@@ -27,8 +27,7 @@ inline uint64_t WriteTime(const std::string& path) {
 inline bool ApplyAndWaitForWholeFiles(const OptionFolder& folder, HWND option, int skipped = -1) {
     uint64_t before[kSlotCount];
     for (int slot = 0; slot < kSlotCount; ++slot) before[slot] = WriteTime(SlotFile(folder, slot));
-    if (!folder.Click(option, kMainSkin, kApplyKey)) return false;
-    const bool written = WaitFor([&] {
+    const bool written = folder.ClickUntil(option, kMainSkin, kApplyKey, [&] {
         for (int slot = 0; slot < kSlotCount; ++slot)
             if (slot != skipped && WriteTime(SlotFile(folder, slot)) == before[slot]) return false;
         return folder.ControlEnabled(option, kMainSkin, kApplyKey);

@@ -120,8 +120,10 @@ class MacroManagerProgram : public OptionProgramFixture {
 protected:
     // Starts Option and shows the macro page; false when a window is missing.
     bool OpenPage() {
-        return StartOption() && ClickMain(kMacroTabKey) &&
-               TakeManager(OptionFolder::WaitForShownChild(m_option, kManagerTitle));
+        HWND manager = nullptr;
+        return StartOption() && m_folder.ClickUntil(m_option, kMainSkin, kMacroTabKey, [&] {
+            return (manager = OptionFolder::WaitForShownChild(m_option, kManagerTitle, 0)) != nullptr;
+        }) && TakeManager(manager);
     }
     bool TakeManager(HWND manager) {
         m_manager = manager;

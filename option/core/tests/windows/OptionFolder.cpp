@@ -336,12 +336,14 @@ HWND OptionFolder::EnterInFileDialog(HWND mainWindow, const std::string& path) c
     return dialog;
 }
 
-HWND OptionFolder::WaitForShownChild(HWND parent, const char* title) {
+HWND OptionFolder::WaitForShownChild(HWND parent, const char* title, DWORD deadlineMs) {
     HWND child = nullptr;
-    WaitFor([&] {
-        child = FindWindowExA(parent, nullptr, nullptr, title);
-        return child && IsWindowVisible(child);
-    });
+    WaitFor(
+        [&] {
+            child = FindWindowExA(parent, nullptr, nullptr, title);
+            return child && IsWindowVisible(child);
+        },
+        deadlineMs);
     return child && IsWindowVisible(child) ? child : nullptr;
 }
 

@@ -80,7 +80,7 @@ public:
     bool ControlEnabled(HWND window, const std::string& skinFile, int key) const;
     // The child of `parent` with this title once it shows (a page makes its
     // window when first shown); null when it does not.
-    static HWND WaitForShownChild(HWND parent, const char* title);
+    static HWND WaitForShownChild(HWND parent, const char* title, DWORD deadlineMs = kDeadlineMs);
     // A visible dialog of the Option process other than the main window.
     HWND WaitForDialog(HWND mainWindow, DWORD deadlineMs = kDeadlineMs) const;
 

@@ -25,6 +25,8 @@ constexpr int kTextBrightness = 100;
 constexpr int kDragSteps = 10;
 // How long a move may take to reach the program under load.
 constexpr DWORD kHandOverMs = 10000;
+constexpr int kStartAttempts = 3;
+constexpr DWORD kStartRetryMs = 500;
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::vector<std::string> lines;
@@ -140,9 +142,14 @@ HANDLE OptionFolder::Start(const std::string& program) const {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, m_path.c_str(), &startup,
-                        &process))
-        return nullptr;
+    // A start that fails is reported with its error and tried again.
+    for (int attempt = 1; !CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                          m_path.c_str(), &startup, &process);
+         ++attempt) {
+        fprintf(stderr, "start of %s, attempt %d: error %lu\n", program.c_str(), attempt, GetLastError());
+        if (attempt == kStartAttempts) return nullptr;
+        Sleep(kStartRetryMs);
+    }
     CloseHandle(process.hThread);
     return process.hProcess;
 }

@@ -207,7 +207,13 @@ TEST_F(ButtonPageTest, ShortcutDialog_CapturesTheLastKeyAndTheToggles) {
         PressKey(VK_F5);
         driver.Check(WaitFor([&] { return fieldText() == "F5"; }), "F5 not shown");
         // The toggle of bit 2, labelled Ctrl.
-        driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kFirstToggle + 2);
+        driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kFirstToggle + 2,
+                            [](HWND shown) {
+                                HWND toggle = WindowFromPoint(SkinCentre(shown, shortcutdialog::kSkinFile,
+                                                                         shortcutdialog::kFirstToggle + 2));
+                                auto* button = dynamic_cast<SkinButton*>(SubclassedControl::FromHandle(toggle));
+                                return button && button->Selected();
+                            });
         Screenshot("shortcut_dialog");
         driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kOk);
         driver.Check(WaitForWindowGone(shortcutdialog::kTitle), "shortcut dialog stayed open");

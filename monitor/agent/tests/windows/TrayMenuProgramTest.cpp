@@ -29,7 +29,8 @@ std::vector<COLORREF> SlotButtonLook(const OptionFolder& folder, HWND option, in
 TEST(TrayMenuProgram_ProfileChosen, MouseSettingsFileNoticeAndOptionFollow) {
     OptionFolder folder;
     REQUIRE_READY(folder);
-    ASSERT_TRUE(CopyFileA((testsupport::DistFolder() + "Herald.exe").c_str(), (folder.Path() + "Herald.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA((testsupport::DistFolder() + "Herald.exe").c_str(), (folder.Path() + "Herald.exe").c_str(), FALSE));
     OsdSettings display{};
     DefaultOsdSettings(display);
     display.ProfileNotice = 1;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "option/macros/MacroList.h"
 #include "option/macros/tests/MacroTestSupport.h"
 #include "option/macros/win32/WindowsIniFileStore.h"
@@ -74,13 +76,10 @@ TEST_F(WindowsMacroFileTest, SaveWhileAReaderHoldsTheFile_WaitsForItOrFailsWhole
     EXPECT_EQ(testsupport::ReadWholeFile(MacroFile()), before);
     CloseHandle(reader);
 
-    reader = openReader();
-    HANDLE closer = CreateThread(
-        nullptr, 0, [](void* file) -> DWORD { Sleep(100); return CloseHandle(file); }, reader, 0, nullptr);
+    std::thread closer([reader = openReader()] { Sleep(100); CloseHandle(reader); });
     EXPECT_TRUE(m_list.Save());
     EXPECT_EQ(testsupport::ReadWholeFile(MacroFile()), "[Macros]\r\nnumber=0\r\n");
-    WaitForSingleObject(closer, INFINITE);
-    CloseHandle(closer);
+    closer.join();
 }
 
 TEST_F(WindowsMacroFileTest, ExportThenImport_RenamesTheCopy) {

@@ -209,10 +209,9 @@ TEST_F(ButtonPageTest, ShortcutDialog_CapturesTheLastKeyAndTheToggles) {
         // The toggle of bit 2, labelled Ctrl.
         driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kFirstToggle + 2,
                             [](HWND shown) {
-                                HWND toggle = WindowFromPoint(SkinCentre(shown, shortcutdialog::kSkinFile,
-                                                                         shortcutdialog::kFirstToggle + 2));
-                                auto* button = dynamic_cast<SkinButton*>(SubclassedControl::FromHandle(toggle));
-                                return button && button->Selected();
+                                auto* toggle = dynamic_cast<SkinButton*>(SubclassedControl::FromHandle(WindowFromPoint(
+                                    SkinCentre(shown, shortcutdialog::kSkinFile, shortcutdialog::kFirstToggle + 2))));
+                                return toggle && toggle->Selected();
                             });
         Screenshot("shortcut_dialog");
         driver.ClickSkinKey(shortcutdialog::kTitle, shortcutdialog::kSkinFile, shortcutdialog::kOk);

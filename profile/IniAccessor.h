@@ -7,8 +7,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
+
+// Key (in lower case) to value.
+using IniSection = std::map<std::string, std::string>;
 
 class IniAccessor {
 public:
@@ -24,7 +28,17 @@ public:
     // Fails when the key is missing or its length or checksum do not match.
     virtual bool GetStruct(const char* section, const char* key, void* buffer, size_t size) = 0;
     virtual bool PutStruct(const char* section, const char* key, const void* buffer, size_t size) = 0;
+    // Every key of the section with the value GetString gives for it, in one
+    // read; false when this accessor cannot list a section, and the caller
+    // reads key by key.
+    virtual bool GetSection(const char*, IniSection&) { return false; }
 };
+
+// The section from the private-profile functions' listing of it: "key=value"
+// lines each ended by a NUL. Values are what a read of their key gives: the
+// first of repeated keys, the quotes around a value removed, at most 2047
+// characters; a line without "=" is no key.
+IniSection ParseSectionListing(const std::string& listing);
 
 // Where INI files are opened: the Windows file system, or memory in tests.
 class IniFileSystem {

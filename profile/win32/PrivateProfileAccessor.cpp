@@ -27,6 +27,24 @@ bool PrivateProfileAccessor::PutStruct(const char* section, const char* key, con
                                       m_path.c_str()) != 0;
 }
 
+bool PrivateProfileAccessor::GetSection(const char* section, IniSection& entries) {
+    // The listing ends with two NULs; one that did not fit is cut short and
+    // its length is the buffer's less two.
+    std::string listing(16384, '\0');
+    for (;;) {
+        const DWORD length = GetPrivateProfileSectionA(section, &listing[0], static_cast<DWORD>(listing.size()),
+                                                       m_path.c_str());
+        if (length + 2 < listing.size()) {
+            listing.resize(length);
+            break;
+        }
+        if (listing.size() >= (1u << 24)) return false;
+        listing.assign(listing.size() * 4, '\0');
+    }
+    entries = ParseSectionListing(listing);
+    return true;
+}
+
 std::unique_ptr<IniAccessor> PrivateProfileFiles::Open(const std::string& path) {
     return std::make_unique<PrivateProfileAccessor>(path);
 }

@@ -12,6 +12,7 @@ public:
     int32_t GetInt(const char* section, const char* key, int32_t defaultValue) override;
     bool GetStruct(const char* section, const char* key, void* buffer, size_t size) override;
     bool PutStruct(const char* section, const char* key, const void* buffer, size_t size) override;
+    bool GetSection(const char* section, IniSection& entries) override;
 
     const std::string& Path() const { return m_path; }
 

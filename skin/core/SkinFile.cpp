@@ -23,6 +23,7 @@ SkinFile::SkinFile(IniFileSystem& files) : m_files(files) {}
 void SkinFile::Open(const std::string& path) {
     m_path = path;
     m_accessor.reset();
+    m_placements.reset();
 }
 
 IniAccessor& SkinFile::Accessor() {
@@ -45,10 +46,12 @@ int32_t SkinFile::ReadInt(const char* section, const char* key, int32_t defaultV
 }
 
 bool SkinFile::WriteString(const char* section, const char* key, const char* value) {
+    m_placements.reset();
     return Accessor().PutString(section, key, value);
 }
 
 bool SkinFile::WriteInt(const char* section, const char* key, int32_t value) {
+    m_placements.reset();
     return Accessor().PutInt(section, key, value);
 }
 
@@ -57,6 +60,7 @@ bool SkinFile::ReadStruct(const char* section, const char* key, void* bytes, siz
 }
 
 bool SkinFile::WriteStruct(const char* section, const char* key, const void* bytes, size_t size) {
+    m_placements.reset();
     return Accessor().PutStruct(section, key, bytes, size);
 }
 
@@ -69,7 +73,16 @@ SkinScreenImages SkinFile::ReadScreenImages() {
 }
 
 ButtonEntry SkinFile::ReadButtonEntry(int key) {
-    return ParseButtonEntry(ReadString(kButtonPositionSection, std::to_string(key).c_str()));
+    // A window reads dozens of entries: the section is read once where the
+    // files allow it.
+    if (!m_placements) {
+        auto placements = std::make_unique<IniSection>();
+        if (Accessor().GetSection(kButtonPositionSection, *placements)) m_placements = std::move(placements);
+    }
+    const std::string name = std::to_string(key);
+    if (!m_placements) return ParseButtonEntry(ReadString(kButtonPositionSection, name.c_str()));
+    const auto found = m_placements->find(name);
+    return ParseButtonEntry(found == m_placements->end() ? std::string() : found->second);
 }
 
 std::string SkinFolderOf(const std::string& programFolder) {

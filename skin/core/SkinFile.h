@@ -70,6 +70,9 @@ private:
     IniFileSystem& m_files;
     std::string m_path;
     std::unique_ptr<IniAccessor> m_accessor;
+    // The "BUTTONPOS" section read whole; none until the first entry is
+    // read, or when the files cannot list it. A write drops it.
+    std::unique_ptr<IniSection> m_placements;
 };
 
 // program folder + "skins\"; a backslash is added first when the folder lacks one.

@@ -1,7 +1,9 @@
 #include "skin/win32/KeyboardAccess.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "frame/Dialog.h"
 #include "skin/core/KeyboardNavigation.h"
 #include "skin/win32/GdiOwners.h"
 #include "skin/win32/SubclassedControl.h"
@@ -50,22 +52,30 @@ void ArrangeTabOrder(HWND window) {
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
         // A control of a missing placement entry has no size: nothing to reach.
         const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
-        if (SubclassedControl::FromHandle(child) && !IsRectEmpty(&place) && !(style & WS_TABSTOP))
+        if (!(style & WS_TABSTOP) && !IsRectEmpty(&place) && SubclassedControl::FromHandle(child))
             SetWindowLongPtrA(child, GWL_STYLE, style | WS_TABSTOP);
         children.push_back(child);
         places.push_back(SkinRect{place.left, place.top, place.right, place.bottom});
     }
-    // Each move is a round trip to the window server under Wine: only the
-    // controls out of place are moved (most were made in reading order).
-    HWND previous = nullptr;
+    // Each move or look at the order is a round trip to the window server
+    // under Wine: the order is followed here, and only the controls out of
+    // place are moved (most were made in reading order).
+    std::vector<HWND> current = children;
+    size_t position = 0;
     for (size_t index : ReadingOrder(places)) {
         HWND child = children[index];
-        const HWND expected = previous ? GetWindow(previous, GW_HWNDNEXT) : GetWindow(window, GW_CHILD);
-        if (child != expected)
-            SetWindowPos(child, previous ? previous : HWND_TOP, 0, 0, 0, 0,
+        if (current[position] != child) {
+            SetWindowPos(child, position ? current[position - 1] : HWND_TOP, 0, 0, 0, 0,
                          SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-        previous = child;
+            current.erase(std::find(current.begin() + position, current.end(), child));
+            current.insert(current.begin() + position, child);
+        }
+        ++position;
     }
+}
+
+bool TabWalks(HWND window) {
+    return Dialog::FromHandle(window) || (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
 }
 
 void SetHintAsWindowText(HWND control, const std::string& hint) {

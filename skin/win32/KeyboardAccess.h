@@ -12,6 +12,8 @@
 // order in which the dialog manager visits them. Run once the window's
 // controls are made, and again when it gets another child.
 void ArrangeTabOrder(HWND window);
+// True when Tab walks the window's controls: a dialog or a window inside one.
+bool TabWalks(HWND window);
 
 // The window text of a control without a caption: its hint, by which
 // assistive technology names it. Nothing for a control not yet made.

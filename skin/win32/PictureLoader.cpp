@@ -26,24 +26,27 @@ std::string ReadWholeFile(HANDLE file, DWORD size) {
     return bytes;
 }
 
-// The headers of an uncompressed 24-bit bitmap file (what the skins hold)
+// The headers of an uncompressed bitmap file of 24 bits per pixel (what the
+// skins' images hold) or of 1, 4 or 8 with a colour table (their masks)
 // whose rows fit in the file: the rows' stride and total size.
 bool UsableBmpHeaders(const BITMAPFILEHEADER& file, const BITMAPINFOHEADER& info, uint64_t fileSize, uint64_t& stride,
                       uint64_t& pixelBytes) {
-    if (file.bfType != 0x4D42 || info.biSize < sizeof info || info.biPlanes != 1 || info.biBitCount != 24 ||
-        info.biCompression != BI_RGB || info.biWidth <= 0 || info.biWidth > kLargestSide || info.biHeight == 0 ||
-        std::abs(info.biHeight) > kLargestSide)
+    const int bits = info.biBitCount;
+    if (file.bfType != 0x4D42 || info.biSize < sizeof info || info.biPlanes != 1 ||
+        (bits != 1 && bits != 4 && bits != 8 && bits != 24) || info.biCompression != BI_RGB || info.biWidth <= 0 ||
+        info.biWidth > kLargestSide || info.biHeight == 0 || std::abs(info.biHeight) > kLargestSide)
         return false;
-    stride = (static_cast<uint64_t>(info.biWidth) * 24 + 31) / 32 * 4;
+    stride = (static_cast<uint64_t>(info.biWidth) * bits + 31) / 32 * 4;
     pixelBytes = stride * static_cast<uint64_t>(std::abs(info.biHeight));
     return file.bfOffBits <= fileSize && fileSize - file.bfOffBits >= pixelBytes;
 }
 
-// A bottom-up DIB section of the bitmap's size; null on failure.
+// A bottom-up 24-bit DIB section of the bitmap's size; null on failure.
 HBITMAP CreateSection(const BITMAPINFOHEADER& info, void*& bits) {
     BITMAPINFO header{};
     header.bmiHeader = info;
     header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biBitCount = 24;
     header.bmiHeader.biSizeImage = 0;
     header.bmiHeader.biClrUsed = 0;
     // Always bottom-up: Wine does not tell a section's row order, and the
@@ -70,7 +73,8 @@ HBITMAP ReadBottomUpBmpFile(HANDLE file, DWORD size) {
     memcpy(&fileHeader, headers, sizeof fileHeader);
     memcpy(&info, headers + sizeof fileHeader, sizeof info);
     uint64_t stride = 0, pixelBytes = 0;
-    if (info.biHeight < 0 || !UsableBmpHeaders(fileHeader, info, size, stride, pixelBytes)) return nullptr;
+    if (info.biHeight < 0 || info.biBitCount != 24 || !UsableBmpHeaders(fileHeader, info, size, stride, pixelBytes))
+        return nullptr;
     void* bits = nullptr;
     HBITMAP bitmap = CreateSection(info, bits);
     if (!bitmap) return nullptr;
@@ -82,8 +86,37 @@ HBITMAP ReadBottomUpBmpFile(HANDLE file, DWORD size) {
     return nullptr;
 }
 
-// A top-down bitmap file becomes a bottom-up DIB section; null for any other
-// file, which the OLE loader then decodes.
+// The colour of each pixel of a paletted file's rows written as 24-bit rows
+// in the section; false when the colour table does not fit in the file. An
+// index past the table is black.
+bool ConvertPalettedRows(const std::string& bytes, const BITMAPFILEHEADER& file, const BITMAPINFOHEADER& info,
+                         uint64_t stride, char* bits) {
+    const int depth = info.biBitCount;
+    const uint64_t tableStart = sizeof file + info.biSize;
+    const uint32_t colours = info.biClrUsed && info.biClrUsed < (1u << depth) ? info.biClrUsed : 1u << depth;
+    if (tableStart + colours * sizeof(RGBQUAD) > bytes.size()) return false;
+    RGBQUAD table[256] = {};
+    memcpy(table, bytes.data() + tableStart, colours * sizeof(RGBQUAD));
+    const int width = info.biWidth, height = std::abs(info.biHeight);
+    const uint64_t targetStride = (static_cast<uint64_t>(width) * 24 + 31) / 32 * 4;
+    const auto* rows = reinterpret_cast<const uint8_t*>(bytes.data() + file.bfOffBits);
+    for (int row = 0; row < height; ++row) {
+        const uint8_t* source = rows + row * stride;
+        auto* target = reinterpret_cast<uint8_t*>(bits) + (info.biHeight > 0 ? row : height - 1 - row) * targetStride;
+        for (int x = 0; x < width; ++x) {
+            const int bit = x * depth;
+            const unsigned index = (source[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1);
+            const RGBQUAD colour = index < colours ? table[index] : RGBQUAD{};
+            target[x * 3] = colour.rgbBlue;
+            target[x * 3 + 1] = colour.rgbGreen;
+            target[x * 3 + 2] = colour.rgbRed;
+        }
+    }
+    return true;
+}
+
+// A top-down or paletted bitmap file becomes a bottom-up 24-bit DIB section;
+// null for any other file, which the OLE loader then decodes.
 HBITMAP BitmapFromBmpFile(const std::string& bytes) {
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};
@@ -96,6 +129,11 @@ HBITMAP BitmapFromBmpFile(const std::string& bytes) {
     HBITMAP bitmap = CreateSection(info, bits);
     if (!bitmap) return nullptr;
     const char* rows = bytes.data() + file.bfOffBits;
+    if (info.biBitCount != 24) {
+        if (ConvertPalettedRows(bytes, file, info, stride, static_cast<char*>(bits))) return bitmap;
+        DeleteObject(bitmap);
+        return nullptr;
+    }
     if (info.biHeight > 0) {
         memcpy(bits, rows, static_cast<size_t>(size));
     } else {

@@ -17,10 +17,13 @@
 
 class SkinButton : public SubclassedControl {
 public:
-    // A visible owner-drawn child without tab stop, named by the caption, hint
-    // and label set so far (none: an empty caption); starts hovering when the
-    // style is a default push button.
+    // A visible owner-drawn child without tab stop (unless one was asked for
+    // before), named by the caption, hint and label set so far (none: an
+    // empty caption); starts hovering when the style is a default push button.
     bool Create(HWND parent, const RECT& rectangle, UINT identifier = 0, DWORD style = BS_PUSHBUTTON);
+    // Before Create: the button is made a tab stop from the start (a later
+    // style change is a round trip to the window server).
+    void MakeTabStop() { m_tabStop = true; }
 
     // Cuts the four looks (normal, over, down, disabled) at the rectangle.
     void SetLooks(const RECT& rectangle, const Bitmap& normal, const Bitmap& over, const Bitmap& down,
@@ -78,6 +81,7 @@ private:
     std::array<Bitmap, 4> m_looks;
     bool m_selected = false;
     bool m_toggleMode = false;
+    bool m_tabStop = false;
     bool m_hovering = false;
     bool m_toggleArmed = false;
     bool m_spaceDown = false;

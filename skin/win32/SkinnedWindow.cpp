@@ -8,7 +8,7 @@ void SkinHost::LoadSkin(HWND window) {
     CreateControls(m_skin);
     // Tab walks dialogs and the windows inside them; a top-level plain window
     // has no dialog manager and keeps its controls in the order made.
-    if (Dialog::FromHandle(window) || (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) ArrangeTabOrder(window);
+    if (TabWalks(window)) ArrangeTabOrder(window);
     m_skin.FinishLoading();
     m_skin.ApplyRegion();
 }

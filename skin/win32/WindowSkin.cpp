@@ -3,8 +3,9 @@
 #include "skin/core/KeyboardNavigation.h"
 #include "skin/core/LookCrop.h"
 #include "skin/win32/BitmapPixels.h"
-#include "skin/win32/PictureLoader.h"
+#include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/RegionBuilder.h"
+#include "skin/win32/PictureLoader.h"
 
 namespace {
 std::string g_skinFolder;
@@ -78,36 +79,44 @@ SkinButton* WindowSkin::AddButton(int key, const ButtonEntry& entry, DWORD style
     auto button = std::make_unique<SkinButton>();
     // Dressed first: the window is made with its name and looks.
     Dress(*button, entry);
-    if (!button->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
+    return Make(std::move(button), key, entry, style);
+}
+
+SkinButton* WindowSkin::Make(std::unique_ptr<SkinButton> button, int key, const ButtonEntry& entry, DWORD style) {
+    // The tab stop the arranging of the Tab order would give it later.
+    const RECT place = ToRect(entry.rect);
+    if (!IsRectEmpty(&place) && TabWalks(m_window)) button->MakeTabStop();
+    if (!button->Create(m_window, place, 0, style)) return nullptr;
     m_buttons.push_back(std::move(button));
     m_buttonKeys.push_back(key);
     return m_buttons.back().get();
 }
 
-std::vector<SkinButton*> WindowSkin::AddButtons(const std::vector<std::pair<int, ButtonEntry>>& entries, DWORD style) {
+std::vector<SkinButton*> WindowSkin::AddButtons(const std::vector<std::pair<int, ButtonEntry>>& entries, DWORD style,
+                                                const Preparation& prepare) {
     std::vector<SkinRect> places;
     for (const auto& entry : entries) places.push_back(entry.second.rect);
     std::vector<SkinButton*> buttons(entries.size(), nullptr);
-    for (size_t index : ReadingOrder(places)) buttons[index] = AddButton(entries[index].first, entries[index].second, style);
+    for (size_t index : ReadingOrder(places)) {
+        auto button = std::make_unique<SkinButton>();
+        Dress(*button, entries[index].second);
+        if (prepare) prepare(index, *button);
+        buttons[index] = Make(std::move(button), entries[index].first, entries[index].second, style);
+    }
     return buttons;
 }
 
-std::vector<SkinButton*> WindowSkin::AddButtons(const std::vector<int>& keys, DWORD style) {
+std::vector<SkinButton*> WindowSkin::AddButtons(const std::vector<int>& keys, DWORD style, const Preparation& prepare) {
     std::vector<std::pair<int, ButtonEntry>> entries;
     for (int key : keys) entries.emplace_back(key, Entry(key));
-    return AddButtons(entries, style);
+    return AddButtons(entries, style, prepare);
 }
 
 ColourSwatchButton* WindowSkin::AddSwatch(int key, DWORD style) {
-    ButtonEntry entry = Entry(key);
+    const ButtonEntry entry = Entry(key);
     auto swatch = std::make_unique<ColourSwatchButton>();
-    // Dressed first: the window is made with its name and looks.
     Dress(*swatch, entry);
-    if (!swatch->Create(m_window, ToRect(entry.rect), 0, style)) return nullptr;
-    ColourSwatchButton* raw = swatch.get();
-    m_buttons.push_back(std::move(swatch));
-    m_buttonKeys.push_back(key);
-    return raw;
+    return static_cast<ColourSwatchButton*>(Make(std::move(swatch), key, entry, style));
 }
 
 SkinButton* WindowSkin::ButtonAt(int key) const {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -43,11 +44,15 @@ public:
     SkinButton* AddButton(int key, DWORD style = BS_PUSHBUTTON);
     // The same with the entry already read.
     SkinButton* AddButton(int key, const ButtonEntry& entry, DWORD style = BS_PUSHBUTTON);
+    // Called with the index of each key and its button, dressed but not yet
+    // made: what is set then (a caption) the window is made with.
+    using Preparation = std::function<void(size_t, SkinButton&)>;
     // Buttons for the keys (entries), made in the order Tab walks them so
     // that none has to be moved afterwards; returned in the keys' order.
     std::vector<SkinButton*> AddButtons(const std::vector<std::pair<int, ButtonEntry>>& entries,
-                                        DWORD style = BS_PUSHBUTTON);
-    std::vector<SkinButton*> AddButtons(const std::vector<int>& keys, DWORD style = BS_PUSHBUTTON);
+                                        DWORD style = BS_PUSHBUTTON, const Preparation& prepare = nullptr);
+    std::vector<SkinButton*> AddButtons(const std::vector<int>& keys, DWORD style = BS_PUSHBUTTON,
+                                        const Preparation& prepare = nullptr);
     ColourSwatchButton* AddSwatch(int key, DWORD style = BS_PUSHBUTTON);
     // Gives a button its looks cut at the entry's rectangle, its hint, its
     // label (a name of last resort) and its initially-selected state.
@@ -83,6 +88,9 @@ public:
     SIZE Size() const { return SIZE{m_background.Width(), m_background.Height()}; }
 
 private:
+    // Makes the dressed button and keeps it with its key.
+    SkinButton* Make(std::unique_ptr<SkinButton> button, int key, const ButtonEntry& entry, DWORD style);
+
     HWND m_window = nullptr;
     PrivateProfileFiles m_files;
     std::unique_ptr<SkinFile> m_file;

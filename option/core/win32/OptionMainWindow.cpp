@@ -98,10 +98,12 @@ LRESULT OptionMainWindow::OnCreate(WPARAM wParam, LPARAM lParam) {
     SetWindowLongPtrA(Handle(), GWL_STYLE, GetWindowLongPtrA(Handle(), GWL_STYLE) | WS_SYSMENU);
     m_texts.Load(m_programFolder);
     SetSkinFolder(SkinFolder());
+    // Before the controls: they are made with the captions of the profile.
+    m_session.Start();
+    m_chooser = std::make_unique<ButtonFunctionChooser>(*this, true);
     // The skin (with its controls and shape) loads in the base class.
     LRESULT created = SkinnedDialog::HandleMessage(WM_CREATE, wParam, lParam);
     SetHintWindow(Handle());
-    m_chooser = std::make_unique<ButtonFunctionChooser>(*this, true);
     m_pointer = std::make_unique<WindowsPointerSystem>(Handle());
     m_pages = CreatePages(*m_pointer);
     // Each page makes its window when it is first shown: a start makes the
@@ -124,12 +126,12 @@ void OptionMainWindow::CreateControls(WindowSkin& skin) {
         if (key != kPageArea && key != kStatusLine && entry.rect.right > entry.rect.left)
             entries.emplace_back(key, std::move(entry));
     }
-    const std::vector<SkinButton*> buttons = skin.AddButtons(entries);
-    for (size_t index = 0; index < entries.size(); ++index) {
-        const int key = entries[index].first;
-        if (buttons[index] && key >= kFirstAssignment && key < kFirstAssignment + kAssignmentButtonCount)
-            buttons[index]->SetHoverTag(kFirstAssignmentId + key - kFirstAssignment);
-    }
+    skin.AddButtons(entries, BS_PUSHBUTTON, [&](size_t index, SkinButton& button) {
+        const int entry = entries[index].first - kFirstAssignment;
+        if (entry < 0 || entry >= kAssignmentButtonCount) return;
+        button.SetHoverTag(kFirstAssignmentId + entry);
+        button.SetCaption(m_chooser->Caption(entry, PrefixOrder::MainWindow));
+    });
     m_pageArea = ToRect(skin.Entry(kPageArea).rect);
     m_statusLine = ToRect(skin.Entry(kStatusLine).rect);
     m_statusFont = CreateSkinFont(kCaptionFont);
@@ -141,7 +143,6 @@ LRESULT OptionMainWindow::OnInitDialog() {
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     SetWindowTextA(Handle(), option::kMainWindowTitle);
-    m_session.Start();
     RefreshAllPages();
     UpdateVersionLine();
     return TRUE;

@@ -11,7 +11,6 @@ bool ButtonPage::CreatePage(OptionHost& host, void* parent, int left, int top, i
     if (!CreateModeless(static_cast<HWND>(parent), "", WS_CHILD | WS_CLIPCHILDREN)) return false;
     // The skin sized the page and put it at (0, 0); its place is the page area.
     SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Refresh();
     return true;
 }
 
@@ -20,11 +19,12 @@ std::string ButtonPage::SkinFileName() const { return buttonpage::kSkinFile; }
 void ButtonPage::CreateControls(WindowSkin& skin) {
     std::vector<int> keys;
     for (int entry = 0; entry < kButtonCount; ++entry) keys.push_back(buttonpage::kFirstButtonKey + entry);
-    const std::vector<SkinButton*> buttons = skin.AddButtons(keys);
-    for (int entry = 0; entry < kButtonCount; ++entry) {
-        m_buttons[entry] = buttons[entry];
-        if (buttons[entry]) buttons[entry]->SetHoverTag(buttonpage::kFirstHoverTag + entry);
-    }
+    // Made with their captions.
+    const std::vector<SkinButton*> buttons = skin.AddButtons(keys, BS_PUSHBUTTON, [this](size_t entry, SkinButton& button) {
+        button.SetHoverTag(buttonpage::kFirstHoverTag + static_cast<int>(entry));
+        button.SetCaption(m_chooser->Caption(static_cast<int>(entry), PrefixOrder::Page));
+    });
+    for (int entry = 0; entry < kButtonCount; ++entry) m_buttons[entry] = buttons[entry];
 }
 
 void ButtonPage::Refresh() {

@@ -146,3 +146,25 @@ TEST(ProfileFile_Exists, OnlyForReadableFiles) {
 }
 
 }  // namespace
+
+// A section read whole gives each key what a read of the key gives, for the
+// values skin authors write: quotes, blanks, repeats, case, a bare name, a
+// listing longer than the first buffer, values past the 2047-character limit.
+TEST(PrivateProfileAccessor_Section, EachKeyAsItsOwnReadGivesIt) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "skin.ini";
+    std::string text =
+        "[S]\r\n1=plain,1,2\r\n2 = \"quoted, with blanks\" \r\n3='single'\r\n4=\"unclosed\r\n5=\"\r\n6=\"\"\r\n"
+        "7=first\r\n7=second\r\nKey=Upper\r\nbare\r\n9=\r\n10=" + std::string(3000, 'x') + "\r\n";
+    for (int key = 100; key < 400; ++key) text += std::to_string(key) + "=" + std::string(60, 'v') + "\r\n";
+    testsupport::WriteWholeFile(path, text + "[T]\r\n1=other\r\n");
+    PrivateProfileAccessor accessor(path);
+    IniSection section;
+    ASSERT_TRUE(accessor.GetSection("s", section));
+    for (const char* key : {"1", "2", "3", "4", "5", "6", "7", "key", "bare", "8", "9", "10", "100", "399"}) {
+        const auto found = section.find(key);
+        EXPECT_EQ(found == section.end() ? "<missing>" : found->second, accessor.GetString("S", key, "<missing>"))
+            << key;
+    }
+    EXPECT_EQ(section.count("400"), 0u);
+}

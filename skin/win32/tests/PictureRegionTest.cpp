@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "skin/win32/BitmapPixels.h"
@@ -79,6 +80,26 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
                 for (int x = part.left; x < std::min<int>(part.right, 7); ++x)
                     EXPECT_EQ(cropped.At(x - part.left, y - part.top), rule(x, y)) << x << "," << y << " " << topDown;
         }
+    }
+}
+
+// Paletted files (the skins' masks are 1-bit ones) give the table's colours,
+// rows padded and nibbles split as stored; an index past a short table is black.
+TEST(LoadPicture, PalettedBmpGivesTheTableColours) {
+    TempFolder folder;
+    const std::string path = folder.Path() + "paletted.bmp";
+    const std::vector<COLORREF> table = {RGB(255, 255, 255), RGB(0, 0, 0), RGB(200, 30, 90)};
+    for (const auto& [depth, used, topDown] : {std::tuple{1, 2, false}, {1, 2, true}, {4, 3, false}, {8, 3, true}}) {
+        const COLORREF modulo = depth == 1 ? 2 : 5;  // indices 3 and 4 lie past the table
+        const auto index = [&](int x, int y) { return static_cast<COLORREF>(x + 2 * y) % modulo; };
+        WriteBmp(path, 13, 5, index, topDown, depth, std::vector<COLORREF>(table.begin(), table.begin() + used));
+        Bitmap bitmap = LoadPicture(path);
+        ASSERT_TRUE(bitmap && bitmap.Width() == 13 && bitmap.Height() == 5) << depth;
+        BitmapPixels pixels(bitmap.Get());
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 13; ++x)
+                EXPECT_EQ(pixels.At(x, y), index(x, y) < COLORREF(used) ? table[index(x, y)] : RGB(0, 0, 0))
+                    << depth << " bits " << x << "," << y;
     }
 }
 

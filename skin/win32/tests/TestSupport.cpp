@@ -15,35 +15,41 @@ void PutLittleEndian(std::vector<uint8_t>& bytes, uint32_t value, int size) {
 }  // namespace
 
 void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel,
-              bool topDown) {
-    int stride = (width * 3 + 3) / 4 * 4;
-    uint32_t imageSize = static_cast<uint32_t>(stride * height);
+              bool topDown, int depth, const std::vector<COLORREF>& table) {
+    const int stride = (width * depth + 31) / 32 * 4;
+    const uint32_t imageSize = static_cast<uint32_t>(stride * height);
+    const uint32_t offset = 54 + 4 * static_cast<uint32_t>(table.size());
     std::vector<uint8_t> bytes;
     bytes.push_back('B');
     bytes.push_back('M');
-    PutLittleEndian(bytes, 54 + imageSize, 4);
+    PutLittleEndian(bytes, offset + imageSize, 4);
     PutLittleEndian(bytes, 0, 4);
-    PutLittleEndian(bytes, 54, 4);
+    PutLittleEndian(bytes, offset, 4);
     PutLittleEndian(bytes, 40, 4);
     PutLittleEndian(bytes, static_cast<uint32_t>(width), 4);
     PutLittleEndian(bytes, static_cast<uint32_t>(topDown ? -height : height), 4);
     PutLittleEndian(bytes, 1, 2);
-    PutLittleEndian(bytes, 24, 2);
+    PutLittleEndian(bytes, static_cast<uint32_t>(depth), 2);
     PutLittleEndian(bytes, 0, 4);
     PutLittleEndian(bytes, imageSize, 4);
     PutLittleEndian(bytes, 2835, 4);
     PutLittleEndian(bytes, 2835, 4);
+    PutLittleEndian(bytes, static_cast<uint32_t>(table.size()), 4);
     PutLittleEndian(bytes, 0, 4);
-    PutLittleEndian(bytes, 0, 4);
+    for (COLORREF colour : table) PutLittleEndian(bytes, RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)), 4);
     for (int line = 0; line < height; ++line) {
         const int row = topDown ? line : height - 1 - line;
+        std::vector<uint8_t> packed(static_cast<size_t>(stride), 0);
         for (int x = 0; x < width; ++x) {
-            COLORREF colour = pixel(x, row);
-            bytes.push_back(GetBValue(colour));
-            bytes.push_back(GetGValue(colour));
-            bytes.push_back(GetRValue(colour));
+            const COLORREF value = pixel(x, row);
+            if (depth == 24) {
+                for (int channel = 0; channel < 3; ++channel)
+                    packed[x * 3 + channel] = static_cast<uint8_t>(value >> (16 - 8 * channel));
+            } else {
+                packed[x * depth / 8] |= static_cast<uint8_t>(value << (8 - depth - x * depth % 8));
+            }
         }
-        for (int pad = width * 3; pad < stride; ++pad) bytes.push_back(0);
+        bytes.insert(bytes.end(), packed.begin(), packed.end());
     }
     std::ofstream file(path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -18,9 +18,10 @@ using testsupport::PumpPending;
 using testsupport::PumpUntil;
 using testsupport::TempFolder;
 
-// A 24-bit bottom-up BMP file.
+// A 24-bit bottom-up BMP file; with a depth of 1, 4 or 8, a paletted one
+// whose pixel rule gives the index into the colour table.
 void WriteBmp(const std::string& path, int width, int height, const std::function<COLORREF(int, int)>& pixel,
-              bool topDown = false);
+              bool topDown = false, int depth = 24, const std::vector<COLORREF>& table = {});
 void WriteText(const std::string& path, const std::string& text);
 
 struct RecordedMessage {

@@ -1,5 +1,6 @@
 #include "skin/win32/BitmapPixels.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -34,27 +35,15 @@ PixelView BitmapPixels::View() const {
     return view;
 }
 
-namespace {
-
-// The part of a 24- or 32-bit DIB section copied row by row into a DIB
-// section of its own: no device context, no conversion. Null when the source
-// is no such section or the part reaches past its edges (GDI handles those).
-// Wine reports every section as bottom-up, so the pictures and crops made
-// here are all bottom-up; only Windows tells of a top-down one.
-HBITMAP CropDibSection(HBITMAP source, const RECT& part) {
-    DIBSECTION dib{};
-    if (GetObjectA(source, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return nullptr;
-    const WORD bitCount = dib.dsBmih.biBitCount;
-    if ((bitCount != 24 && bitCount != 32) || dib.dsBmih.biCompression != BI_RGB) return nullptr;
-    const int sourceHeight = dib.dsBm.bmHeight;
-    if (part.left < 0 || part.top < 0 || part.right > dib.dsBm.bmWidth || part.bottom > sourceHeight) return nullptr;
+HBITMAP CropRows(const PixelRows& rows, const RECT& part) {
     const int width = part.right - part.left, height = part.bottom - part.top;
+    if (!rows.bits || width <= 0 || height <= 0) return nullptr;
     BITMAPINFO header{};
     header.bmiHeader.biSize = sizeof header.bmiHeader;
     header.bmiHeader.biWidth = width;
     header.bmiHeader.biHeight = height;
     header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = bitCount;
+    header.bmiHeader.biBitCount = static_cast<WORD>(rows.bitCount);
     header.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HBITMAP crop = CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0);
@@ -62,18 +51,33 @@ HBITMAP CropDibSection(HBITMAP source, const RECT& part) {
         if (crop) DeleteObject(crop);
         return nullptr;
     }
-    GdiFlush();  // what GDI drew into the source is in its bits
-    const size_t pixelBytes = bitCount / 8;
-    const size_t cropStride = (static_cast<size_t>(width) * bitCount + 31) / 32 * 4;
-    const bool bottomUp = dib.dsBmih.biHeight > 0;
-    const auto* from = static_cast<const uint8_t*>(dib.dsBm.bmBits);
-    for (int row = 0; row < height; ++row) {
-        const int sourceRow = bottomUp ? sourceHeight - 1 - (part.top + row) : part.top + row;
-        memcpy(static_cast<uint8_t*>(bits) + (height - 1 - row) * cropStride,
-               from + static_cast<size_t>(sourceRow) * dib.dsBm.bmWidthBytes + part.left * pixelBytes,
-               width * pixelBytes);
+    // The columns and rows inside the source; the section starts black.
+    const int left = std::max<int>(part.left, 0), right = std::min<int>(part.right, rows.width);
+    const int top = std::max<int>(part.top, 0), bottom = std::min<int>(part.bottom, rows.height);
+    const size_t pixelBytes = rows.bitCount / 8;
+    const size_t cropStride = (static_cast<size_t>(width) * rows.bitCount + 31) / 32 * 4;
+    for (int y = top; y < bottom && left < right; ++y) {
+        const int sourceRow = rows.bottomUp ? rows.height - 1 - y : y;
+        memcpy(static_cast<uint8_t*>(bits) + (height - 1 - (y - part.top)) * cropStride + (left - part.left) * pixelBytes,
+               rows.bits + static_cast<size_t>(sourceRow) * rows.stride + left * pixelBytes, (right - left) * pixelBytes);
     }
     return crop;
+}
+
+namespace {
+
+// The part of a 24- or 32-bit DIB section; null when the source is no
+// such section. Wine reports every section as bottom-up, so the pictures and
+// crops made here are all bottom-up; only Windows tells of a top-down one.
+HBITMAP CropDibSection(HBITMAP source, const RECT& part) {
+    DIBSECTION dib{};
+    if (GetObjectA(source, sizeof dib, &dib) != sizeof dib || !dib.dsBm.bmBits) return nullptr;
+    const WORD bitCount = dib.dsBmih.biBitCount;
+    if ((bitCount != 24 && bitCount != 32) || dib.dsBmih.biCompression != BI_RGB) return nullptr;
+    GdiFlush();  // what GDI drew into the source is in its bits
+    const PixelRows rows{static_cast<const uint8_t*>(dib.dsBm.bmBits), static_cast<size_t>(dib.dsBm.bmWidthBytes),
+                         dib.dsBm.bmWidth, dib.dsBm.bmHeight, bitCount, dib.dsBmih.biHeight > 0};
+    return CropRows(rows, part);
 }
 
 }  // namespace

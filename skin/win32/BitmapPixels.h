@@ -29,6 +29,21 @@ private:
     std::vector<uint8_t> m_bits;
 };
 
+// Rows of 24- or 32-bit pixels in memory: a section's bits or a mapped file.
+struct PixelRows {
+    const uint8_t* bits = nullptr;
+    size_t stride = 0;
+    int width = 0;
+    int height = 0;
+    int bitCount = 0;
+    bool bottomUp = true;
+};
+
+// The part as a bottom-up section of its own with the rows' bit count, copied
+// row by row (no device context, no conversion); what reaches past the rows'
+// edges is black, as GDI leaves it. Null when no section can be made.
+HBITMAP CropRows(const PixelRows& rows, const RECT& part);
+
 // A new bitmap of the rectangle's size holding a 1:1 copy of that part of the
 // source, compatible with the given context (the screen when null). Empty for
 // an empty rectangle or source.

@@ -193,3 +193,28 @@ Bitmap LoadPicture(const std::string& path) {
     if (HBITMAP bitmap = BitmapFromBmpFile(bytes)) return Bitmap(bitmap);
     return Bitmap(DecodeWithOle(bytes));
 }
+
+MappedBmp::MappedBmp(const std::string& path) {
+    m_file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (m_file == INVALID_HANDLE_VALUE) return;
+    const DWORD size = GetFileSize(m_file, nullptr);
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    if (size == INVALID_FILE_SIZE || size < sizeof file + sizeof info) return;
+    m_mapping = CreateFileMappingA(m_file, nullptr, PAGE_READONLY, 0, 0, nullptr);
+    if (m_mapping) m_view = MapViewOfFile(m_mapping, FILE_MAP_READ, 0, 0, 0);
+    if (!m_view) return;
+    const auto* bytes = static_cast<const uint8_t*>(m_view);
+    memcpy(&file, bytes, sizeof file);
+    memcpy(&info, bytes + sizeof file, sizeof info);
+    uint64_t stride = 0, pixelBytes = 0;
+    if (info.biBitCount != 24 || !UsableBmpHeaders(file, info, size, stride, pixelBytes)) return;
+    m_rows = PixelRows{bytes + file.bfOffBits, static_cast<size_t>(stride), info.biWidth, std::abs(info.biHeight), 24,
+                       info.biHeight > 0};
+}
+
+MappedBmp::~MappedBmp() {
+    if (m_view) UnmapViewOfFile(m_view);
+    if (m_mapping) CloseHandle(m_mapping);
+    if (m_file != INVALID_HANDLE_VALUE) CloseHandle(m_file);
+}

@@ -42,6 +42,12 @@ void WindowSkin::Load(HWND window, const std::string& fileName) {
             m_states[state] = &m_background;
         } else if (same < state) {
             m_states[state] = m_states[same];
+            m_mappedStates[state] = m_mappedStates[same];
+        } else if (auto mapped = std::make_unique<MappedBmp>(SkinImagePath(folder, name)); mapped->Rows().bits) {
+            // Only the controls' parts of the other states are used: a plain
+            // bitmap is read where they lie, not decoded whole.
+            m_mappedStates[state] = mapped.get();
+            m_mappedPictures.push_back(std::move(mapped));
         } else {
             m_statePictures.push_back(std::make_unique<Bitmap>(LoadPicture(SkinImagePath(folder, name))));
             m_states[state] = m_statePictures.back().get();
@@ -57,6 +63,7 @@ Bitmap WindowSkin::Crop(SkinState state, const SkinRect& rectangle) const {
     LookCrop crop = CropOf(state, rectangle);
     if (crop.IsEmpty()) return Bitmap();
     RECT source{crop.sourceX, crop.sourceY, crop.sourceX + crop.width, crop.sourceY + crop.height};
+    if (const MappedBmp* mapped = m_mappedStates[static_cast<size_t>(state)]) return Bitmap(CropRows(mapped->Rows(), source));
     if (m_loadingDc) return CropBitmap(StateImage(state), source, m_loadingDc->Get());
     WindowDc dc(m_window);
     return CropBitmap(StateImage(state), source, dc.Get());
@@ -141,6 +148,8 @@ const Bitmap& WindowSkin::StateImage(SkinState state) const {
 void WindowSkin::FinishLoading() {
     m_states.fill(nullptr);
     m_statePictures.clear();
+    m_mappedStates.fill(nullptr);
+    m_mappedPictures.clear();
     m_loadingDc.reset();
 }
 

@@ -15,6 +15,7 @@
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "skin/core/SkinFile.h"
 #include "skin/win32/GdiOwners.h"
+#include "skin/win32/PictureLoader.h"
 #include "skin/win32/SkinButton.h"
 
 // The folder all skin description files and images are read from: set once
@@ -100,6 +101,9 @@ private:
     // it, and the Normal state's is the background.
     std::array<const Bitmap*, kSkinStateCount> m_states{};
     std::vector<std::unique_ptr<Bitmap>> m_statePictures;
+    // States other than Normal read straight from their mapped files.
+    std::array<const MappedBmp*, kSkinStateCount> m_mappedStates{};
+    std::vector<std::unique_ptr<MappedBmp>> m_mappedPictures;
     // One device context for every crop while the controls are made.
     std::unique_ptr<WindowDc> m_loadingDc;
     std::vector<std::unique_ptr<SkinButton>> m_buttons;

@@ -70,15 +70,20 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
         BitmapPixels pixels(bitmap.Get());
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
-        // A part inside (copied from the rows) and one reaching past the edges.
+        // A part inside and one reaching past the edges (black there), cut
+        // from the decoded picture and from the file's mapped rows.
+        const MappedBmp mapped(folder.Path() + "picture.bmp");
         for (RECT part : {RECT{2, 1, 5, 4}, RECT{5, 3, 9, 7}, RECT{1, 1, 3, 2}}) {
             // The last is a crop of a crop.
             Bitmap crop = part.left == 1 ? CropBitmap(CropBitmap(bitmap, {0, 0, 4, 3}, nullptr), part, nullptr)
                                          : CropBitmap(bitmap, part, nullptr);
-            BitmapPixels cropped(crop.Get());
-            for (int y = part.top; y < std::min<int>(part.bottom, 5); ++y)
-                for (int x = part.left; x < std::min<int>(part.right, 7); ++x)
-                    EXPECT_EQ(cropped.At(x - part.left, y - part.top), rule(x, y)) << x << "," << y << " " << topDown;
+            for (const Bitmap& cut : {std::move(crop), Bitmap(CropRows(mapped.Rows(), part))}) {
+                BitmapPixels cropped(cut.Get());
+                for (int y = part.top; y < part.bottom; ++y)
+                    for (int x = part.left; x < part.right; ++x)
+                        EXPECT_EQ(cropped.At(x - part.left, y - part.top), x < 7 && y < 5 ? rule(x, y) : RGB(0, 0, 0))
+                            << x << "," << y << " " << topDown;
+            }
         }
     }
 }

@@ -317,6 +317,26 @@ bool OptionFolder::ClickUntil(HWND window, const std::string& skinFile, int key,
            testsupport::ClickUntil(centre, done, "key " + std::to_string(key) + " of " + skinFile);
 }
 
+bool OptionFolder::ChooseUntilShown(HWND window, const std::string& skinFile, int key) const {
+    const std::vector<COLORREF> before = KeyPixels(window, skinFile, key);
+    return ClickUntil(window, skinFile, key, [&] {
+        // The screen's corner: off every window of the program.
+        MovePointer(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+        return KeyPixels(window, skinFile, key) != before;
+    });
+}
+
+std::vector<COLORREF> OptionFolder::KeyPixels(HWND window, const std::string& skinFile, int key) const {
+    std::vector<COLORREF> pixels;
+    RECT place{};
+    if (!KeyRect(window, skinFile, key, place)) return pixels;
+    HDC screen = GetDC(nullptr);
+    for (int y = place.top; y < place.bottom; ++y)
+        for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(screen, x, y));
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
 void OptionFolder::Type(const std::string& text) {
     for (char c : text) SendKeyStroke(0, static_cast<unsigned char>(c));
 }

@@ -53,6 +53,11 @@ public:
     bool Click(HWND window, const std::string& skinFile, int key) const;
     // Clicks the key until `done` holds, as testsupport::ClickUntil does.
     bool ClickUntil(HWND window, const std::string& skinFile, int key, const std::function<bool()>& done) const;
+    // Clicks a choice or toggle until it shows itself chosen: with the pointer
+    // moved off it, its pixels differ from those before the first click.
+    bool ChooseUntilShown(HWND window, const std::string& skinFile, int key) const;
+    // The screen's pixels in the key's rectangle.
+    std::vector<COLORREF> KeyPixels(HWND window, const std::string& skinFile, int key) const;
     // Moves the system pointer to a screen point, or to the key's centre.
     static void MovePointer(int x, int y);
     // Moves and waits until the control under the pointer can take a press.

@@ -97,18 +97,6 @@ std::vector<std::string> EditTexts(HWND window) {
     return texts;
 }
 
-// The screen's pixels in the key's rectangle of the window.
-std::vector<COLORREF> Pixels(const OptionFolder& folder, HWND window, const char* skinFile, int key) {
-    std::vector<COLORREF> pixels;
-    RECT place{};
-    if (!folder.KeyRect(window, skinFile, key, place)) return pixels;
-    HDC screen = GetDC(nullptr);
-    for (int y = place.top; y < place.bottom; ++y)
-        for (int x = place.left; x < place.right; ++x) pixels.push_back(GetPixel(screen, x, y));
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 class OptionSettingsPages : public OptionProgramFixture {
 protected:
     // Opens the page behind the tab and returns it once it is shown.
@@ -119,6 +107,12 @@ protected:
         return page;
     }
     std::string SlotZeroValue(const char* key) const { return ProfileValue(SlotFile(m_folder, 0), key); }
+    std::vector<COLORREF> LevelText(HWND level) const { return m_folder.KeyPixels(level, kLevelSkin, kLevelTextKey); }
+    // Clicks a level's preset until the level shows another value.
+    bool ChoosePreset(HWND level, int presetKey) const {
+        const std::vector<COLORREF> before = LevelText(level);
+        return m_folder.ClickUntil(level, kLevelSkin, presetKey, [&] { return LevelText(level) != before; });
+    }
 };
 
 TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReachTheMouse) {
@@ -141,7 +135,7 @@ TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReach
     HWND level1 = GetDlgItem(resolution, kFirstLevelId + 1);
     ASSERT_NE(level0, nullptr);
     ASSERT_NE(level1, nullptr);
-    ASSERT_TRUE(m_folder.Click(level0, kLevelSkin, kLevelPreset8Key));
+    ASSERT_TRUE(ChoosePreset(level0, kLevelPreset8Key));
     ASSERT_TRUE(m_folder.Click(level1, kLevelSkin, kLevelCurrentKey));
     // The new current level's enable toggle is disabled.
     ASSERT_TRUE(WaitFor([&] { return !m_folder.ControlEnabled(level1, kLevelSkin, 1); }));
@@ -149,8 +143,8 @@ TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReach
     // Performance page: the last level to "3200", report rate 1000 Hz.
     HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
-    ASSERT_TRUE(m_folder.Click(performance, kPerformanceSkin, kResolution3200Key));
-    ASSERT_TRUE(m_folder.Click(performance, kPerformanceSkin, kRate1000Key));
+    ASSERT_TRUE(m_folder.ChooseUntilShown(performance, kPerformanceSkin, kResolution3200Key));
+    ASSERT_TRUE(m_folder.ChooseUntilShown(performance, kPerformanceSkin, kRate1000Key));
     Picture(m_option, "option_performance_page");
 
     // Lighting page: seven colours, the fifth colour picked in the colour
@@ -251,15 +245,14 @@ TEST_F(OptionSettingsPages, WithoutAgent_ResolutionPageShowsTheChoiceOfThePerfor
     ASSERT_TRUE(StartOption());
     HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
-    ASSERT_TRUE(m_folder.Click(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
+    ASSERT_TRUE(m_folder.ChooseUntilShown(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
     HWND resolution = ShowPage(kResolutionTabKey, kResolutionClass);
     ASSERT_NE(resolution, nullptr);
     // The fourth level set to "1750" here; the fifth ("4000" before) shows the same text.
     HWND level3 = GetDlgItem(resolution, kFirstLevelId + 3);
     HWND level4 = GetDlgItem(resolution, kFirstLevelId + 4);
-    ASSERT_TRUE(m_folder.Click(level3, kLevelSkin, kLevelPreset7Key));
-    auto levelText = [&](HWND level) { return Pixels(m_folder, level, kLevelSkin, kLevelTextKey); };
-    EXPECT_TRUE(WaitFor([&] { return levelText(level4) == levelText(level3); }));
+    ASSERT_TRUE(ChoosePreset(level3, kLevelPreset7Key));
+    EXPECT_TRUE(WaitFor([&] { return LevelText(level4) == LevelText(level3); }));
     Picture(m_option, "option_resolution_page_after_performance");
     ASSERT_TRUE(ClickMain(kApplyKey));
     EXPECT_TRUE(WaitFor([&] { return SlotZeroValue("CpiLevel_X4") == "7"; }));

@@ -5,7 +5,6 @@
 #include "skin/win32/BitmapPixels.h"
 #include "skin/win32/KeyboardAccess.h"
 #include "skin/win32/RegionBuilder.h"
-#include "skin/win32/PictureLoader.h"
 
 namespace {
 std::string g_skinFolder;
@@ -54,7 +53,6 @@ void WindowSkin::Load(HWND window, const std::string& fileName) {
         }
     }
     if (m_window) MoveWindow(m_window, 0, 0, m_background.Width(), m_background.Height(), TRUE);
-    m_loadingDc = std::make_unique<WindowDc>(m_window);
 }
 
 ButtonEntry WindowSkin::Entry(int key) { return m_file ? m_file->ReadButtonEntry(key) : ButtonEntry(); }
@@ -63,10 +61,12 @@ Bitmap WindowSkin::Crop(SkinState state, const SkinRect& rectangle) const {
     LookCrop crop = CropOf(state, rectangle);
     if (crop.IsEmpty()) return Bitmap();
     RECT source{crop.sourceX, crop.sourceY, crop.sourceX + crop.width, crop.sourceY + crop.height};
-    if (const MappedBmp* mapped = m_mappedStates[static_cast<size_t>(state)]) return Bitmap(CropRows(mapped->Rows(), source));
-    if (m_loadingDc) return CropBitmap(StateImage(state), source, m_loadingDc->Get());
-    WindowDc dc(m_window);
-    return CropBitmap(StateImage(state), source, dc.Get());
+    if (const MappedBmp* mapped = m_mappedStates[static_cast<size_t>(state)])
+        return Bitmap(CropRows(mapped->Rows(), source));
+    // Sections (every picture the loader makes) are cut without a device
+    // context: one held while the controls are made would be updated for
+    // each of them.
+    return CropBitmap(StateImage(state), source);
 }
 
 void WindowSkin::Dress(SkinButton& button, const ButtonEntry& entry) {
@@ -150,7 +150,6 @@ void WindowSkin::FinishLoading() {
     m_statePictures.clear();
     m_mappedStates.fill(nullptr);
     m_mappedPictures.clear();
-    m_loadingDc.reset();
 }
 
 bool WindowSkin::ApplyRegion() {

@@ -104,8 +104,6 @@ private:
     // States other than Normal read straight from their mapped files.
     std::array<const MappedBmp*, kSkinStateCount> m_mappedStates{};
     std::vector<std::unique_ptr<MappedBmp>> m_mappedPictures;
-    // One device context for every crop while the controls are made.
-    std::unique_ptr<WindowDc> m_loadingDc;
     std::vector<std::unique_ptr<SkinButton>> m_buttons;
     std::vector<int> m_buttonKeys;  // placement key of each of m_buttons
     std::vector<std::shared_ptr<void>> m_kept;

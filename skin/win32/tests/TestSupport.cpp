@@ -19,35 +19,22 @@ void WriteBmp(const std::string& path, int width, int height, const std::functio
     const int stride = (width * depth + 31) / 32 * 4;
     const uint32_t imageSize = static_cast<uint32_t>(stride * height);
     const uint32_t offset = 54 + 4 * static_cast<uint32_t>(table.size());
-    std::vector<uint8_t> bytes;
-    bytes.push_back('B');
-    bytes.push_back('M');
-    PutLittleEndian(bytes, offset + imageSize, 4);
-    PutLittleEndian(bytes, 0, 4);
-    PutLittleEndian(bytes, offset, 4);
-    PutLittleEndian(bytes, 40, 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(width), 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(topDown ? -height : height), 4);
-    PutLittleEndian(bytes, 1, 2);
-    PutLittleEndian(bytes, static_cast<uint32_t>(depth), 2);
-    PutLittleEndian(bytes, 0, 4);
-    PutLittleEndian(bytes, imageSize, 4);
-    PutLittleEndian(bytes, 2835, 4);
-    PutLittleEndian(bytes, 2835, 4);
-    PutLittleEndian(bytes, static_cast<uint32_t>(table.size()), 4);
-    PutLittleEndian(bytes, 0, 4);
+    std::vector<uint8_t> bytes = {'B', 'M'};
+    // The file header, then the info header (40 bytes) and the colour table.
+    const uint32_t fields[][2] = {{offset + imageSize, 4}, {0, 4}, {offset, 4}, {40, 4},
+                                  {static_cast<uint32_t>(width), 4}, {static_cast<uint32_t>(topDown ? -height : height), 4},
+                                  {1, 2}, {static_cast<uint32_t>(depth), 2}, {0, 4}, {imageSize, 4}, {2835, 4}, {2835, 4},
+                                  {static_cast<uint32_t>(table.size()), 4}, {0, 4}};
+    for (const auto& field : fields) PutLittleEndian(bytes, field[0], static_cast<int>(field[1]));
     for (COLORREF colour : table) PutLittleEndian(bytes, RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)), 4);
     for (int line = 0; line < height; ++line) {
         const int row = topDown ? line : height - 1 - line;
         std::vector<uint8_t> packed(static_cast<size_t>(stride), 0);
         for (int x = 0; x < width; ++x) {
-            const COLORREF value = pixel(x, row);
-            if (depth == 24) {
-                for (int channel = 0; channel < 3; ++channel)
-                    packed[x * 3 + channel] = static_cast<uint8_t>(value >> (16 - 8 * channel));
-            } else {
-                packed[x * depth / 8] |= static_cast<uint8_t>(value << (8 - depth - x * depth % 8));
-            }
+            const COLORREF value = pixel(x, row);  // a colour, or an index into the table
+            for (int channel = 0; depth == 24 && channel < 3; ++channel)
+                packed[x * 3 + channel] = static_cast<uint8_t>(value >> (16 - 8 * channel));
+            if (depth < 24) packed[x * depth / 8] |= static_cast<uint8_t>(value << (8 - depth - x * depth % 8));
         }
         bytes.insert(bytes.end(), packed.begin(), packed.end());
     }

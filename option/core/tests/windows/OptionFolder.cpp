@@ -317,12 +317,12 @@ bool OptionFolder::ClickUntil(HWND window, const std::string& skinFile, int key,
            testsupport::ClickUntil(centre, done, "key " + std::to_string(key) + " of " + skinFile);
 }
 
-bool OptionFolder::ChooseUntilShown(HWND window, const std::string& skinFile, int key) const {
-    const std::vector<COLORREF> before = KeyPixels(window, skinFile, key);
+bool OptionFolder::ClickUntilChanged(HWND window, const std::string& skinFile, int key, int watched) const {
+    const std::vector<COLORREF> before = KeyPixels(window, skinFile, watched);
     return ClickUntil(window, skinFile, key, [&] {
         // The screen's corner: off every window of the program.
         MovePointer(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
-        return KeyPixels(window, skinFile, key) != before;
+        return KeyPixels(window, skinFile, watched) != before;
     });
 }
 

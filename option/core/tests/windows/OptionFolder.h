@@ -53,9 +53,10 @@ public:
     bool Click(HWND window, const std::string& skinFile, int key) const;
     // Clicks the key until `done` holds, as testsupport::ClickUntil does.
     bool ClickUntil(HWND window, const std::string& skinFile, int key, const std::function<bool()>& done) const;
-    // Clicks a choice or toggle until it shows itself chosen: with the pointer
-    // moved off it, its pixels differ from those before the first click.
-    bool ChooseUntilShown(HWND window, const std::string& skinFile, int key) const;
+    // Clicks the key until the pixels of the watched key (a choice or toggle
+    // itself: its chosen look) differ, with the pointer moved off them, from
+    // those before the first click.
+    bool ClickUntilChanged(HWND window, const std::string& skinFile, int key, int watched) const;
     // The screen's pixels in the key's rectangle.
     std::vector<COLORREF> KeyPixels(HWND window, const std::string& skinFile, int key) const;
     // Moves the system pointer to a screen point, or to the key's centre.

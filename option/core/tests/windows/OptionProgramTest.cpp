@@ -110,7 +110,7 @@ TEST_F(OptionProgram, WithAgent_KeyCombinationThroughTheShortcutDialogReachesThe
     ASSERT_TRUE(
         WaitFor([&] { return (shortcut = FindWindowA(nullptr, kShortcutTitle)) && IsWindowVisible(shortcut); }));
     OptionFolder::PressKey('K');
-    ASSERT_TRUE(m_folder.ChooseUntilShown(shortcut, kShortcutSkin, kShortcutCtrlKey));
+    ASSERT_TRUE(m_folder.ClickUntilChanged(shortcut, kShortcutSkin, kShortcutCtrlKey, kShortcutCtrlKey));
     ASSERT_TRUE(m_folder.Click(shortcut, kShortcutSkin, kShortcutOkKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(shortcut); }));
 

@@ -108,11 +108,6 @@ protected:
     }
     std::string SlotZeroValue(const char* key) const { return ProfileValue(SlotFile(m_folder, 0), key); }
     std::vector<COLORREF> LevelText(HWND level) const { return m_folder.KeyPixels(level, kLevelSkin, kLevelTextKey); }
-    // Clicks a level's preset until the level shows another value.
-    bool ChoosePreset(HWND level, int presetKey) const {
-        const std::vector<COLORREF> before = LevelText(level);
-        return m_folder.ClickUntil(level, kLevelSkin, presetKey, [&] { return LevelText(level) != before; });
-    }
 };
 
 TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReachTheMouse) {
@@ -135,7 +130,7 @@ TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReach
     HWND level1 = GetDlgItem(resolution, kFirstLevelId + 1);
     ASSERT_NE(level0, nullptr);
     ASSERT_NE(level1, nullptr);
-    ASSERT_TRUE(ChoosePreset(level0, kLevelPreset8Key));
+    ASSERT_TRUE(m_folder.ClickUntilChanged(level0, kLevelSkin, kLevelPreset8Key, kLevelTextKey));
     ASSERT_TRUE(m_folder.Click(level1, kLevelSkin, kLevelCurrentKey));
     // The new current level's enable toggle is disabled.
     ASSERT_TRUE(WaitFor([&] { return !m_folder.ControlEnabled(level1, kLevelSkin, 1); }));
@@ -143,8 +138,8 @@ TEST_F(OptionSettingsPages, WithAgent_LevelsReportRateLightingAndQiSeColourReach
     // Performance page: the last level to "3200", report rate 1000 Hz.
     HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
-    ASSERT_TRUE(m_folder.ChooseUntilShown(performance, kPerformanceSkin, kResolution3200Key));
-    ASSERT_TRUE(m_folder.ChooseUntilShown(performance, kPerformanceSkin, kRate1000Key));
+    for (int choice : {kResolution3200Key, kRate1000Key})
+        ASSERT_TRUE(m_folder.ClickUntilChanged(performance, kPerformanceSkin, choice, choice));
     Picture(m_option, "option_performance_page");
 
     // Lighting page: seven colours, the fifth colour picked in the colour
@@ -245,13 +240,13 @@ TEST_F(OptionSettingsPages, WithoutAgent_ResolutionPageShowsTheChoiceOfThePerfor
     ASSERT_TRUE(StartOption());
     HWND performance = ShowPage(kPerformanceTabKey, kPerformanceClass);
     ASSERT_NE(performance, nullptr);
-    ASSERT_TRUE(m_folder.ChooseUntilShown(performance, kPerformanceSkin, kResolution3200Key));  // choice 7
+    ASSERT_TRUE(m_folder.ClickUntilChanged(performance, kPerformanceSkin, kResolution3200Key, kResolution3200Key));
     HWND resolution = ShowPage(kResolutionTabKey, kResolutionClass);
     ASSERT_NE(resolution, nullptr);
     // The fourth level set to "1750" here; the fifth ("4000" before) shows the same text.
     HWND level3 = GetDlgItem(resolution, kFirstLevelId + 3);
     HWND level4 = GetDlgItem(resolution, kFirstLevelId + 4);
-    ASSERT_TRUE(ChoosePreset(level3, kLevelPreset7Key));
+    ASSERT_TRUE(m_folder.ClickUntilChanged(level3, kLevelSkin, kLevelPreset7Key, kLevelTextKey));
     EXPECT_TRUE(WaitFor([&] { return LevelText(level4) == LevelText(level3); }));
     Picture(m_option, "option_resolution_page_after_performance");
     ASSERT_TRUE(ClickMain(kApplyKey));

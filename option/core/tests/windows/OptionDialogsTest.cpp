@@ -76,7 +76,8 @@ TEST_F(OptionDialogs, Import_ProfileFileIntoSlotTwoIsWrittenAndApplied) {
     const std::string target = SlotFile(m_folder, 2);
     EXPECT_TRUE(WaitFor([&] { return ProfileValue(target, "ProFileName") == "Imported"; }));
     EXPECT_EQ(ProfileValue(target, "PollingRate"), "1");
-    EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    // Hidden once the copy is in place, a moment after its bytes.
+    EXPECT_TRUE(WaitFor([&] { return (GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN) != 0; }));
     // Imported, then applied: the slot's button map and the select command.
     EXPECT_TRUE(m_folder.WaitForTransferCount(buttonMapOfSlotTwo, mapsBefore + 1));
     EXPECT_TRUE(m_folder.WaitForTransferCount(SelectCommand(3), selectsBefore + 1));

@@ -58,8 +58,9 @@ HBITMAP CropRows(const PixelRows& rows, const RECT& part) {
     const size_t cropStride = (static_cast<size_t>(width) * rows.bitCount + 31) / 32 * 4;
     for (int y = top; y < bottom && left < right; ++y) {
         const int sourceRow = rows.bottomUp ? rows.height - 1 - y : y;
-        memcpy(static_cast<uint8_t*>(bits) + (height - 1 - (y - part.top)) * cropStride + (left - part.left) * pixelBytes,
-               rows.bits + static_cast<size_t>(sourceRow) * rows.stride + left * pixelBytes, (right - left) * pixelBytes);
+        uint8_t* target = static_cast<uint8_t*>(bits) + (height - 1 - (y - part.top)) * cropStride;
+        const uint8_t* source = rows.bits + static_cast<size_t>(sourceRow) * rows.stride;
+        memcpy(target + (left - part.left) * pixelBytes, source + left * pixelBytes, (right - left) * pixelBytes);
     }
     return crop;
 }

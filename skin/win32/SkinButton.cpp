@@ -16,8 +16,8 @@ bool SkinButton::Create(HWND parent, const RECT& rectangle, UINT identifier, DWO
     // Made owner-drawn, and named by what was set before, from the start:
     // each later change is a round trip to the window server.
     m_windowText = ControlWindowText(m_caption, m_hint, m_label);
-    if (!CreateControl("BUTTON", m_windowText.c_str(), SkinButtonStyle(windowStyle) | (m_tabStop ? WS_TABSTOP : 0), 0, rectangle, parent, identifier))
-        return false;
+    const DWORD buttonStyle = SkinButtonStyle(windowStyle) | (m_tabStop ? WS_TABSTOP : 0);
+    if (!CreateControl("BUTTON", m_windowText.c_str(), buttonStyle, 0, rectangle, parent, identifier)) return false;
     m_hovering = StartsHovering(windowStyle);
     return true;
 }

@@ -20,10 +20,11 @@ void ButtonPage::CreateControls(WindowSkin& skin) {
     std::vector<int> keys;
     for (int entry = 0; entry < kButtonCount; ++entry) keys.push_back(buttonpage::kFirstButtonKey + entry);
     // Made with their captions.
-    const std::vector<SkinButton*> buttons = skin.AddButtons(keys, BS_PUSHBUTTON, [this](size_t entry, SkinButton& button) {
+    const auto prepare = [this](size_t entry, SkinButton& button) {
         button.SetHoverTag(buttonpage::kFirstHoverTag + static_cast<int>(entry));
         button.SetCaption(m_chooser->Caption(static_cast<int>(entry), PrefixOrder::Page));
-    });
+    };
+    const std::vector<SkinButton*> buttons = skin.AddButtons(keys, BS_PUSHBUTTON, prepare);
     for (int entry = 0; entry < kButtonCount; ++entry) m_buttons[entry] = buttons[entry];
 }
 

@@ -21,12 +21,12 @@ void WriteBmp(const std::string& path, int width, int height, const std::functio
     const uint32_t offset = 54 + 4 * static_cast<uint32_t>(table.size());
     std::vector<uint8_t> bytes = {'B', 'M'};
     // The file header, then the info header (40 bytes) and the colour table.
-    const uint32_t fields[][2] = {{offset + imageSize, 4}, {0, 4}, {offset, 4}, {40, 4},
-                                  {static_cast<uint32_t>(width), 4}, {static_cast<uint32_t>(topDown ? -height : height), 4},
-                                  {1, 2}, {static_cast<uint32_t>(depth), 2}, {0, 4}, {imageSize, 4}, {2835, 4}, {2835, 4},
-                                  {static_cast<uint32_t>(table.size()), 4}, {0, 4}};
+    const uint32_t rows = static_cast<uint32_t>(topDown ? -height : height), colours = uint32_t(table.size());
+    const uint32_t fields[][2] = {{offset + imageSize, 4}, {0, 4}, {offset, 4}, {40, 4}, {uint32_t(width), 4},
+                                  {rows, 4}, {1, 2}, {uint32_t(depth), 2}, {0, 4}, {imageSize, 4}, {2835, 4},
+                                  {2835, 4}, {colours, 4}, {0, 4}};
     for (const auto& field : fields) PutLittleEndian(bytes, field[0], static_cast<int>(field[1]));
-    for (COLORREF colour : table) PutLittleEndian(bytes, RGB(GetBValue(colour), GetGValue(colour), GetRValue(colour)), 4);
+    for (COLORREF c : table) PutLittleEndian(bytes, RGB(GetBValue(c), GetGValue(c), GetRValue(c)), 4);
     for (int line = 0; line < height; ++line) {
         const int row = topDown ? line : height - 1 - line;
         std::vector<uint8_t> packed(static_cast<size_t>(stride), 0);

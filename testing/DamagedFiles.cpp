@@ -76,6 +76,12 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     return static_cast<bool>(file);
 }
 
+std::string IniValue(const std::string& path, const char* section, const char* key, const char* missing) {
+    char value[4096] = "";
+    GetPrivateProfileStringA(section, key, missing, value, sizeof value, path.c_str());
+    return value;
+}
+
 bool WriteDamagedFile(const std::string& path, const std::string& good, Damage damage) {
     DeleteFileA(path.c_str());
     RemoveDirectoryA(path.c_str());

@@ -29,5 +29,7 @@ bool WriteDamagedFile(const std::string& path, const std::string& good, Damage d
 // The whole file, or empty when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// A value of an INI file as the system reads it; `missing` when it is not there.
+std::string IniValue(const std::string& path, const char* section, const char* key, const char* missing = "");
 
 }  // namespace testsupport

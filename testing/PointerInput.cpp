@@ -4,6 +4,20 @@ namespace testsupport {
 
 namespace {
 constexpr int kAbsoluteScale = 65535;
+
+INPUT KeyEvent(WORD virtualKey, WORD unicode, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = unicode ? unicode : static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
+    input.ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
+    return input;
+}
+
+void SendStroke(WORD virtualKey, WORD unicode) {
+    INPUT stroke[2] = {KeyEvent(virtualKey, unicode, false), KeyEvent(virtualKey, unicode, true)};
+    SendInput(2, stroke, sizeof(INPUT));
+}
 }  // namespace
 
 INPUT PointerEventAt(POINT screen, DWORD flags) {
@@ -30,6 +44,17 @@ void SendClickAt(POINT screen, bool rightButton) {
 void SendLeftButtonAt(POINT screen, bool down) {
     INPUT button = PointerEventAt(screen, down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     SendInput(1, &button, sizeof button);
+}
+
+void SendKey(WORD virtualKey, bool up) {
+    INPUT key = KeyEvent(virtualKey, 0, up);
+    SendInput(1, &key, sizeof key);
+}
+
+void PressKey(WORD virtualKey) { SendStroke(virtualKey, 0); }
+
+void TypeText(const std::string& text) {
+    for (char c : text) SendStroke(0, static_cast<unsigned char>(c));
 }
 
 }  // namespace testsupport

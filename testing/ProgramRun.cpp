@@ -1,6 +1,9 @@
 #include "testing/ProgramRun.h"
 
+#include "portio/ControlProtocol.h"
+
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace testsupport {
@@ -9,6 +12,8 @@ namespace {
 
 constexpr DWORD kPollMs = 20;
 constexpr DWORD kForcedExitCode = 0xFFFFFFFF;
+constexpr int kStartAttempts = 3;
+constexpr DWORD kStartRetryMs = 500;
 
 // Reads what is in the pipe now without blocking; false once it is broken
 // or empty.
@@ -77,11 +82,27 @@ HANDLE StartProgram(const std::string& commandLine, const std::string& workingFo
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process))
-        return nullptr;
+    for (int attempt = 1; !CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                          workingFolder.empty() ? nullptr : workingFolder.c_str(), &startup, &process);
+         ++attempt) {
+        fprintf(stderr, "start of %s, attempt %d: error %lu\n", commandLine.c_str(), attempt, GetLastError());
+        if (attempt == kStartAttempts) return nullptr;
+        Sleep(kStartRetryMs);
+    }
     CloseHandle(process.hThread);
     return process.hProcess;
+}
+
+bool PlugVirtualMouse(bool attach) {
+    HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
+    return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
+}
+
+long WaitForExit(HANDLE process, DWORD deadlineMs) {
+    if (WaitForSingleObject(process, deadlineMs) != WAIT_OBJECT_0) return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    return static_cast<long>(code);
 }
 
 }  // namespace testsupport

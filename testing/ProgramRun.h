@@ -25,7 +25,16 @@ ProgramResult RunProgram(const std::string& commandLine, const std::string& work
                          DWORD deadlineMs = kProgramDeadlineMs);
 
 // Starts the command line as RunProgram does but does not wait for it; the
-// process handle, which the caller closes, or null when it did not start.
+// process handle, which the caller closes, or null when it did not start. A
+// start that fails (a loaded Wine refuses one now and then) is reported with
+// its error and tried again.
 HANDLE StartProgram(const std::string& commandLine, const std::string& workingFolder = "");
+
+// Plugs the virtual mouse of a running portio.dll in or out through its
+// control window, as portioctl does; false when no such window answered.
+bool PlugVirtualMouse(bool attach);
+
+// Waits for a process to end; its exit code, or -1 on time-out.
+long WaitForExit(HANDLE process, DWORD deadlineMs = kProgramDeadlineMs);
 
 }  // namespace testsupport

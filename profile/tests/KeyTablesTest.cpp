@@ -1,4 +1,5 @@
 #include "profile/KeyTables.h"
+#include "profile/tests/UsLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -7,38 +8,6 @@
 #include <string>
 
 namespace {
-
-// A layout built from the usage table (the US positions), with optional
-// positions moved: MapKey translates both ways like MapVirtualKeyA.
-class TableLayout : public KeyboardLayout {
-public:
-    TableLayout() {
-        for (const UsageRow& row : kUsageTable)
-            if (row.ScanCode != 0) Place(static_cast<uint32_t>(row.VirtualKey), static_cast<uint32_t>(row.ScanCode));
-    }
-
-    void Place(uint32_t virtualKey, uint32_t scanCode) {
-        m_scanOf[virtualKey] = scanCode;
-        m_virtualKeyOf[scanCode] = virtualKey;
-    }
-
-    // Removes the key from the layout: both directions translate to 0.
-    void Remove(uint32_t virtualKey) {
-        m_virtualKeyOf.erase(m_scanOf[virtualKey]);
-        m_scanOf.erase(virtualKey);
-    }
-
-    uint32_t MapKey(uint32_t code, uint32_t mapType) override {
-        const std::map<uint32_t, uint32_t>& map = mapType == kMapVirtualKeyToScanCode ? m_scanOf : m_virtualKeyOf;
-        if (mapType != kMapVirtualKeyToScanCode && mapType != kMapScanCodeToVirtualKeyEx) return 0;
-        auto found = map.find(code);
-        return found == map.end() ? 0 : found->second;
-    }
-
-private:
-    std::map<uint32_t, uint32_t> m_scanOf;
-    std::map<uint32_t, uint32_t> m_virtualKeyOf;
-};
 
 TEST(UsageTable_Invariants, HoldForEveryRow) {
     std::set<int32_t> virtualKeys, keyCodes, scanCodes;
@@ -134,7 +103,7 @@ TEST(KeyCodeFromVirtualKey_UsLayout, TranslatesEachKind) {
         {0x07, false, 0},    // undefined virtual key
         {0xA6, false, 0},    // browser back: not in the table
     };
-    TableLayout layout;
+    UsLayout layout;
     for (const Case& c : cases) {
         int32_t keyCode = -5;
         EXPECT_EQ(KeyCodeFromVirtualKey(c.virtualKey, layout, keyCode), c.found) << std::hex << c.virtualKey;
@@ -147,16 +116,16 @@ TEST(KeyCodeFromVirtualKey_UsLayout, TranslatesEachKind) {
 TEST(KeyLookups_OtherLayouts, StoreThePositionGiveTheLayoutsKey) {
     // Y and Z swapped (as German keyboards have them): the US Y position (scan
     // 0x15) types Z, the US Z position (0x2C) types Y.
-    TableLayout swappedYZ;
+    UsLayout swappedYZ;
     swappedYZ.Place(0x5A, 0x15);
     swappedYZ.Place(0x59, 0x2C);
     // MapVirtualKeyA gives 0 for a key the layout lacks; scan code 0 must not
     // be taken for Print Screen, the first row without a scan code.
-    TableLayout withoutQ;
+    UsLayout withoutQ;
     withoutQ.Remove(0x51);
     struct Case {
         const char* what;
-        TableLayout& layout;
+        UsLayout& layout;
         int32_t virtualKey, keyCode;
     };
     const Case cases[] = {
@@ -193,7 +162,7 @@ TEST(VirtualKeyFromKeyCode_Cases, TranslateOrReportMissing) {
         {0, false, 0, ""},              // empty key code
         {-1, false, 0, ""},             // a byte read as -1 from a damaged file
     };
-    TableLayout layout;
+    UsLayout layout;
     for (const Case& c : cases) {
         int32_t virtualKey = -5;
         EXPECT_EQ(VirtualKeyFromKeyCode(c.keyCode, layout, virtualKey), c.found) << c.keyCode;
@@ -203,7 +172,7 @@ TEST(VirtualKeyFromKeyCode_Cases, TranslateOrReportMissing) {
 }
 
 TEST(KeyLookups_UsLayout, RoundTripEveryKeyCode) {
-    TableLayout layout;
+    UsLayout layout;
     for (const UsageRow& row : kUsageTable) {
         int32_t virtualKey = 0, keyCode = 0;
         ASSERT_TRUE(VirtualKeyFromKeyCode(row.KeyCode, layout, virtualKey));

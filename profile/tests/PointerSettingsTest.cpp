@@ -12,15 +12,9 @@
 
 namespace {
 
-std::string MouseValue(const MemoryRegistry& registry, const char* name) {
+std::string MouseValue(const MemoryRegistry& registry, const char* name, const char* key = kMouseKeyPath) {
     std::string text = "<missing>";
-    registry.GetText(kMouseKeyPath, name, text);
-    return text;
-}
-
-std::string DesktopValue(const MemoryRegistry& registry, const char* name) {
-    std::string text = "<missing>";
-    registry.GetText(kDesktopKeyPath, name, text);
+    registry.GetText(key, name, text);
     return text;
 }
 
@@ -79,7 +73,7 @@ TEST(WritePointerSettings_Values, WritesEveryValueAsDecimalText) {
         EXPECT_EQ(MouseValue(registry, kMouseSpeedValue), c.speed) << label;
         EXPECT_EQ(MouseValue(registry, kMouseThreshold1Value), c.threshold1) << label;
         EXPECT_EQ(MouseValue(registry, kMouseThreshold2Value), c.threshold2) << label;
-        EXPECT_EQ(DesktopValue(registry, kWheelScrollLinesValue), c.wheelLines) << label;
+        EXPECT_EQ(MouseValue(registry, kWheelScrollLinesValue, kDesktopKeyPath), c.wheelLines) << label;
         EXPECT_EQ(MouseValue(registry, kDoubleClickSpeedValue), "431");
         EXPECT_EQ(MouseValue(registry, kSwapMouseButtonsValue), "1");
         EXPECT_EQ(MouseValue(registry, kMouseSensitivityValue), "17");

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -49,42 +50,14 @@ TEST(FillDefaults_Fields, MatchTheDefaultTable) {
         {"Sensitivity_Y", r.Sensitivity_Y, 10},
         {"XYCpiFlag", r.XYCpiFlag, 1},
         // Resolution levels.
-        {"CpiLevel_X0", r.CpiLevel_X[0], 4},
-        {"CpiLevel_X1", r.CpiLevel_X[1], 6},
-        {"CpiLevel_X2", r.CpiLevel_X[2], 8},
-        {"CpiLevel_X3", r.CpiLevel_X[3], 10},
-        {"CpiLevel_X4", r.CpiLevel_X[4], 12},
-        {"CpiLevel_Y0", r.CpiLevel_Y[0], 4},
-        {"CpiLevel_Y1", r.CpiLevel_Y[1], 6},
-        {"CpiLevel_Y2", r.CpiLevel_Y[2], 8},
-        {"CpiLevel_Y3", r.CpiLevel_Y[3], 10},
-        {"CpiLevel_Y4", r.CpiLevel_Y[4], 12},
         {"CpiStep", r.CpiStep, 0},
-        {"dpiStepFlag0", r.dpiStepFlag[0], 1},
-        {"dpiStepFlag1", r.dpiStepFlag[1], 1},
-        {"dpiStepFlag2", r.dpiStepFlag[2], 1},
-        {"dpiStepFlag3", r.dpiStepFlag[3], 1},
-        {"dpiStepFlag4", r.dpiStepFlag[4], 1},
         {"DpiIndicationType", r.DpiIndicationType, 1},
         {"PollingRate", r.PollingRate, 2},
         // Lighting.
         {"LightSwitch", r.LightSwitch, 0},
         {"LightType", r.LightType, 2},
         {"ColorFlag", r.ColorFlag, 1},
-        {"ColorOptions0", r.ColorOptions[0], 0},
-        {"ColorOptions1 (array)", r.ColorOptions[1], 1},
-        {"ColorOptions2 (array)", r.ColorOptions[2], 3},
-        {"ColorOptions3", r.ColorOptions[3], 2},
-        {"ColorOptions4", r.ColorOptions[4], 4},
-        {"ColorOptions5", r.ColorOptions[5], 5},
-        {"ColorOptions6", r.ColorOptions[6], 6},
-        {"ColorOptions7", r.ColorOptions[7], 7},
         {"OTGSpeed", r.OTGSpeed, 10},
-        {"DPIColor0", r.DPIColor[0], 0x0000FF},
-        {"DPIColor1", r.DPIColor[1], 0xFF0000},
-        {"DPIColor2", r.DPIColor[2], 0x00FF00},
-        {"DPIColor3", r.DPIColor[3], 0xFF00FF},
-        {"DPIColor4", r.DPIColor[4], 0xFF0000},
         // Byte-wide fields.
         {"BtnConfiguration", r.BtnConfiguration, 4},
         {"Color1Type", r.Color1Type, 1},
@@ -110,20 +83,31 @@ TEST(FillDefaults_Fields, MatchTheDefaultTable) {
         {"QiSeIntensity", r.QiSeIntensity, 0},
         {"QiSeType", r.QiSeType, 1},
         {"QiSeSpecielSpeed", r.QiSeSpecielSpeed, 1},
-        {"ClQiSeColor0", r.ClQiSeColor[0], 0xFF00FF},
-        {"ClQiSeColor1", r.ClQiSeColor[1], 0x00FF00},
-        {"ClQiSeColor2", r.ClQiSeColor[2], 0xFF0000},
-        {"ClQiSeColor3", r.ClQiSeColor[3], 0x00FFFF},
-        {"ClQiSeColor4", r.ClQiSeColor[4], 0xFFFF00},
-        {"ClQiSeColor5", r.ClQiSeColor[5], 0xFF00FF},
-        {"ClQiSeColor6", r.ClQiSeColor[6], 0xFFFFFF},
         {"DanSeSpeed", r.DanSeSpeed, 2},
         {"DanSeSpecielSpeed", r.DanSeSpecielSpeed, 1},
         {"DanSeIntensity", r.DanSeIntensity, 2},
         {"DanSeType", r.DanSeType, 2},
     };
-    static_assert(sizeof rows / sizeof rows[0] == 86, "86 defaults");
+    // The array fields, element by element.
+    struct ArrayRow {
+        const char* field;
+        const int32_t* values;
+        std::vector<int64_t> expected;
+    } arrays[] = {
+        {"CpiLevel_X", r.CpiLevel_X, {4, 6, 8, 10, 12}},
+        {"CpiLevel_Y", r.CpiLevel_Y, {4, 6, 8, 10, 12}},
+        {"dpiStepFlag", r.dpiStepFlag, {1, 1, 1, 1, 1}},
+        {"ColorOptions", r.ColorOptions, {0, 1, 3, 2, 4, 5, 6, 7}},
+        {"DPIColor", r.DPIColor, {0x0000FF, 0xFF0000, 0x00FF00, 0xFF00FF, 0xFF0000}},
+        {"ClQiSeColor", r.ClQiSeColor, {0xFF00FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFFFF00, 0xFF00FF, 0xFFFFFF}},
+    };
+    size_t count = sizeof rows / sizeof rows[0];
     for (const Row& row : rows) EXPECT_EQ(row.value, row.expected) << row.field;
+    for (const ArrayRow& row : arrays) {
+        for (size_t i = 0; i < row.expected.size(); ++i) EXPECT_EQ(row.values[i], row.expected[i]) << row.field << i;
+        count += row.expected.size();
+    }
+    EXPECT_EQ(count, 86u);
     EXPECT_STREQ(r.ProFileName, "Default3");
     EXPECT_STREQ(r.GameFile, "");
 }

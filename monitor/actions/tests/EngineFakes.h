@@ -8,6 +8,7 @@
 #include "monitor/actions/Engine.h"
 #include "profile/MemoryIniFiles.h"
 #include "profile/tests/ProfileTestSupport.h"
+#include "profile/tests/UsLayout.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -70,21 +71,15 @@ public:
     }
 };
 
-// US layout: virtual keys and scan codes from the usage table, the plain
-// modifiers with their own scan codes.
-class UsLayout : public KeyboardLayout {
+// The US layout, with the plain modifiers the usage table lacks at their own
+// scan codes.
+class EngineLayout : public UsLayout {
 public:
     uint32_t MapKey(uint32_t code, uint32_t mapType) override {
         static const std::map<uint32_t, uint32_t> kModifiers = {{0x10, 0x2A}, {0x11, 0x1D}, {0x12, 0x38}};
-        for (const UsageRow& row : kUsageTable) {
-            if (row.ScanCode == 0) continue;
-            if (mapType == kMapVirtualKeyToScanCode && static_cast<uint32_t>(row.VirtualKey) == code)
-                return row.ScanCode;
-            if (mapType == kMapScanCodeToVirtualKeyEx && static_cast<uint32_t>(row.ScanCode) == code)
-                return row.VirtualKey;
-        }
-        if (mapType == kMapVirtualKeyToScanCode && kModifiers.count(code)) return kModifiers.at(code);
-        return 0;
+        const uint32_t mapped = UsLayout::MapKey(code, mapType);
+        if (mapped || mapType != kMapVirtualKeyToScanCode || !kModifiers.count(code)) return mapped;
+        return kModifiers.at(code);
     }
 };
 
@@ -365,7 +360,7 @@ struct EngineFixture {
     FakeHost host{recorder};
     FakeClock clock{recorder, host};
     FakeInput input{recorder};
-    UsLayout layout;
+    EngineLayout layout;
     FakeWindows windows{recorder};
     FakeShell shell{recorder};
     FakeRegistry registry;

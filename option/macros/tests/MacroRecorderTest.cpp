@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "option/macros/MacroRecorder.h"
-#include "option/pages/tests/UsLayout.h"
+#include "profile/tests/UsLayout.h"
 
 namespace {
 

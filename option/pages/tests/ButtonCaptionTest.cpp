@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "option/pages/ButtonCaption.h"
-#include "option/pages/tests/UsLayout.h"
+#include "profile/tests/UsLayout.h"
 
 namespace {
 

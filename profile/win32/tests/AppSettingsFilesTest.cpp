@@ -10,6 +10,7 @@
 #include "profile/StructuredValue.h"
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "../../tests/ProfileTestSupport.h"
+#include "testing/DamagedFiles.h"
 #include "testing/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,9 +50,7 @@ protected:
 };
 
 std::string RawValue(const std::string& file, const char* section, const char* key) {
-    char buffer[2048];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, file.c_str());
-    return buffer;
+    return testsupport::IniValue(file, section, key, "<missing>");
 }
 
 TEST_F(ProgramFolderTest, LoadProfileSet_NoConfigIniMinusOneAndNoRegistryRead) {

@@ -22,9 +22,7 @@ namespace {
 using testsupport::TempFolder;
 
 std::string RawValue(const std::string& file, const char* key) {
-    char buffer[4096];
-    GetPrivateProfileStringA("S", key, "<missing>", buffer, sizeof buffer, file.c_str());
-    return buffer;
+    return testsupport::IniValue(file, "S", key, "<missing>");
 }
 
 TEST(StructuredValue_Encode, MatchesWritePrivateProfileStruct) {

@@ -45,12 +45,17 @@ const char kAllKinds[] =
     "scrollbar 17 240 130 8 50\n"
     "area 18 140 120 20 20\n";
 
-TEST(PaintSkin_States, DifferOnlyInsideControls) {
-    // Rectangles and pictures agree: outside the controls' rectangles all
-    // four state images are the same window background.
+// Every kind of element painted once, with the fake text.
+class PaintedKinds : public ::testing::Test {
+protected:
     FakeTextRasterizer text;
     Layout layout = Parse(kAllKinds);
     SkinImages images = PaintSkin(layout, text);
+};
+
+TEST_F(PaintedKinds, States_DifferOnlyInsideControls) {
+    // Rectangles and pictures agree: outside the controls' rectangles all
+    // four state images are the same window background.
     const Raster* states[] = {&images.over, &images.down, &images.disabled};
     for (int y = 0; y < layout.height; ++y)
         for (int x = 0; x < layout.width; ++x) {
@@ -59,10 +64,7 @@ TEST(PaintSkin_States, DifferOnlyInsideControls) {
         }
 }
 
-TEST(PaintSkin_Buttons, HaveFourDistinctLooks) {
-    FakeTextRasterizer text;
-    Layout layout = Parse(kAllKinds);
-    SkinImages images = PaintSkin(layout, text);
+TEST_F(PaintedKinds, Buttons_HaveFourDistinctLooks) {
     for (const LayoutElement& element : layout.elements) {
         if (element.kind != ElementKind::Button && element.kind != ElementKind::Swatch &&
             element.kind != ElementKind::ValueBox)
@@ -75,12 +77,9 @@ TEST(PaintSkin_Buttons, HaveFourDistinctLooks) {
     }
 }
 
-TEST(PaintSkin_StaticParts, LookTheSameInEveryState) {
+TEST_F(PaintedKinds, StaticParts_LookTheSameInEveryState) {
     // Slider tracks are cut from the Normal image only; lists, scroll bars and
     // areas are drawn over by their controls; none of them changes by state.
-    FakeTextRasterizer text;
-    Layout layout = Parse(kAllKinds);
-    SkinImages images = PaintSkin(layout, text);
     for (const LayoutElement& element : layout.elements) {
         if (element.kind != ElementKind::Slider && element.kind != ElementKind::List &&
             element.kind != ElementKind::ScrollBar && element.kind != ElementKind::Area)
@@ -90,10 +89,7 @@ TEST(PaintSkin_StaticParts, LookTheSameInEveryState) {
     }
 }
 
-TEST(PaintSkin_FillBar, IsEmptyInNormalAndFullInDown) {
-    FakeTextRasterizer text;
-    Layout layout = Parse(kAllKinds);
-    SkinImages images = PaintSkin(layout, text);
+TEST_F(PaintedKinds, FillBar_IsEmptyInNormalAndFullInDown) {
     Box bar;
     for (const LayoutElement& element : layout.elements)
         if (element.kind == ElementKind::FillBar) bar = element.box;

@@ -3,6 +3,7 @@
 #include "profile/MemoryIniFiles.h"
 #include "profile/ProfileFile.h"
 #include "profile/SettingsBlock.h"
+#include "profile/tests/ProfileTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,12 +14,7 @@ namespace {
 
 const char kPath[] = "C:\\p\\config\\Default0.gmp";
 
-void WriteDefaults(MemoryIniFiles& files) {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
-    WriteProfileFile(block->Profiles[0], files, kPath);
-}
+void WriteDefaults(MemoryIniFiles& files) { WriteProfileFile(*DefaultRecord(0), files, kPath); }
 
 std::string Joined(const std::vector<std::string>& lines) {
     std::string text;
@@ -26,12 +22,7 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-ButtonAssignmentEntry DefaultEntry(int b) {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
-    return block->Profiles[0].MacroKeyInfo[b];
-}
+ButtonAssignmentEntry DefaultEntry(int b) { return DefaultRecord(0)->MacroKeyInfo[b]; }
 
 void PutEntry(MemoryIniFiles& files, const char* key, const ButtonAssignmentEntry& entry) {
     files.Open(kPath)->PutStruct("Setting", key, &entry, sizeof entry);
@@ -105,10 +96,8 @@ TEST(CheckProfileFile_MissingKey, IsReported) {
 }
 
 TEST(DescribeProfile_Defaults, ListsFieldsAndButtons) {
-    auto block = std::make_unique<SettingsBlock>();
-    ClearBlock(*block);
-    ResetProfileSet(*block);
-    ProfileRecord& record = block->Profiles[1];
+    auto defaults = DefaultRecord(1);
+    ProfileRecord& record = *defaults;
     record.MacroKeyInfo[9].FunctionCode = 16;
     strcpy(record.MacroKeyInfo[9].Name, "Reload");
     record.MacroKeyInfo[9].RepeatCount = 2;

@@ -105,38 +105,26 @@ TEST_F(ButtonGalleryTest, Clicks_ReachTheWindowByHandle) {
     EXPECT_EQ(m_window.Swatch(2)->Colour(), RGB(40, 120, 255));
 }
 
-TEST_F(ButtonGalleryTest, Toggles_FlipAndGiveModifierBits) {
+TEST_F(ButtonGalleryTest, TogglesAndCheckBoxes_FlipAndGiveTheirBits) {
     const struct {
-        int toggle;
+        bool box;  // a check box, else a modifier toggle
+        int index;
         int bits;
     } steps[] = {
-        {0, 0b001},  // Ctrl on
-        {2, 0b101},  // Alt on
-        {0, 0b100},  // Ctrl off again
-        {1, 0b110},  // Shift on
+        {false, 0, 0b001},  // Ctrl on
+        {false, 2, 0b101},  // Alt on
+        {false, 0, 0b100},  // Ctrl off again
+        {false, 1, 0b110},  // Shift on
+        {true, 0, 0b01},    // first box on
+        {true, 1, 0b11},    // second on, first stays
+        {true, 0, 0b10},    // first off again
+        {true, 1, 0b00},    // both off
     };
     for (const auto& step : steps) {
-        Click(ButtonHandle(buttons::kFirstToggle + step.toggle));
+        Click(ButtonHandle((step.box ? buttons::kFirstCheckBox : buttons::kFirstToggle) + step.index));
         PumpPending();
-        EXPECT_EQ(m_window.ToggleBits(), step.bits) << step.toggle;
-    }
-}
-
-TEST_F(ButtonGalleryTest, CheckBoxes_FlipAndShowTheTickedLookWhileChecked) {
-    const struct {
-        int box;
-        int bits;
-    } steps[] = {
-        {0, 0b01},  // first on
-        {1, 0b11},  // second on, first stays
-        {0, 0b10},  // first off again
-        {1, 0b00},  // both off
-    };
-    for (const auto& step : steps) {
-        Click(ButtonHandle(buttons::kFirstCheckBox + step.box));
-        PumpPending();
-        EXPECT_EQ(m_window.CheckBits(), step.bits) << step.box;
-        for (int i = 0; i < buttons::kCheckBoxCount; ++i) {
+        EXPECT_EQ(step.box ? m_window.CheckBits() : m_window.ToggleBits(), step.bits) << step.box << step.index;
+        for (int i = 0; step.box && i < buttons::kCheckBoxCount; ++i) {
             const bool checked = (step.bits >> i) & 1;
             const ButtonLook look = m_window.Button(buttons::kFirstCheckBox + i)->CurrentLook();
             // Checked shows the Down look (the tick) even under the pointer.
@@ -221,15 +209,11 @@ TEST_F(ButtonGalleryTest, Hover_ShowsTheButtonsHint) {
 using ValueGalleryTest = GalleryTest<ValueGallery>;
 
 TEST_F(ValueGalleryTest, Skin_CreatesEveryControl) {
-    EXPECT_NE(m_window.SpeedSlider(), nullptr);
-    EXPECT_NE(m_window.FineSlider(), nullptr);
-    EXPECT_NE(m_window.VerticalSlider(), nullptr);
-    EXPECT_NE(m_window.FillBar(), nullptr);
-    EXPECT_NE(m_window.StepBox(), nullptr);
-    EXPECT_NE(m_window.TableBox(), nullptr);
-    EXPECT_NE(m_window.NumericField(), nullptr);
+    ValueGallery& w = m_window;
+    const void* controls[] = {w.SpeedSlider(), w.FineSlider(), w.VerticalSlider(), w.FillBar(), w.StepBox(),
+                              w.TableBox(),    w.NumericField(), w.List(),         w.ScrollBar()};
+    for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i) EXPECT_NE(controls[i], nullptr) << i;
     ASSERT_NE(m_window.List(), nullptr);
-    EXPECT_NE(m_window.ScrollBar(), nullptr);
     EXPECT_EQ(m_window.List()->RowCount(), static_cast<size_t>(values::kStartRows));
     // The thumb takes the size of the generated thumb image.
     RECT thumb{};

@@ -4,7 +4,6 @@
 
 #include "frame/Window.h"
 #include "monitor/device/DeviceWritePlan.h"
-#include "portio/ControlProtocol.h"
 #include "profile/SettingsBlock.h"
 #include "testing/MessagePump.h"
 #include "testing/ProgramRun.h"
@@ -352,11 +351,6 @@ private:
     int m_closes = 0;
 };
 
-bool PlugVirtualMouse(bool attach) {
-    HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
-    return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
-}
-
 // 20 detach/attach cycles 50-150 ms apart with applies among them: the agent
 // answers every apply without hanging, and the last attach brings one full
 // write that is the last thing the mouse receives.
@@ -371,7 +365,7 @@ TEST_F(AgentProgram, QuickReplugging_AnswersEveryApplyAndEndsWrittenInFull) {
     std::uniform_int_distribution<int> gap(50, 150);
     int applies = 0;
     for (int cycle = 0; cycle < 20; ++cycle) {
-        ASSERT_TRUE(PlugVirtualMouse(false));
+        ASSERT_TRUE(testsupport::PlugVirtualMouse(false));
         Sleep(gap(random));
         if (cycle % 3 == 0) {
             // As Option applies: sent, with a deadline far beyond any pause.
@@ -381,7 +375,7 @@ TEST_F(AgentProgram, QuickReplugging_AnswersEveryApplyAndEndsWrittenInFull) {
                 << "the agent hangs at cycle " << cycle;
             ++applies;
         }
-        ASSERT_TRUE(PlugVirtualMouse(true));
+        ASSERT_TRUE(testsupport::PlugVirtualMouse(true));
         Sleep(gap(random));
     }
     EXPECT_TRUE(testsupport::PumpUntil([&] { return option.Answers() == applies; }, agenttest::kDeadlineMilliseconds));

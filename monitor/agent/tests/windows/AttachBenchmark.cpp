@@ -144,15 +144,10 @@ size_t FirstTransferAfter(const std::vector<agenttest::TransferLine>& log, uint6
 
 double Milliseconds(uint64_t from, uint64_t to) { return (static_cast<double>(to) - static_cast<double>(from)) / 1000.0; }
 
-bool Plug(bool attach) {
-    HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
-    return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
-}
-
 bool Flap(HWND agent, const std::string& way, bool attach) {
     if (way == "posted") return PostMessageA(agent, agent::kMsgDevicePresence, attach ? 1 : 0, 0) != 0;
     if (way == "portioctl") return agenttest::RunPortioctl(attach ? "attach" : "detach") == 0;
-    return Plug(attach);
+    return testsupport::PlugVirtualMouse(attach);
 }
 
 void PrintAgentLines(DebugOutputMonitor& debug, uint64_t from, uint64_t to, uint64_t origin) {
@@ -186,11 +181,11 @@ int main(int argc, char** argv) {
     for (const bool replug : {false, true}) {
         const size_t from = folder.Transfers().size();
         if (replug) {
-            Plug(false);
+            testsupport::PlugVirtualMouse(false);
             Sleep(kReplugGapMs);
         }
         const uint64_t attached = NowMicroseconds();
-        if (!Plug(true)) {
+        if (!testsupport::PlugVirtualMouse(true)) {
             printf("virtual mouse refused the attach\n");
             return 1;
         }

@@ -7,10 +7,10 @@
 #include "profile/ProfileFile.h"
 #include "profile/SettingsBlock.h"
 #include "profile/win32/PrivateProfileAccessor.h"
+#include "testing/DamagedFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <random>
 
@@ -64,10 +64,7 @@ int LevelByte(const std::vector<TransferLine>& transfers, int slot) {
     return -1;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using testsupport::WriteWholeFile;
 
 // The default profile file of a slot, as Option writes it.
 void WriteDefaultFile(const std::string& path, int slot) {
@@ -93,10 +90,10 @@ TEST(AgentStart_DamagedSlotFiles, EverySlotKeepsItsLeftButton) {
     // takes its default.
     const char* damages[] = {"empty file", "random bytes", "10 MB of zeros", "only ProFileName",
                              "one digit changed in MacroKeyInfo0 of a default file"};
-    WriteBytes(config + "Default0.gmp", "");
-    WriteBytes(config + "Default1.gmp", randomBytes);
-    WriteBytes(config + "Default2.gmp", std::string(10 << 20, '\0'));
-    WriteBytes(config + "Default3.gmp", "[Setting]\r\nProFileName=Test\r\n");
+    WriteWholeFile(config + "Default0.gmp", "");
+    WriteWholeFile(config + "Default1.gmp", randomBytes);
+    WriteWholeFile(config + "Default2.gmp", std::string(10 << 20, '\0'));
+    WriteWholeFile(config + "Default3.gmp", "[Setting]\r\nProFileName=Test\r\n");
     const std::string damaged = config + "Default4.gmp";
     WriteDefaultFile(damaged, 4);
     char value[1024] = {};

@@ -2,8 +2,8 @@
 
 #include "monitor/agent/AgentConstants.h"
 #include "portio/TransferLog.h"
+#include "testing/DamagedFiles.h"
 #include "testing/DistFolder.h"
-#include "testing/ProgramRun.h"
 
 #include <cstring>
 #include <fstream>
@@ -19,27 +19,7 @@ constexpr uint8_t kProfileSelectCode = 0x02;
 
 }  // namespace
 
-bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds) {
-    const ULONGLONG end = GetTickCount64() + deadlineMilliseconds;
-    while (!condition()) {
-        if (GetTickCount64() > end) return false;
-        Sleep(50);
-    }
-    return true;
-}
-
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-std::vector<std::string> ReadLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream file(path);
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) lines.push_back(line);
-    }
-    return lines;
-}
 
 ProgramFolder::ProgramFolder(Portio portio, bool attached) {
     CreateDirectoryA((m_path + "config").c_str(), nullptr);
@@ -106,9 +86,7 @@ bool ProgramFolder::StopAgent() {
 }
 
 std::string ProgramFolder::SettingsValue(const char* section, const char* key) const {
-    char value[256] = {};
-    GetPrivateProfileStringA(section, key, "", value, sizeof value, (m_path + "config.ini").c_str());
-    return value;
+    return testsupport::IniValue(m_path + "config.ini", section, key);
 }
 
 std::vector<TransferLine> ProgramFolder::Transfers() const {
@@ -122,18 +100,7 @@ std::vector<TransferLine> ProgramFolder::Transfers() const {
 }
 
 bool WaitForQuietLog(const ProgramFolder& folder, ULONGLONG quietMs, DWORD deadlineMilliseconds) {
-    size_t last = folder.Transfers().size();
-    ULONGLONG lastChange = GetTickCount64();
-    return WaitFor(
-        [&] {
-            const size_t now = folder.Transfers().size();
-            if (now != last) {
-                last = now;
-                lastChange = GetTickCount64();
-            }
-            return GetTickCount64() - lastChange > quietMs;
-        },
-        deadlineMilliseconds);
+    return testsupport::WaitForQuiet([&] { return folder.Transfers().size(); }, quietMs, deadlineMilliseconds);
 }
 
 std::string ProgramFolder::TransferLogPath() const { return m_path + kTransferLogName; }
@@ -188,11 +155,5 @@ long RunPortioctl(const std::string& arguments, std::string* output) {
     return run.timedOut ? -1 : static_cast<long>(run.exitCode);
 }
 
-long WaitForExit(HANDLE process, DWORD deadlineMilliseconds) {
-    if (WaitForSingleObject(process, deadlineMilliseconds) != WAIT_OBJECT_0) return -1;
-    DWORD code = 0;
-    GetExitCodeProcess(process, &code);
-    return static_cast<long>(code);
-}
 
 }  // namespace agenttest

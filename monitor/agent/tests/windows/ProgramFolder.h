@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "profile/SettingsBlock.h"
+#include "testing/MessagePump.h"
+#include "testing/ProgramRun.h"
 #include "testing/TempFolder.h"
 
 // Skips a test whose program folder lacks what it needs.
@@ -21,15 +23,11 @@
 
 namespace agenttest {
 
-// Generous: Wine starts a process in about a second, a full write takes
-// several seconds.
-constexpr DWORD kDeadlineMilliseconds = 60000;
-
-// Polls until the condition holds or the deadline passes.
-bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMilliseconds = kDeadlineMilliseconds);
+constexpr DWORD kDeadlineMilliseconds = testsupport::kWaitDeadlineMs;
+using testsupport::ReadLines;
+using testsupport::WaitFor;
 
 bool FileExists(const std::string& path);
-std::vector<std::string> ReadLines(const std::string& path);
 
 struct TransferLine {
     std::string kind;  // "SetFeature" or "WriteUSB"
@@ -104,7 +102,6 @@ HWND StartAgentAndWaitForFirstWrite(ProgramFolder& folder);
 // (0 = the virtual mouse took the command), -1 when it did not end.
 long RunPortioctl(const std::string& arguments, std::string* output = nullptr);
 
-// Waits for a process to end; its exit code, or -1 on time-out.
-long WaitForExit(HANDLE process, DWORD deadlineMilliseconds = kDeadlineMilliseconds);
+using testsupport::WaitForExit;
 
 }  // namespace agenttest

@@ -44,8 +44,8 @@ TEST(TrayMenuProgram_ProfileChosen, MouseSettingsFileNoticeAndOptionFollow) {
 
     PostMessageA(FindWindowA(nullptr, "TARVIK-Q7 Gaming Mouse Monitor"), 1036, 102, WM_RBUTTONUP);
     ASSERT_TRUE(WaitFor([] { return IsWindowVisible(FindWindowA("#32768", nullptr)); }));
-    for (int item = 0; item < 5; ++item) OptionFolder::PressKey(VK_DOWN);  // Open, then profiles 1 to 4
-    OptionFolder::PressKey(VK_RETURN);
+    for (int item = 0; item < 5; ++item) testsupport::PressKey(VK_DOWN);  // Open, then profiles 1 to 4
+    testsupport::PressKey(VK_RETURN);
     EXPECT_TRUE(WaitFor([&] { return folder.CountTransfers(optiontest::SelectCommand(4)) == 1; }));
     EXPECT_EQ(folder.Setting("Setting", "CurrentProfile"), "3");
     char shown[64] = {};

@@ -277,7 +277,7 @@ TEST(OptionDamagedFiles_MacroImport, RefusedOrTakenWholeChosenFileUntouched) {
         ASSERT_NE(fileDialog, nullptr);
         // A folder name opens the folder in the dialog instead: cancel it.
         if (row.damage == Damage::Directory && !WaitFor([&] { return !IsWindow(fileDialog); }, 2000))
-            OptionFolder::PressKey(VK_ESCAPE);
+            testsupport::PressKey(VK_ESCAPE);
         ASSERT_TRUE(WaitFor([&] { return !IsWindow(fileDialog); }));
         ASSERT_TRUE(Answers(option));
         const int expected = kGoodMacroCount + (row.taken ? 1 : 0);

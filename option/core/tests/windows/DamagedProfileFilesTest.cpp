@@ -1,17 +1,13 @@
 // Option.exe without an agent loads damaged slot profile files itself; what
 // it loaded shows in the files that OK writes back.
-#include <fstream>
 #include <random>
 
 #include "OptionProgramFixture.h"
+#include "testing/DamagedFiles.h"
 
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
+using testsupport::WriteWholeFile;
 using OptionProgram = OptionProgramFixture;
 
 TEST_F(OptionProgram, DamagedSlotFiles_LoadsDefaultsWhereTheFilesFail) {
@@ -19,15 +15,15 @@ TEST_F(OptionProgram, DamagedSlotFiles_LoadsDefaultsWhereTheFilesFail) {
     std::string randomBytes(4096, '\0');
     std::mt19937 random(13);
     for (char& c : randomBytes) c = static_cast<char>(random());
-    WriteBytes(config + "Default0.gmp", "");
-    WriteBytes(config + "Default1.gmp", randomBytes);
-    WriteBytes(config + "Default2.gmp", std::string(10 << 20, '\0'));
-    WriteBytes(config + "Default3.gmp", "[Setting]\r\nProFileName=Test\r\n");
+    WriteWholeFile(config + "Default0.gmp", "");
+    WriteWholeFile(config + "Default1.gmp", randomBytes);
+    WriteWholeFile(config + "Default2.gmp", std::string(10 << 20, '\0'));
+    WriteWholeFile(config + "Default3.gmp", "[Setting]\r\nProFileName=Test\r\n");
     // A default entry 0 (index 0, left button) with one digit of its
     // function code changed: "0001" became "0000".
     std::string entry = "0001" + std::string(916, '0') + "01";
     entry[3] = '0';
-    WriteBytes(config + "Default4.gmp", "[Setting]\r\nProFileName=Five\r\nMacroKeyInfo0=" + entry +
+    WriteWholeFile(config + "Default4.gmp", "[Setting]\r\nProFileName=Five\r\nMacroKeyInfo0=" + entry +
                                             "\r\nMacroKeyInfo1=" + std::string(920, '0') + "00\r\n");
 
     ASSERT_TRUE(StartOption());

@@ -7,6 +7,7 @@
 
 #include "KeyboardHookRecorder.h"
 #include "OptionProgramFixture.h"
+#include "option/pages/win32/tests/UserInput.h"
 #include "testing/DistFolder.h"
 #include "testing/PointerInput.h"
 #include "testing/ProgramRun.h"
@@ -15,8 +16,10 @@ namespace {
 
 using optiontest::OptionFolder;
 using optiontest::WaitFor;
+using userinput::OpenMenus;
 
 constexpr char kMenuClass[] = "#32768";
+
 constexpr int kButtonTabKey = 47;
 constexpr int kFourthAssignmentKey = 23;  // entry 3
 constexpr char kFourthButtonPress[] = "0x0004";  // button number 4, press
@@ -40,13 +43,7 @@ struct StoredMacro {
 #pragma pack(pop)
 static_assert(sizeof(StoredMacro) == 220, "stored macro record");
 
-void Key(WORD virtualKey, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
+using testsupport::SendKey;
 
 void RightClickRow(HWND list, int row) {
     RECT place{};
@@ -59,24 +56,15 @@ void RightClickRow(HWND list, int row) {
 
 LRESULT RowCount(HWND list) { return SendMessageA(list, LB_GETCOUNT, 0, 0); }
 
-// The visible popup menus, the newest last.
-std::vector<HWND> OpenMenus() {
-    std::vector<HWND> menus;
-    HWND menu = nullptr;
-    while ((menu = FindWindowExA(nullptr, menu, kMenuClass, nullptr)))
-        if (IsWindowVisible(menu)) menus.insert(menus.begin(), menu);
-    return menus;
-}
-
 // With the function menu open: item `index` of its macro submenu, chosen
 // with the keyboard (the first item of the menu is the macro submenu).
 bool ChooseInMacroSubmenu(int index) {
     if (!WaitFor([] { return OpenMenus().size() == 1; })) return false;
-    OptionFolder::PressKey(VK_DOWN);
-    OptionFolder::PressKey(VK_RIGHT);
+    testsupport::PressKey(VK_DOWN);
+    testsupport::PressKey(VK_RIGHT);
     if (!WaitFor([] { return OpenMenus().size() == 2; })) return false;
-    for (int i = 0; i < index; ++i) OptionFolder::PressKey(VK_DOWN);
-    OptionFolder::PressKey(VK_RETURN);
+    for (int i = 0; i < index; ++i) testsupport::PressKey(VK_DOWN);
+    testsupport::PressKey(VK_RETURN);
     return true;
 }
 
@@ -137,8 +125,8 @@ protected:
     bool AddMacro(const char* name) {
         if (RowCount(m_names) != 0 || !ClickManager(kNewKey)) return false;
         if (!WaitFor([&] { return RowCount(m_names) == 1; })) return false;
-        OptionFolder::Type(name);
-        OptionFolder::PressKey(VK_RETURN);
+        testsupport::TypeText(name);
+        testsupport::PressKey(VK_RETURN);
         return WaitFor([&] { return FindWindowExA(m_names, nullptr, "Edit", nullptr) == nullptr; }) &&
                WaitFor([&] { return SendMessageA(m_names, LB_GETCURSEL, 0, 0) == 0; });
     }
@@ -172,15 +160,15 @@ TEST_F(MacroManagerProgram, RecordsInjectedKeystrokesAndOkWritesTheMacroFile) {
         const LRESULT count = RowCount(m_events);
         return count >= lines && SendMessageA(m_events, LB_GETITEMDATA, count - 1, 0) == data;
     };
-    Key(VK_LSHIFT, false);
+    SendKey(VK_LSHIFT, false);
     ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) >= 1; }));
-    Key('A', false);
-    Key('A', false);  // the keyboard's auto-repeat: dropped
-    Key('A', true);
+    SendKey('A', false);
+    SendKey('A', false);  // the keyboard's auto-repeat: dropped
+    SendKey('A', true);
     // The pause runs from the moment Option takes A up, so wait for that first.
     ASSERT_TRUE(WaitFor([&] { return lastLineIs(3, 0x00030089); }));
     Sleep(300);  // a pause to be recorded, not a wait for the other process
-    Key(VK_LSHIFT, true);
+    SendKey(VK_LSHIFT, true);
     // The last line is the event line of the fourth event, Shift up.
     ASSERT_TRUE(WaitFor([&] { return lastLineIs(5, 0x00040089); }));
     // Recording swallows the keyboard; the event list is out of reach.
@@ -240,10 +228,10 @@ TEST_F(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
 
     // A down, a pause, A up: three lines.
     ASSERT_TRUE(SetRecording(true, true));
-    Key('A', false);
+    SendKey('A', false);
     ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 1; }));  // taken by Option: the pause starts now
     Sleep(100);  // the pause to be recorded
-    Key('A', true);
+    SendKey('A', true);
     ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 3; }));
     ASSERT_TRUE(SetRecording(false));
     ASSERT_EQ(SendMessageA(m_events, LB_GETITEMDATA, 1, 0), 0x00010087);
@@ -253,16 +241,16 @@ TEST_F(MacroManagerProgram, PauseEditAndRepeatCountAreClampedAndStoredByOk) {
     ASSERT_TRUE(WaitFor(VisibleMenuOpen));
     ASSERT_TRUE(ClickOpenMenuItem(1, 4, 6));
     ASSERT_TRUE(WaitFor([&] { return FindWindowExA(m_events, nullptr, "Edit", nullptr) != nullptr; }));
-    OptionFolder::Type("70000");
-    OptionFolder::PressKey(VK_RETURN);
+    testsupport::TypeText("70000");
+    testsupport::PressKey(VK_RETURN);
     ASSERT_TRUE(WaitFor([&] { return FindWindowExA(m_events, nullptr, "Edit", nullptr) == nullptr; }));
 
     // Repeat count 300: more than 255. The box is checked for a new macro.
     ASSERT_TRUE(ClickManager(kRepeatCountKey));
-    for (int i = 0; i < 3; ++i) OptionFolder::PressKey(VK_BACK);
+    for (int i = 0; i < 3; ++i) testsupport::PressKey(VK_BACK);
     // The numeric field takes the digit keys themselves.
-    for (WORD digit : {'3', '0', '0'}) OptionFolder::PressKey(digit);
-    OptionFolder::PressKey(VK_RETURN);
+    for (WORD digit : {'3', '0', '0'}) testsupport::PressKey(digit);
+    testsupport::PressKey(VK_RETURN);
     ASSERT_TRUE(ClickManager(kManagerOkKey));
     StoredMacro stored{};
     ASSERT_TRUE(WaitFor([&] { return FirstStoredMacro(stored); }));
@@ -293,12 +281,12 @@ TEST_F(MacroManagerProgram, RecordingEndsWhenThePageIsHidden) {
     ASSERT_TRUE(OpenPage());
     ASSERT_TRUE(AddMacro("Held"));
     ASSERT_TRUE(SetRecording(true));
-    Key('C', false);
+    SendKey('C', false);
     ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 1; }));
 
     ASSERT_TRUE(ClickMain(kButtonTabKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(m_manager); }));
-    Key('C', true);  // not captured any more
+    SendKey('C', true);  // not captured any more
     ASSERT_TRUE(ClickMain(kMacroTabKey));
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(m_manager) != FALSE; }));
     EXPECT_TRUE(WaitFor([&] { return OkEnabled(); }));
@@ -339,8 +327,8 @@ TEST_F(MacroManagerProgram, ModalFromTheFunctionMenuRecordsAndTheAssignedMacroRe
 
     ASSERT_TRUE(AddMacro("Fire"));
     ASSERT_TRUE(SetRecording(true));
-    Key('B', false);
-    Key('B', true);
+    SendKey('B', false);
+    SendKey('B', true);
     ASSERT_TRUE(WaitFor([&] { return RowCount(m_events) == 2; }));
     ASSERT_TRUE(SetRecording(false));
     ASSERT_TRUE(ClickManager(kManagerOkKey));

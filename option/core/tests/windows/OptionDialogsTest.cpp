@@ -34,9 +34,9 @@ TEST_F(OptionDialogs, Properties_NewProfileNameReachesTheSlotFileOnApply) {
     // The name field holds the focus after a click into it; the new-profile
     // fields start empty, so the typed text is the whole name.
     ASSERT_TRUE(m_folder.Click(dialog, kProfileSkin, 1));
-    OptionFolder::Type("Sniper rifle profile with a long name");
+    testsupport::TypeText("Sniper rifle profile with a long name");
     // Enter neither confirms nor closes the dialog.
-    OptionFolder::PressKey(VK_RETURN);
+    testsupport::PressKey(VK_RETURN);
     ASSERT_TRUE(m_folder.Click(dialog, kProfileSkin, kPropertiesOkKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     ASSERT_TRUE(ClickMain(kApplyKey));
@@ -53,7 +53,7 @@ TEST_F(OptionDialogs, Properties_CancelKeepsTheRecord) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(IsWindowEnabled(m_option));
     ASSERT_TRUE(m_folder.Click(dialog, kProfileSkin, 1));
-    OptionFolder::Type("X");
+    testsupport::TypeText("X");
     ASSERT_TRUE(m_folder.Click(dialog, kProfileSkin, kPropertiesCancelKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
     ASSERT_TRUE(ClickMain(kApplyKey));

@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <fstream>
 
-#include "portio/TransferLog.h"
 #include "testing/ClickUntil.h"
+#include "testing/DamagedFiles.h"
 #include "testing/DistFolder.h"
 #include "testing/PointerHandOver.h"
 #include "testing/PointerInput.h"
+#include "testing/ProgramRun.h"
 
 namespace optiontest {
 
@@ -25,19 +26,6 @@ constexpr int kTextBrightness = 100;
 constexpr int kDragSteps = 10;
 // How long a move may take to reach the program under load.
 constexpr DWORD kHandOverMs = 10000;
-constexpr int kStartAttempts = 3;
-constexpr DWORD kStartRetryMs = 500;
-
-std::vector<std::string> ReadLines(const std::string& path) {
-    std::vector<std::string> lines;
-    std::ifstream file(path);
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!line.empty()) lines.push_back(line);
-    }
-    return lines;
-}
 
 struct DialogSearch {
     DWORD process;
@@ -69,19 +57,6 @@ void Kill(HANDLE& process) {
     process = nullptr;
 }
 
-// A key pressed and released: a virtual key, or a character when `unicode` is set.
-void SendKeyStroke(WORD virtualKey, WORD unicode) {
-    INPUT input[2] = {};
-    for (INPUT& key : input) {
-        key.type = INPUT_KEYBOARD;
-        key.ki.wVk = virtualKey;
-        key.ki.wScan = unicode;
-        key.ki.dwFlags = unicode ? KEYEVENTF_UNICODE : 0;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    SendInput(2, input, sizeof(INPUT));
-}
-
 }  // namespace
 
 const std::vector<uint8_t> kOpeningCommand = {0x01, 0x88, 0x02, 0x00, 0x00, 0x00, 0x00, 0x74};
@@ -89,15 +64,6 @@ const std::vector<uint8_t> kOpeningCommand = {0x01, 0x88, 0x02, 0x00, 0x00, 0x00
 std::vector<uint8_t> SelectCommand(int profileNumber) {
     const uint8_t number = static_cast<uint8_t>(profileNumber);
     return {0x02, number, 0x00, 0x00, 0x00, 0x00, 0x00, static_cast<uint8_t>(0xFF - 0x02 - number)};
-}
-
-bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs) {
-    const ULONGLONG end = GetTickCount64() + deadlineMs;
-    while (!condition()) {
-        if (GetTickCount64() > end) return false;
-        Sleep(50);
-    }
-    return true;
 }
 
 OptionFolder::OptionFolder() {
@@ -138,20 +104,7 @@ bool OptionFolder::Copy(const std::string& from, const std::string& to) {
 }
 
 HANDLE OptionFolder::Start(const std::string& program) const {
-    std::string commandLine = "\"" + m_path + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    // A start that fails is reported with its error and tried again.
-    for (int attempt = 1; !CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                          m_path.c_str(), &startup, &process);
-         ++attempt) {
-        fprintf(stderr, "start of %s, attempt %d: error %lu\n", program.c_str(), attempt, GetLastError());
-        if (attempt == kStartAttempts) return nullptr;
-        Sleep(kStartRetryMs);
-    }
-    CloseHandle(process.hThread);
-    return process.hProcess;
+    return testsupport::StartProgram("\"" + m_path + program + "\"", m_path);
 }
 
 bool OptionFolder::StartAgent() {
@@ -161,16 +114,7 @@ bool OptionFolder::StartAgent() {
     if (!WaitFor([] { return FindWindowA(nullptr, kAgentTitle) != nullptr; })) return false;
     if (!WaitForTransferCount(kOpeningCommand, openingsBefore + 1)) return false;
     // Idle once the first full write is over.
-    size_t last = SetFeatureTransfers().size();
-    ULONGLONG lastChange = GetTickCount64();
-    return WaitFor([&] {
-        const size_t now = SetFeatureTransfers().size();
-        if (now != last) {
-            last = now;
-            lastChange = GetTickCount64();
-        }
-        return GetTickCount64() - lastChange > kQuietLogMs;
-    });
+    return testsupport::WaitForQuiet([&] { return SetFeatureTransfers().size(); }, kQuietLogMs);
 }
 
 void OptionFolder::KillAgent() { Kill(m_agent); }
@@ -202,14 +146,8 @@ HWND OptionFolder::StartOption() {
 long OptionFolder::RunSecondOption() {
     HANDLE second = Start("Option.exe");
     if (!second) return -1;
-    long code = -1;
-    if (WaitForSingleObject(second, kDeadlineMs) == WAIT_OBJECT_0) {
-        DWORD exitCode = 0;
-        GetExitCodeProcess(second, &exitCode);
-        code = static_cast<long>(exitCode);
-    } else {
-        TerminateProcess(second, 1);
-    }
+    const long code = testsupport::WaitForExit(second);
+    if (code == -1) TerminateProcess(second, 1);
     CloseHandle(second);
     return code;
 }
@@ -337,12 +275,6 @@ std::vector<COLORREF> OptionFolder::KeyPixels(HWND window, const std::string& sk
     return pixels;
 }
 
-void OptionFolder::Type(const std::string& text) {
-    for (char c : text) SendKeyStroke(0, static_cast<unsigned char>(c));
-}
-
-void OptionFolder::PressKey(WORD virtualKey) { SendKeyStroke(virtualKey, 0); }
-
 HWND OptionFolder::WaitForWindowOfClass(const char* className, HWND except, DWORD deadlineMs) const {
     DialogSearch search{GetProcessId(m_option), except, nullptr, className};
     WaitFor(
@@ -358,8 +290,8 @@ HWND OptionFolder::EnterInFileDialog(HWND mainWindow, const std::string& path) c
     HWND dialog = WaitForWindowOfClass("#32770", mainWindow);
     if (!dialog) return nullptr;
     SetForegroundWindow(dialog);
-    Type(path);
-    PressKey(VK_RETURN);
+    testsupport::TypeText(path);
+    testsupport::PressKey(VK_RETURN);
     return dialog;
 }
 
@@ -379,36 +311,35 @@ HWND OptionFolder::WaitForDialog(HWND mainWindow, DWORD deadlineMs) const {
 }
 
 std::string OptionFolder::Setting(const char* section, const char* key) const {
-    char value[256] = {};
-    GetPrivateProfileStringA(section, key, "", value, sizeof value, (m_path + "config.ini").c_str());
-    return value;
+    return testsupport::IniValue(m_path + "config.ini", section, key);
+}
+
+std::vector<portio::TransferRecord> OptionFolder::Transfers() const {
+    std::vector<portio::TransferRecord> records;
+    for (const std::string& line : testsupport::ReadLines(m_path + kTransferLogName)) {
+        portio::TransferRecord record;
+        if (portio::ParseTransferLine(line, record)) records.push_back(record);
+    }
+    return records;
 }
 
 std::vector<std::vector<uint8_t>> OptionFolder::SetFeatureTransfers() const {
     std::vector<std::vector<uint8_t>> transfers;
-    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
-        portio::TransferRecord record;
-        if (portio::ParseTransferLine(line, record) && record.Kind == portio::kSetFeatureTransfer)
-            transfers.push_back(record.Bytes);
-    }
+    for (const auto& record : Transfers())
+        if (record.Kind == portio::kSetFeatureTransfer) transfers.push_back(record.Bytes);
     return transfers;
 }
 
 std::vector<uint8_t> OptionFolder::AllTransferBytes() const {
     std::vector<uint8_t> bytes;
-    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
-        portio::TransferRecord record;
-        if (portio::ParseTransferLine(line, record)) bytes.insert(bytes.end(), record.Bytes.begin(), record.Bytes.end());
-    }
+    for (const auto& record : Transfers()) bytes.insert(bytes.end(), record.Bytes.begin(), record.Bytes.end());
     return bytes;
 }
 
 std::vector<uint8_t> OptionFolder::DataAfterLast(const std::vector<uint8_t>& command) const {
     std::vector<uint8_t> data;
     bool afterCommand = false;
-    for (const std::string& line : ReadLines(m_path + kTransferLogName)) {
-        portio::TransferRecord record;
-        if (!portio::ParseTransferLine(line, record)) continue;
+    for (const auto& record : Transfers()) {
         if (record.Kind == portio::kSetFeatureTransfer) {
             afterCommand = record.Bytes.size() >= command.size() &&
                            std::equal(command.begin(), command.end(), record.Bytes.begin());

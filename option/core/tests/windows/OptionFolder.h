@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "portio/TransferLog.h"
+#include "testing/MessagePump.h"
+#include "testing/PointerInput.h"
 #include "testing/TempFolder.h"
 
 namespace optiontest {
 
-// Generous: Wine starts a process in about a second, a full write of the
-// mouse takes several seconds.
-constexpr DWORD kDeadlineMs = 60000;
-
-bool WaitFor(const std::function<bool()>& condition, DWORD deadlineMs = kDeadlineMs);
+constexpr DWORD kDeadlineMs = testsupport::kWaitDeadlineMs;
+using testsupport::WaitFor;
 
 class OptionFolder {
 public:
@@ -74,9 +74,6 @@ public:
     bool PointAt(HWND window, const std::string& skinFile, int key) const;
     // Light pixels (text) on the screen in the left part of the key's rectangle.
     bool ShowsText(HWND window, const std::string& skinFile, int key) const;
-    // Keystrokes through the system into the focused window.
-    static void Type(const std::string& text);
-    static void PressKey(WORD virtualKey);
     // A visible window of the Option process with this class, other than `except`.
     HWND WaitForWindowOfClass(const char* className, HWND except, DWORD deadlineMs = kDeadlineMs) const;
     // Waits for Option's file dialog, types the path into it and presses
@@ -102,6 +99,7 @@ public:
 
 private:
     bool Copy(const std::string& from, const std::string& to);
+    std::vector<portio::TransferRecord> Transfers() const;
     bool KeyCentre(HWND window, const std::string& skinFile, int key, POINT& centre) const;
     HANDLE Start(const std::string& program) const;
 

@@ -6,8 +6,8 @@
 #include <random>
 
 #include "OptionProgramFixture.h"
-#include "portio/ControlProtocol.h"
 #include "testing/DamagedFiles.h"
+#include "testing/ProgramRun.h"
 
 namespace {
 
@@ -154,11 +154,6 @@ TEST_F(OptionKilled, HoldingTheSettingsMutex_AgentKeepsWorkingAndANewOptionAppli
     EXPECT_TRUE(WaitFor([&] { return ApplyEnabled(); }));
 }
 
-bool PlugVirtualMouse(bool attach) {
-    HWND control = FindWindowA(portio::kControlWindowClass, portio::kControlWindowTitle);
-    return control && SendMessageA(control, attach ? portio::kAttachMessage : portio::kDetachMessage, 0, 0) == 1;
-}
-
 // Option no longer waits for the agent and holds no capture.
 bool ButtonsBack(const OptionFolder& folder, HWND option) {
     GUITHREADINFO thread{};
@@ -180,9 +175,9 @@ TEST_F(OptionApply, QuickReplugging_OptionNeverStaysLocked) {
         ASSERT_TRUE(StartOption());
         ASSERT_TRUE(ClickSlotThenApply(m_folder, m_option, round));
         for (int cycle = 0; cycle < 4; ++cycle) {
-            ASSERT_TRUE(PlugVirtualMouse(false));
+            ASSERT_TRUE(testsupport::PlugVirtualMouse(false));
             Sleep(gap(random));
-            ASSERT_TRUE(PlugVirtualMouse(true));
+            ASSERT_TRUE(testsupport::PlugVirtualMouse(true));
             Sleep(gap(random));
         }
         EXPECT_TRUE(WaitFor([&] {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "OptionFolder.h"
+#include "testing/DamagedFiles.h"
 #include "profile/ProfileRecord.h"
 
 #define REQUIRE_READY(folder) \
@@ -42,7 +43,5 @@ inline std::string SlotFile(const optiontest::OptionFolder& folder, int slot) {
 
 // A key of the profile file's Setting section; `missing` when it is not there.
 inline std::string ProfileValue(const std::string& file, const char* key, const char* missing = "") {
-    char value[600] = {};
-    GetPrivateProfileStringA("Setting", key, missing, value, sizeof value, file.c_str());
-    return value;
+    return testsupport::IniValue(file, "Setting", key, missing);
 }

@@ -104,12 +104,12 @@ TEST_F(OptionProgram, WithAgent_KeyCombinationThroughTheShortcutDialogReachesThe
 
     ASSERT_TRUE(ClickMain(kTopButtonKey));
     ASSERT_NE(m_folder.WaitForWindowOfClass(kMenuWindowClass, nullptr), nullptr);
-    for (size_t step = 0; step <= position; ++step) OptionFolder::PressKey(VK_DOWN);
-    OptionFolder::PressKey(VK_RETURN);
+    for (size_t step = 0; step <= position; ++step) testsupport::PressKey(VK_DOWN);
+    testsupport::PressKey(VK_RETURN);
     HWND shortcut = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (shortcut = FindWindowA(nullptr, kShortcutTitle)) && IsWindowVisible(shortcut); }));
-    OptionFolder::PressKey('K');
+    testsupport::PressKey('K');
     ASSERT_TRUE(m_folder.ClickUntilChanged(shortcut, kShortcutSkin, kShortcutCtrlKey, kShortcutCtrlKey));
     ASSERT_TRUE(m_folder.Click(shortcut, kShortcutSkin, kShortcutOkKey));
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(shortcut); }));

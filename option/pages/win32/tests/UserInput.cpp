@@ -17,21 +17,9 @@ namespace userinput {
 namespace {
 
 constexpr DWORD kDeadlineMs = 60000;
-constexpr DWORD kPollMs = 20;
 constexpr UINT kMenuGetHandle = 0x01E1;  // MN_GETHMENU
 constexpr char kMenuClass[] = "#32768";
 constexpr char kDialogClass[] = "FrameDialog";
-
-void Send(INPUT input) { SendInput(1, &input, sizeof input); }
-
-void Key(WORD virtualKey, DWORD flags, WORD unicode = 0) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = virtualKey;
-    input.ki.wScan = unicode ? unicode : static_cast<WORD>(MapVirtualKeyA(virtualKey, 0));
-    input.ki.dwFlags = flags;
-    Send(input);
-}
 
 }  // namespace
 
@@ -41,18 +29,6 @@ void ClickAt(POINT screen) {
     MoveTo(screen);
     testsupport::WaitForPointerHandOver(screen, kDeadlineMs);
     testsupport::SendClickAt(screen);
-}
-
-void PressKey(WORD virtualKey) {
-    Key(virtualKey, 0);
-    Key(virtualKey, KEYEVENTF_KEYUP);
-}
-
-void TypeText(const std::string& text) {
-    for (char c : text) {
-        Key(0, KEYEVENTF_UNICODE, static_cast<unsigned char>(c));
-        Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<unsigned char>(c));
-    }
 }
 
 POINT CentreOf(HWND window) {
@@ -67,15 +43,6 @@ POINT SkinCentre(HWND window, const std::string& skinFile, int key) {
     POINT centre{(entry.rect.left + entry.rect.right) / 2, (entry.rect.top + entry.rect.bottom) / 2};
     ClientToScreen(window, &centre);
     return centre;
-}
-
-bool WaitFor(const std::function<bool()>& condition) {
-    const ULONGLONG end = GetTickCount64() + kDeadlineMs;
-    while (!condition()) {
-        if (GetTickCount64() > end) return false;
-        Sleep(kPollMs);
-    }
-    return true;
 }
 
 HWND WaitForWindow(const char* title) {

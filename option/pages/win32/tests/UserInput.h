@@ -9,20 +9,22 @@
 #include <string>
 #include <vector>
 
+#include "testing/MessagePump.h"
+#include "testing/PointerInput.h"
+
 namespace userinput {
 
 void MoveTo(POINT screen);
 void ClickAt(POINT screen);
-void PressKey(WORD virtualKey);
-void TypeText(const std::string& text);
+using testsupport::PressKey;
+using testsupport::TypeText;
 
 // Centre of a window's rectangle on the screen.
 POINT CentreOf(HWND window);
 // Centre of a skin placement key of a window (client coordinates from its skin file).
 POINT SkinCentre(HWND window, const std::string& skinFile, int key);
 
-// Polls until the condition holds (generous deadline); false on time-out.
-bool WaitFor(const std::function<bool()>& condition);
+using testsupport::WaitFor;
 // A visible top-level window with this title, or null at the deadline.
 HWND WaitForWindow(const char* title);
 bool WaitForWindowGone(const char* title);

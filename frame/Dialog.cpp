@@ -1,10 +1,11 @@
 #include "Dialog.h"
 
+#include "HandleMap.h"
+
 #include <cstdint>
 #include <vector>
 
 namespace {
-const char kObjectProperty[] = "FrameDialogObject";
 const char kDialogClassName[] = "FrameDialog";
 
 // The dialog under construction: the dialog manager passes no creation
@@ -60,7 +61,7 @@ void Dialog::Destroy() {
     if (m_handle) DestroyWindow(m_handle);
 }
 
-Dialog* Dialog::FromHandle(HWND handle) { return static_cast<Dialog*>(GetPropA(handle, kObjectProperty)); }
+Dialog* Dialog::FromHandle(HWND handle) { return HandleMap<Dialog>::Instance().Find(handle); }
 
 bool Dialog::CreateFromTemplate(HWND parent, const char* title, DWORD style) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
@@ -146,7 +147,7 @@ LRESULT CALLBACK Dialog::StaticWindowProcedure(HWND handle, UINT message, WPARAM
         dialog = g_dialogUnderConstruction;
         g_dialogUnderConstruction = nullptr;
         dialog->m_handle = handle;
-        SetPropA(handle, kObjectProperty, dialog);
+        HandleMap<Dialog>::Instance().Set(handle, dialog);
     }
     if (!dialog) return DefDlgProcA(handle, message, wParam, lParam);
 
@@ -160,7 +161,7 @@ LRESULT CALLBACK Dialog::StaticWindowProcedure(HWND handle, UINT message, WPARAM
         result = DefDlgProcA(handle, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        RemovePropA(handle, kObjectProperty);
+        HandleMap<Dialog>::Instance().Remove(handle);
         dialog->m_handle = nullptr;
         dialog->m_endRequested = true;
         dialog->OnFinalDestroy();

@@ -1,8 +1,6 @@
 #include "Window.h"
 
-namespace {
-const char kObjectProperty[] = "FrameWindowObject";
-}
+#include "HandleMap.h"
 
 Window::~Window() { Destroy(); }
 
@@ -11,7 +9,7 @@ void Window::Destroy() {
 }
 
 Window* Window::FromHandle(HWND handle) {
-    return static_cast<Window*>(GetPropA(handle, kObjectProperty));
+    return HandleMap<Window>::Instance().Find(handle);
 }
 
 bool Window::Create(const char* className, const char* title, DWORD style, DWORD exStyle, int x, int y, int width,
@@ -48,7 +46,7 @@ LRESULT CALLBACK Window::StaticWindowProcedure(HWND handle, UINT message, WPARAM
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         window = static_cast<Window*>(create->lpCreateParams);
         window->m_handle = handle;
-        SetPropA(handle, kObjectProperty, window);
+        HandleMap<Window>::Instance().Set(handle, window);
     } else {
         window = FromHandle(handle);
     }
@@ -64,7 +62,7 @@ LRESULT CALLBACK Window::StaticWindowProcedure(HWND handle, UINT message, WPARAM
         result = DefWindowProcA(handle, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        RemovePropA(handle, kObjectProperty);
+        HandleMap<Window>::Instance().Remove(handle);
         window->m_handle = nullptr;
         window->OnFinalDestroy();
     }

@@ -44,6 +44,9 @@ constexpr int kApplyMarked = 1;
 // An agent that never answers an apply: the buttons come back after this.
 constexpr unsigned kApplyAnswerTimer = 1;
 constexpr unsigned kApplyAnswerTimeoutMs = 30000;
+// The taskbar icons are given once the window has painted: a timer message
+// comes after every paint.
+constexpr unsigned kIconTimer = 2;
 
 // Versions.
 constexpr char kSoftwareVersionText[] = PRODUCT_VERSION_SHORT_TEXT;

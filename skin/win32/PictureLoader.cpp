@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 // {7BF80980-BF32-101A-8BBB-00AA00300CAB}
@@ -86,30 +87,50 @@ HBITMAP ReadBottomUpBmpFile(HANDLE file, DWORD size) {
     return nullptr;
 }
 
-// The colour of each pixel of a paletted file's rows written as 24-bit rows
-// in the section; false when the colour table does not fit in the file. An
-// index past the table is black.
-bool ConvertPalettedRows(const std::string& bytes, const BITMAPFILEHEADER& file, const BITMAPINFOHEADER& info,
-                         uint64_t stride, char* bits) {
+// Where converted rows go: 3 or 4 bytes a pixel (blue, green, red, zero),
+// and whether the first row in memory is the picture's bottom one.
+struct RowTarget {
+    uint8_t* bits;
+    uint64_t stride;
+    int bytesPerPixel;
+    bool bottomUp;
+};
+
+// The colour of each pixel of a file's rows (24 bits, or 1, 4 or 8 with a
+// colour table) written into the target; false when the colour table does
+// not fit in the file. An index past the table is black.
+bool ConvertRows(const std::string& bytes, const BITMAPFILEHEADER& file, const BITMAPINFOHEADER& info,
+                 uint64_t stride, const RowTarget& target) {
     const int depth = info.biBitCount;
-    const uint64_t tableStart = sizeof file + info.biSize;
-    const uint32_t colours = info.biClrUsed && info.biClrUsed < (1u << depth) ? info.biClrUsed : 1u << depth;
-    if (tableStart + colours * sizeof(RGBQUAD) > bytes.size()) return false;
-    RGBQUAD table[256] = {};
-    memcpy(table, bytes.data() + tableStart, colours * sizeof(RGBQUAD));
+    uint32_t table[256] = {};
+    if (depth != 24) {
+        const uint64_t tableStart = sizeof file + info.biSize;
+        const uint32_t colours = info.biClrUsed && info.biClrUsed < (1u << depth) ? info.biClrUsed : 1u << depth;
+        if (tableStart + colours * sizeof(RGBQUAD) > bytes.size()) return false;
+        memcpy(table, bytes.data() + tableStart, colours * sizeof(RGBQUAD));
+        for (uint32_t& colour : table) colour &= 0x00FFFFFF;
+    }
     const int width = info.biWidth, height = std::abs(info.biHeight);
-    const uint64_t targetStride = (static_cast<uint64_t>(width) * 24 + 31) / 32 * 4;
     const auto* rows = reinterpret_cast<const uint8_t*>(bytes.data() + file.bfOffBits);
     for (int row = 0; row < height; ++row) {
         const uint8_t* source = rows + row * stride;
-        auto* target = reinterpret_cast<uint8_t*>(bits) + (info.biHeight > 0 ? row : height - 1 - row) * targetStride;
-        for (int x = 0; x < width; ++x) {
-            const int bit = x * depth;
-            const unsigned index = (source[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1);
-            const RGBQUAD colour = index < colours ? table[index] : RGBQUAD{};
-            target[x * 3] = colour.rgbBlue;
-            target[x * 3 + 1] = colour.rgbGreen;
-            target[x * 3 + 2] = colour.rgbRed;
+        const bool sameOrder = (info.biHeight > 0) == target.bottomUp;
+        uint8_t* out = target.bits + (sameOrder ? row : height - 1 - row) * target.stride;
+        for (int x = 0; x < width; ++x, out += target.bytesPerPixel) {
+            uint32_t colour = 0;
+            if (depth == 24) {
+                colour = source[x * 3] | source[x * 3 + 1] << 8 | source[x * 3 + 2] << 16;
+            } else {
+                const int bit = x * depth;
+                colour = table[(source[bit / 8] >> (8 - depth - bit % 8)) & ((1u << depth) - 1)];
+            }
+            if (target.bytesPerPixel == 4) {
+                memcpy(out, &colour, 4);
+            } else {
+                out[0] = static_cast<uint8_t>(colour);
+                out[1] = static_cast<uint8_t>(colour >> 8);
+                out[2] = static_cast<uint8_t>(colour >> 16);
+            }
         }
     }
     return true;
@@ -130,7 +151,9 @@ HBITMAP BitmapFromBmpFile(const std::string& bytes) {
     if (!bitmap) return nullptr;
     const char* rows = bytes.data() + file.bfOffBits;
     if (info.biBitCount != 24) {
-        if (ConvertPalettedRows(bytes, file, info, stride, static_cast<char*>(bits))) return bitmap;
+        const RowTarget target{static_cast<uint8_t*>(bits), (static_cast<uint64_t>(info.biWidth) * 24 + 31) / 32 * 4,
+                               3, true};
+        if (ConvertRows(bytes, file, info, stride, target)) return bitmap;
         DeleteObject(bitmap);
         return nullptr;
     }
@@ -192,6 +215,52 @@ Bitmap LoadPicture(const std::string& path) {
     if (bytes.empty()) return Bitmap();
     if (HBITMAP bitmap = BitmapFromBmpFile(bytes)) return Bitmap(bitmap);
     return Bitmap(DecodeWithOle(bytes));
+}
+
+BitmapPixels LoadPicturePixels(const std::string& path) {
+    std::string bytes;
+    {
+        UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        const DWORD size = file ? GetFileSize(file.Get(), nullptr) : INVALID_FILE_SIZE;
+        if (size != INVALID_FILE_SIZE) bytes = ReadWholeFile(file.Get(), size);
+    }
+    BITMAPFILEHEADER file{};
+    BITMAPINFOHEADER info{};
+    uint64_t stride = 0, size = 0;
+    if (bytes.size() >= sizeof file + sizeof info) {
+        memcpy(&file, bytes.data(), sizeof file);
+        memcpy(&info, bytes.data() + sizeof file, sizeof info);
+        if (UsableBmpHeaders(file, info, bytes.size(), stride, size)) {
+            const int height = std::abs(info.biHeight);
+            std::vector<uint8_t> pixels(static_cast<size_t>(DibStride(info.biWidth)) * height);
+            const RowTarget target{pixels.data(), static_cast<uint64_t>(DibStride(info.biWidth)), 4, false};
+            if (ConvertRows(bytes, file, info, stride, target)) return BitmapPixels(info.biWidth, height, std::move(pixels));
+        }
+    }
+    return BitmapPixels(LoadPicture(path).Get());
+}
+
+Bitmap LoadScreenPicture(const std::string& path) {
+    MappedBmp file(path);
+    const PixelRows& rows = file.Rows();
+    if (!rows.bits) return LoadPicture(path);
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = rows.width;
+    header.bmiHeader.biHeight = rows.height;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    header.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap picture(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!picture || !bits) return LoadPicture(path);
+    for (int y = 0; y < rows.height; ++y) {
+        const uint8_t* source = rows.bits + static_cast<size_t>(rows.bottomUp ? y : rows.height - 1 - y) * rows.stride;
+        auto* target = static_cast<uint32_t*>(bits) + static_cast<size_t>(y) * rows.width;
+        for (int x = 0; x < rows.width; ++x, source += 3)
+            target[x] = source[0] | static_cast<uint32_t>(source[1]) << 8 | static_cast<uint32_t>(source[2]) << 16;
+    }
+    return picture;
 }
 
 MappedBmp::MappedBmp(const std::string& path) {

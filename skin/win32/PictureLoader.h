@@ -11,6 +11,18 @@
 // decoded; never fails otherwise.
 Bitmap LoadPicture(const std::string& path);
 
+// The picture as a 32-bit section, the screen's own format, for one that is
+// drawn whole and often (a window's background): blitting it needs no
+// conversion. An uncompressed 24-bit file is widened as it is read; any other
+// picture loads as LoadPicture gives it.
+Bitmap LoadScreenPicture(const std::string& path);
+
+// The picture's pixels in the form the scans read, for one that is only
+// scanned (a mask): an uncompressed file of 1, 4, 8 or 24 bits is decoded
+// straight into them, any other picture as LoadPicture gives it. Empty when
+// the picture cannot be loaded.
+BitmapPixels LoadPicturePixels(const std::string& path);
+
 // An uncompressed 24-bit bitmap file mapped for reading: crops read the rows
 // where they lie, and the rest of the picture is never copied. The file
 // cannot be written meanwhile.

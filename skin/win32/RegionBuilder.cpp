@@ -26,8 +26,11 @@ Region RegionFromBatches(const ColourKeyRegion& scan) {
 }
 
 Region RegionFromColourKey(HBITMAP bitmap, SkinColour key, SkinColour tolerance) {
-    BitmapPixels pixels(bitmap);
-    std::optional<ColourKeyRegion> scan = region_from_colour_key(pixels.View(), key, tolerance);
+    return RegionFromColourKey(BitmapPixels(bitmap).View(), key, tolerance);
+}
+
+Region RegionFromColourKey(const PixelView& pixels, SkinColour key, SkinColour tolerance) {
+    std::optional<ColourKeyRegion> scan = region_from_colour_key(pixels, key, tolerance);
     if (!scan) return Region();
     return RegionFromBatches(*scan);
 }

@@ -12,8 +12,10 @@
 Region RegionFromBatches(const ColourKeyRegion& scan);
 
 // The region of all pixels that are not of the key colour; no region when
-// the bitmap is absent or cannot be read.
+// the bitmap (or the pixels) is absent or cannot be read.
 Region RegionFromColourKey(HBITMAP bitmap, SkinColour key = kMaskKeyColour, SkinColour tolerance = kMaskTolerance);
+Region RegionFromColourKey(const PixelView& pixels, SkinColour key = kMaskKeyColour,
+                           SkinColour tolerance = kMaskTolerance);
 
 // All of the image's rectangle minus every pixel of its top-left colour.
 Region RegionWithoutTopLeftColour(HBITMAP bitmap);

@@ -160,7 +160,7 @@ LRESULT SkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KEYUP: return OnKeyUp(wParam, lParam);
     // The owner-drawn face never shows the text: the system button's clearing
     // and repainting on a new text would only flash.
-    case WM_SETTEXT: return DefWindowProcA(Handle(), message, wParam, lParam);
+    case WM_SETTEXT: return DefWindowProcW(Handle(), message, wParam, lParam);
     case WM_UPDATEUISTATE:
         if (GetFocus() == Handle()) InvalidateRect(Handle(), nullptr, FALSE);
         return DefaultProcessing(message, wParam, lParam);

@@ -8,9 +8,6 @@
 // The low bits of a button style that give its type (BS_TYPEMASK).
 constexpr DWORD kButtonTypeMask = 0x0F;
 
-// Property by which a subclassed system control finds its object.
-constexpr char kControlObjectProperty[] = "SkinControlObject";
-
 // Window classes of our own controls.
 constexpr char kSliderTrackClass[] = "SkinSliderTrack";
 constexpr char kSliderThumbClass[] = "SkinSliderThumb";

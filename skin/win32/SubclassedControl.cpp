@@ -1,5 +1,6 @@
 #include "skin/win32/SubclassedControl.h"
 
+#include "frame/HandleMap.h"
 #include "skin/win32/SkinConstants.h"
 
 SubclassedControl::~SubclassedControl() { Destroy(); }
@@ -9,7 +10,7 @@ void SubclassedControl::Destroy() {
 }
 
 SubclassedControl* SubclassedControl::FromHandle(HWND handle) {
-    return handle ? static_cast<SubclassedControl*>(GetPropA(handle, kControlObjectProperty)) : nullptr;
+    return handle ? HandleMap<SubclassedControl>::Instance().Find(handle) : nullptr;
 }
 
 bool SubclassedControl::CreateControl(const char* className, const char* text, DWORD style, DWORD exStyle,
@@ -21,9 +22,12 @@ bool SubclassedControl::CreateControl(const char* className, const char* text, D
                                   GetModuleHandleA(nullptr), nullptr);
     if (!handle) return false;
     m_handle = handle;
-    SetPropA(handle, kControlObjectProperty, this);
+    HandleMap<SubclassedControl>::Instance().Set(handle, this);
+    // In the Unicode form of the system's own procedure: an ANSI one would
+    // change the window's character set, a round trip to the window server
+    // under Wine. The messages the controls read carry no text.
     m_systemProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProcedure)));
+        SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StaticWindowProcedure)));
     return true;
 }
 
@@ -34,23 +38,23 @@ LRESULT SubclassedControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT SubclassedControl::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(m_systemProcedure, m_handle, message, wParam, lParam);
+    return CallWindowProcW(m_systemProcedure, m_handle, message, wParam, lParam);
 }
 
 LRESULT CALLBACK SubclassedControl::StaticWindowProcedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
     SubclassedControl* control = FromHandle(handle);
-    if (!control) return DefWindowProcA(handle, message, wParam, lParam);
+    if (!control) return DefWindowProcW(handle, message, wParam, lParam);
     WNDPROC systemProcedure = control->m_systemProcedure;
     LRESULT result = 0;
     try {
         result = control->HandleMessage(message, wParam, lParam);
     } catch (...) {
         OutputDebugStringA("SubclassedControl: exception in message handler\n");
-        result = CallWindowProcA(systemProcedure, handle, message, wParam, lParam);
+        result = CallWindowProcW(systemProcedure, handle, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
-        RemovePropA(handle, kControlObjectProperty);
+        SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProcedure));
+        HandleMap<SubclassedControl>::Instance().Remove(handle);
         control->m_handle = nullptr;
     }
     return result;

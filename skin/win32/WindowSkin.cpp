@@ -31,8 +31,8 @@ void WindowSkin::Load(HWND window, const std::string& fileName) {
     m_file = std::make_unique<SkinFile>(m_files);
     m_file->Open(folder + fileName);
     SkinScreenImages images = m_file->ReadScreenImages();
-    m_mask = LoadPicture(SkinImagePath(folder, images.mask));
-    m_background = LoadPicture(SkinImagePath(folder, images.State(SkinState::Normal)));
+    m_mask = LoadPicturePixels(SkinImagePath(folder, images.mask));
+    m_background = LoadScreenPicture(SkinImagePath(folder, images.State(SkinState::Normal)));
     for (size_t state = 0; state < kSkinStateCount; ++state) {
         const std::string& name = images.states[state];
         size_t same = 0;
@@ -153,8 +153,10 @@ void WindowSkin::FinishLoading() {
 }
 
 bool WindowSkin::ApplyRegion() {
-    if (!m_window || !m_mask) return false;
-    return ApplyWindowRegion(m_window, RegionFromColourKey(m_mask.Get()), true);
+    if (!m_window || m_mask.View().IsEmpty()) return false;
+    const bool applied = ApplyWindowRegion(m_window, RegionFromColourKey(m_mask.View()), true);
+    m_mask = BitmapPixels();  // the mask gives the shape and nothing else
+    return applied;
 }
 
 void WindowSkin::PaintBackground(HDC dc) const { DrawBitmap(dc, m_background); }

@@ -14,6 +14,7 @@
 
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "skin/core/SkinFile.h"
+#include "skin/win32/BitmapPixels.h"
 #include "skin/win32/GdiOwners.h"
 #include "skin/win32/PictureLoader.h"
 #include "skin/win32/SkinButton.h"
@@ -78,7 +79,6 @@ public:
     void PaintBackground(HDC dc) const;
 
     HWND Window() const { return m_window; }
-    const Bitmap& Mask() const { return m_mask; }
     const Bitmap& Background() const { return m_background; }
     const Bitmap& StateImage(SkinState state) const;
     const std::vector<std::unique_ptr<SkinButton>>& Buttons() const { return m_buttons; }
@@ -95,7 +95,7 @@ private:
     HWND m_window = nullptr;
     PrivateProfileFiles m_files;
     std::unique_ptr<SkinFile> m_file;
-    Bitmap m_mask;
+    BitmapPixels m_mask;
     Bitmap m_background;
     // Each picture file is decoded once: states naming the same file share
     // it, and the Normal state's is the background.

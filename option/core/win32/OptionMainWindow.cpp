@@ -66,6 +66,12 @@ LRESULT OptionMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_DESTROY: return OnDestroy();
     case WM_TIMER:
+        if (wParam == option::kIconTimer) {
+            KillTimer(Handle(), option::kIconTimer);
+            SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
+            SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+            return 0;
+        }
         if (wParam == option::kApplyAnswerTimer) {
             // The agent died during the apply: the window must not stay locked.
             EndApplyWait();
@@ -140,8 +146,7 @@ void OptionMainWindow::CreateControls(WindowSkin& skin) {
 
 LRESULT OptionMainWindow::OnInitDialog() {
     m_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(option::kProgramIconResource));
-    SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
-    SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
+    SetTimer(Handle(), option::kIconTimer, 0, nullptr);
     SetWindowTextA(Handle(), option::kMainWindowTitle);
     RefreshAllPages();
     UpdateVersionLine();

@@ -54,6 +54,8 @@ TEST(LoadPicture, MissingOrUndecodableFileGivesEmptyBitmap) {
         EXPECT_FALSE(bitmap) << name;
         EXPECT_EQ(bitmap.Width(), 0) << name;
         EXPECT_EQ(bitmap.Height(), 0) << name;
+        EXPECT_FALSE(LoadScreenPicture(folder.Path() + name)) << name;
+        EXPECT_TRUE(LoadPicturePixels(folder.Path() + name).View().IsEmpty()) << name;
     }
 }
 
@@ -67,9 +69,17 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
         ASSERT_TRUE(bitmap);
         EXPECT_EQ(bitmap.Width(), 7);
         EXPECT_EQ(bitmap.Height(), 5);
-        BitmapPixels pixels(bitmap.Get());
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
+        // The same pixels decoded, widened to the screen's 32 bits, and read for a scan.
+        Bitmap wide = LoadScreenPicture(folder.Path() + "picture.bmp");
+        DIBSECTION dib{};
+        ASSERT_EQ(GetObjectA(wide.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+        EXPECT_EQ(dib.dsBmih.biBitCount, 32);
+        for (const BitmapPixels& pixels :
+             {BitmapPixels(bitmap.Get()), BitmapPixels(wide.Get()), LoadPicturePixels(folder.Path() + "picture.bmp")}) {
+            ASSERT_EQ(pixels.Width() * 10 + pixels.Height(), 75);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
+        }
         // A part inside and one reaching past the edges (black there), cut
         // from the decoded picture and from the file's mapped rows.
         const MappedBmp mapped(folder.Path() + "picture.bmp");
@@ -100,11 +110,14 @@ TEST(LoadPicture, PalettedBmpGivesTheTableColours) {
         WriteBmp(path, 13, 5, index, topDown, depth, std::vector<COLORREF>(table.begin(), table.begin() + used));
         Bitmap bitmap = LoadPicture(path);
         ASSERT_TRUE(bitmap && bitmap.Width() == 13 && bitmap.Height() == 5) << depth;
-        BitmapPixels pixels(bitmap.Get());
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 13; ++x)
-                EXPECT_EQ(pixels.At(x, y), index(x, y) < COLORREF(used) ? table[index(x, y)] : RGB(0, 0, 0))
-                    << depth << " bits " << x << "," << y;
+        // Decoded into a section, or straight into the pixels a scan reads.
+        for (const BitmapPixels& pixels : {BitmapPixels(bitmap.Get()), LoadPicturePixels(path)}) {
+            ASSERT_EQ(pixels.Width() * 10 + pixels.Height(), 135) << depth;
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 13; ++x)
+                    EXPECT_EQ(pixels.At(x, y), index(x, y) < COLORREF(used) ? table[index(x, y)] : RGB(0, 0, 0))
+                        << depth << " bits " << x << "," << y;
+        }
     }
 }
 

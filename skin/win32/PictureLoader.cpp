@@ -234,7 +234,8 @@ BitmapPixels LoadPicturePixels(const std::string& path) {
             const int height = std::abs(info.biHeight);
             std::vector<uint8_t> pixels(static_cast<size_t>(DibStride(info.biWidth)) * height);
             const RowTarget target{pixels.data(), static_cast<uint64_t>(DibStride(info.biWidth)), 4, false};
-            if (ConvertRows(bytes, file, info, stride, target)) return BitmapPixels(info.biWidth, height, std::move(pixels));
+            if (ConvertRows(bytes, file, info, stride, target))
+                return BitmapPixels(info.biWidth, height, std::move(pixels));
         }
     }
     return BitmapPixels(LoadPicture(path).Get());

@@ -1,5 +1,7 @@
 #include "skin/core/SkinFile.h"
 
+#include "skin/core/TextScan.h"
+
 #include <string>
 
 namespace {
@@ -65,10 +67,19 @@ bool SkinFile::WriteStruct(const char* section, const char* key, const void* byt
 }
 
 SkinScreenImages SkinFile::ReadScreenImages() {
+    // One read of the section where the files allow it; its keys, like a
+    // key's own read, in any case.
+    IniSection screen;
+    const bool listed = Accessor().GetSection(kScreenSection, screen);
+    const auto value = [&](const char* key) {
+        if (!listed) return ReadString(kScreenSection, key);
+        for (const auto& [name, text] : screen)
+            if (EqualIgnoringCase(name, key)) return text;
+        return std::string();
+    };
     SkinScreenImages images;
-    images.mask = ReadString(kScreenSection, kMaskKey);
-    for (size_t i = 0; i < kSkinStateCount; ++i)
-        images.states[i] = ReadString(kScreenSection, kStateImageKeys[i]);
+    images.mask = value(kMaskKey);
+    for (size_t i = 0; i < kSkinStateCount; ++i) images.states[i] = value(kStateImageKeys[i]);
     return images;
 }
 

@@ -114,6 +114,7 @@ public:
     PaintDc& operator=(const PaintDc&) = delete;
     ~PaintDc() { EndPaint(m_window, &m_paint); }
     HDC Get() const { return m_dc; }
+    const RECT& Update() const { return m_paint.rcPaint; }
 
 private:
     HWND m_window;

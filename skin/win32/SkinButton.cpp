@@ -44,6 +44,9 @@ void SkinButton::SetSelected(bool selected) {
 }
 
 void SkinButton::SetCaption(const std::string& caption) {
+    // Refreshes give every caption again: only a new one is redrawn (each
+    // invalidation is a round trip to the window server under Wine).
+    if (caption == m_caption) return;
     m_caption = caption;
     UpdateWindowText();
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);

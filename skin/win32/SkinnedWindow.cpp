@@ -13,9 +13,18 @@ void SkinHost::LoadSkin(HWND window) {
     m_skin.ApplyRegion();
 }
 
-void SkinHost::Paint(HWND window, HDC dc) {
+void SkinHost::Paint(HWND window, HDC dc, const RECT* update) {
     RECT client{};
     GetClientRect(window, &client);
+    // All of the window at once (its first paint) is drawn straight onto it:
+    // the whole window is new on the screen anyway. A part (what changes under
+    // the pointer) is composed off-screen and copied in one step, so that it
+    // never flashes.
+    if (update && EqualRect(update, &client)) {
+        m_skin.PaintBackground(dc);
+        PaintOverlay(dc);
+        return;
+    }
     OffscreenSurface surface(dc, client.right, client.bottom);
     if (!surface) return;
     m_skin.PaintBackground(surface.Dc());
@@ -31,7 +40,7 @@ bool SkinHost::HandleSkinMessage(HWND window, UINT message, WPARAM wParam, LPARA
     switch (message) {
     case WM_PAINT: {
         PaintDc paint(window);
-        Paint(window, paint.Get());
+        Paint(window, paint.Get(), &paint.Update());
         result = 0;
         return true;
     }

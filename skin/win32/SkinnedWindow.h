@@ -25,11 +25,12 @@ protected:
     virtual std::string SkinFileName() const = 0;
     // Called while the state images are loaded.
     virtual void CreateControls(WindowSkin&) {}
-    // Text and drawings on top of the background, on the off-screen surface.
+    // Text and drawings on top of the background.
     virtual void PaintOverlay(HDC) {}
 
     void LoadSkin(HWND window);
-    void Paint(HWND window, HDC dc);
+    // The background and the overlay; `update`, the part the paint is for.
+    void Paint(HWND window, HDC dc, const RECT* update = nullptr);
     // Owner-draw, colour and command messages of the skin's controls and
     // menus, handed to them before the derived window's message table.
     bool ReflectToSkinControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

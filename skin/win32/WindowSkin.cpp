@@ -96,6 +96,7 @@ SkinButton* WindowSkin::Make(std::unique_ptr<SkinButton> button, int key, const 
     if (!button->Create(m_window, place, 0, style)) return nullptr;
     m_buttons.push_back(std::move(button));
     m_buttonKeys.push_back(key);
+    m_buttonPlaces.push_back(entry.rect);
     return m_buttons.back().get();
 }
 
@@ -157,6 +158,18 @@ bool WindowSkin::ApplyRegion() {
     const bool applied = ApplyWindowRegion(m_window, RegionFromColourKey(m_mask.View()), true);
     m_mask = BitmapPixels();  // the mask gives the shape and nothing else
     return applied;
+}
+
+void WindowSkin::PlaceInTabOrder(HWND child, const RECT& place) const {
+    std::vector<SkinRect> places = m_buttonPlaces;
+    places.push_back(SkinRect{place.left, place.top, place.right, place.bottom});
+    HWND after = HWND_TOP;
+    for (size_t index : ReadingOrder(places)) {
+        if (index == m_buttons.size()) break;
+        after = m_buttons[index]->Handle();
+    }
+    SetWindowPos(child, after, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
 }
 
 void WindowSkin::PaintBackground(HDC dc) const { DrawBitmap(dc, m_background); }

@@ -75,6 +75,11 @@ public:
     // and the window keeps its rectangle.
     bool ApplyRegion();
 
+    // Puts a window made after the skin's buttons (a page) where Tab reaches
+    // it: right after the last of the buttons before its place in reading
+    // order, the order the buttons were made in.
+    void PlaceInTabOrder(HWND child, const RECT& place) const;
+
     // Copies the background 1:1 to the surface at (0, 0).
     void PaintBackground(HDC dc) const;
 
@@ -106,5 +111,6 @@ private:
     std::vector<std::unique_ptr<MappedBmp>> m_mappedPictures;
     std::vector<std::unique_ptr<SkinButton>> m_buttons;
     std::vector<int> m_buttonKeys;  // placement key of each of m_buttons
+    std::vector<SkinRect> m_buttonPlaces;  // and its rectangle
     std::vector<std::shared_ptr<void>> m_kept;
 };

@@ -300,7 +300,7 @@ ConfigPage* OptionMainWindow::MadePage(Page page) {
     if (made->CreatePage(*this, Handle(), m_pageArea.left, m_pageArea.top, m_pageArea.right - m_pageArea.left,
                          m_pageArea.bottom - m_pageArea.top)) {
         // Tab reaches the page's controls after the page tabs, where it lies.
-        ArrangeTabOrder(Handle());
+        Skin().PlaceInTabOrder(static_cast<HWND>(made->PageWindow()), m_pageArea);
         return made;
     }
     // A page whose skin cannot be loaded is not offered.

@@ -16,9 +16,6 @@ public:
     BitmapPixels() = default;
     // Empty when the bitmap is absent or no drawing surface can be made.
     explicit BitmapPixels(HBITMAP bitmap);
-    // Pixels decoded elsewhere: 32 bits each, top row first.
-    BitmapPixels(int32_t width, int32_t height, std::vector<uint8_t> bits)
-        : m_width(width), m_height(height), m_bits(std::move(bits)) {}
 
     PixelView View() const;
     int32_t Width() const { return m_width; }

@@ -5,7 +5,9 @@
 
 #include "frame/LazyFunction.h"
 #include "frame/UniqueHandle.h"
+#include "skin/win32/RegionBuilder.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +17,7 @@ namespace {
 // {7BF80980-BF32-101A-8BBB-00AA00300CAB}
 const IID kPictureInterface = {0x7BF80980, 0xBF32, 0x101A, {0x8B, 0xBB, 0x00, 0xAA, 0x00, 0x30, 0x0C, 0xAB}};
 constexpr int kLargestSide = 32768;
+constexpr int kMaskBandRows = 32;
 
 
 // The rest of an open file from its start; empty on any failure.
@@ -88,7 +91,7 @@ HBITMAP ReadBottomUpBmpFile(HANDLE file, DWORD size) {
 }
 
 // Where converted rows go: 3 or 4 bytes a pixel (blue, green, red, zero),
-// and whether the first row in memory is the picture's bottom one.
+// and whether the first row in memory is the bottom one of those converted.
 struct RowTarget {
     uint8_t* bits;
     uint64_t stride;
@@ -96,11 +99,12 @@ struct RowTarget {
     bool bottomUp;
 };
 
-// The colour of each pixel of a file's rows (24 bits, or 1, 4 or 8 with a
-// colour table) written into the target; false when the colour table does
-// not fit in the file. An index past the table is black.
+// The colour of each pixel of the picture's rows `first` to `first + count`
+// (counted from the top) of a file of 24 bits, or of 1, 4 or 8 with a colour
+// table, written into the target; false when the colour table does not fit
+// in the file. An index past the table is black.
 bool ConvertRows(const std::string& bytes, const BITMAPFILEHEADER& file, const BITMAPINFOHEADER& info,
-                 uint64_t stride, const RowTarget& target) {
+                 uint64_t stride, const RowTarget& target, int first, int count) {
     const int depth = info.biBitCount;
     uint32_t table[256] = {};
     if (depth != 24) {
@@ -112,10 +116,9 @@ bool ConvertRows(const std::string& bytes, const BITMAPFILEHEADER& file, const B
     }
     const int width = info.biWidth, height = std::abs(info.biHeight);
     const auto* rows = reinterpret_cast<const uint8_t*>(bytes.data() + file.bfOffBits);
-    for (int row = 0; row < height; ++row) {
-        const uint8_t* source = rows + row * stride;
-        const bool sameOrder = (info.biHeight > 0) == target.bottomUp;
-        uint8_t* out = target.bits + (sameOrder ? row : height - 1 - row) * target.stride;
+    for (int y = first; y < first + count; ++y) {
+        const uint8_t* source = rows + (info.biHeight > 0 ? height - 1 - y : y) * stride;
+        uint8_t* out = target.bits + (target.bottomUp ? first + count - 1 - y : y - first) * target.stride;
         for (int x = 0; x < width; ++x, out += target.bytesPerPixel) {
             uint32_t colour = 0;
             if (depth == 24) {
@@ -153,7 +156,7 @@ HBITMAP BitmapFromBmpFile(const std::string& bytes) {
     if (info.biBitCount != 24) {
         const RowTarget target{static_cast<uint8_t*>(bits), (static_cast<uint64_t>(info.biWidth) * 24 + 31) / 32 * 4,
                                3, true};
-        if (ConvertRows(bytes, file, info, stride, target)) return bitmap;
+        if (ConvertRows(bytes, file, info, stride, target, 0, std::abs(info.biHeight))) return bitmap;
         DeleteObject(bitmap);
         return nullptr;
     }
@@ -217,7 +220,7 @@ Bitmap LoadPicture(const std::string& path) {
     return Bitmap(DecodeWithOle(bytes));
 }
 
-BitmapPixels LoadPicturePixels(const std::string& path) {
+Region LoadMaskRegion(const std::string& path) {
     std::string bytes;
     {
         UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -227,18 +230,28 @@ BitmapPixels LoadPicturePixels(const std::string& path) {
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};
     uint64_t stride = 0, size = 0;
-    if (bytes.size() >= sizeof file + sizeof info) {
-        memcpy(&file, bytes.data(), sizeof file);
-        memcpy(&info, bytes.data() + sizeof file, sizeof info);
-        if (UsableBmpHeaders(file, info, bytes.size(), stride, size)) {
-            const int height = std::abs(info.biHeight);
-            std::vector<uint8_t> pixels(static_cast<size_t>(DibStride(info.biWidth)) * height);
-            const RowTarget target{pixels.data(), static_cast<uint64_t>(DibStride(info.biWidth)), 4, false};
-            if (ConvertRows(bytes, file, info, stride, target))
-                return BitmapPixels(info.biWidth, height, std::move(pixels));
-        }
+    if (bytes.size() < sizeof file + sizeof info) return RegionFromColourKey(LoadPicture(path).Get());
+    memcpy(&file, bytes.data(), sizeof file);
+    memcpy(&info, bytes.data() + sizeof file, sizeof info);
+    if (!UsableBmpHeaders(file, info, bytes.size(), stride, size)) return RegionFromColourKey(LoadPicture(path).Get());
+    // A band of rows at a time: the pixels of a whole window's mask would be
+    // megabytes of fresh memory, a band stays in the cache.
+    const int height = std::abs(info.biHeight);
+    std::vector<uint8_t> band(static_cast<size_t>(DibStride(info.biWidth)) * kMaskBandRows);
+    const RowTarget target{band.data(), static_cast<uint64_t>(DibStride(info.biWidth)), 4, false};
+    Region shape;
+    for (int top = 0; top < height; top += kMaskBandRows) {
+        const int rows = std::min(kMaskBandRows, height - top);
+        if (!ConvertRows(bytes, file, info, stride, target, top, rows)) return Region();
+        Region part = RegionFromColourKey(PixelView{band.data(), info.biWidth, rows, DibStride(info.biWidth)});
+        if (!part) return Region();
+        OffsetRgn(part.Get(), 0, top);
+        if (!shape)
+            shape = std::move(part);
+        else
+            CombineRgn(shape.Get(), shape.Get(), part.Get(), RGN_OR);
     }
-    return BitmapPixels(LoadPicture(path).Get());
+    return shape;
 }
 
 Bitmap LoadScreenPicture(const std::string& path) {

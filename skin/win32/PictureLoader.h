@@ -17,11 +17,10 @@ Bitmap LoadPicture(const std::string& path);
 // picture loads as LoadPicture gives it.
 Bitmap LoadScreenPicture(const std::string& path);
 
-// The picture's pixels in the form the scans read, for one that is only
-// scanned (a mask): an uncompressed file of 1, 4, 8 or 24 bits is decoded
-// straight into them, any other picture as LoadPicture gives it. Empty when
-// the picture cannot be loaded.
-BitmapPixels LoadPicturePixels(const std::string& path);
+// The shape a mask gives (RegionFromColourKey of the picture): an
+// uncompressed file of 1, 4, 8 or 24 bits is scanned as it is decoded, any
+// other picture as LoadPicture gives it. No region when none can be built.
+Region LoadMaskRegion(const std::string& path);
 
 // An uncompressed 24-bit bitmap file mapped for reading: crops read the rows
 // where they lie, and the rest of the picture is never copied. The file

@@ -31,7 +31,7 @@ void WindowSkin::Load(HWND window, const std::string& fileName) {
     m_file = std::make_unique<SkinFile>(m_files);
     m_file->Open(folder + fileName);
     SkinScreenImages images = m_file->ReadScreenImages();
-    m_mask = LoadPicturePixels(SkinImagePath(folder, images.mask));
+    m_shape = LoadMaskRegion(SkinImagePath(folder, images.mask));
     m_background = LoadScreenPicture(SkinImagePath(folder, images.State(SkinState::Normal)));
     for (size_t state = 0; state < kSkinStateCount; ++state) {
         const std::string& name = images.states[state];
@@ -154,10 +154,7 @@ void WindowSkin::FinishLoading() {
 }
 
 bool WindowSkin::ApplyRegion() {
-    if (!m_window || m_mask.View().IsEmpty()) return false;
-    const bool applied = ApplyWindowRegion(m_window, RegionFromColourKey(m_mask.View()), true);
-    m_mask = BitmapPixels();  // the mask gives the shape and nothing else
-    return applied;
+    return m_window && ApplyWindowRegion(m_window, std::move(m_shape), true);
 }
 
 void WindowSkin::PlaceInTabOrder(HWND child, const RECT& place) const {

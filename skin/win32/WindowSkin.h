@@ -14,7 +14,6 @@
 
 #include "profile/win32/PrivateProfileAccessor.h"
 #include "skin/core/SkinFile.h"
-#include "skin/win32/BitmapPixels.h"
 #include "skin/win32/GdiOwners.h"
 #include "skin/win32/PictureLoader.h"
 #include "skin/win32/SkinButton.h"
@@ -100,7 +99,7 @@ private:
     HWND m_window = nullptr;
     PrivateProfileFiles m_files;
     std::unique_ptr<SkinFile> m_file;
-    BitmapPixels m_mask;
+    Region m_shape;  // from the mask, until it is applied
     Bitmap m_background;
     // Each picture file is decoded once: states naming the same file share
     // it, and the Normal state's is the background.

@@ -68,6 +68,7 @@ LRESULT OptionMainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     case WM_TIMER:
         if (wParam == option::kIconTimer) {
             KillTimer(Handle(), option::kIconTimer);
+            m_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(option::kProgramIconResource));
             SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_icon));
             SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
             return 0;
@@ -145,9 +146,7 @@ void OptionMainWindow::CreateControls(WindowSkin& skin) {
 }
 
 LRESULT OptionMainWindow::OnInitDialog() {
-    m_icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(option::kProgramIconResource));
     SetTimer(Handle(), option::kIconTimer, 0, nullptr);
-    SetWindowTextA(Handle(), option::kMainWindowTitle);
     RefreshAllPages();
     UpdateVersionLine();
     return TRUE;

@@ -55,7 +55,7 @@ TEST(LoadPicture, MissingOrUndecodableFileGivesEmptyBitmap) {
         EXPECT_EQ(bitmap.Width(), 0) << name;
         EXPECT_EQ(bitmap.Height(), 0) << name;
         EXPECT_FALSE(LoadScreenPicture(folder.Path() + name)) << name;
-        EXPECT_TRUE(LoadPicturePixels(folder.Path() + name).View().IsEmpty()) << name;
+        EXPECT_FALSE(LoadMaskRegion(folder.Path() + name)) << name;
     }
 }
 
@@ -69,13 +69,12 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
         ASSERT_TRUE(bitmap);
         EXPECT_EQ(bitmap.Width(), 7);
         EXPECT_EQ(bitmap.Height(), 5);
-        // The same pixels decoded, widened to the screen's 32 bits, and read for a scan.
+        // The same pixels decoded, and widened to the screen's 32 bits.
         Bitmap wide = LoadScreenPicture(folder.Path() + "picture.bmp");
         DIBSECTION dib{};
         ASSERT_EQ(GetObjectA(wide.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
         EXPECT_EQ(dib.dsBmih.biBitCount, 32);
-        for (const BitmapPixels& pixels :
-             {BitmapPixels(bitmap.Get()), BitmapPixels(wide.Get()), LoadPicturePixels(folder.Path() + "picture.bmp")}) {
+        for (const BitmapPixels& pixels : {BitmapPixels(bitmap.Get()), BitmapPixels(wide.Get())}) {
             ASSERT_EQ(pixels.Width() * 10 + pixels.Height(), 75);
             for (int y = 0; y < 5; ++y)
                 for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
@@ -110,14 +109,12 @@ TEST(LoadPicture, PalettedBmpGivesTheTableColours) {
         WriteBmp(path, 13, 5, index, topDown, depth, std::vector<COLORREF>(table.begin(), table.begin() + used));
         Bitmap bitmap = LoadPicture(path);
         ASSERT_TRUE(bitmap && bitmap.Width() == 13 && bitmap.Height() == 5) << depth;
-        // Decoded into a section, or straight into the pixels a scan reads.
-        for (const BitmapPixels& pixels : {BitmapPixels(bitmap.Get()), LoadPicturePixels(path)}) {
-            ASSERT_EQ(pixels.Width() * 10 + pixels.Height(), 135) << depth;
-            for (int y = 0; y < 5; ++y)
-                for (int x = 0; x < 13; ++x)
-                    EXPECT_EQ(pixels.At(x, y), index(x, y) < COLORREF(used) ? table[index(x, y)] : RGB(0, 0, 0))
-                        << depth << " bits " << x << "," << y;
-        }
+        BitmapPixels pixels(bitmap.Get());
+        const PixelRule colour = [&](int x, int y) { return index(x, y) < COLORREF(used) ? table[index(x, y)] : 0; };
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 13; ++x) EXPECT_EQ(pixels.At(x, y), colour(x, y)) << depth << " bits " << x << "," << y;
+        // As a mask, scanned while decoded: the white of index 0 is cut.
+        ExpectRegionMatchesMask(LoadMaskRegion(path).Get(), colour, 13, 5);
     }
 }
 
@@ -150,6 +147,8 @@ TEST(RegionFromColourKey, RegionEqualsMask) {
         Region region = RegionFromColourKey(mask.Get());
         ASSERT_TRUE(region);
         ExpectRegionMatchesMask(region.Get(), c.mask, c.width, c.height);
+        // Scanned in bands of rows while decoded: the same shape.
+        ExpectRegionMatchesMask(LoadMaskRegion(path).Get(), c.mask, c.width, c.height);
     }
 }
 

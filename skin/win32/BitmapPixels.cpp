@@ -65,6 +65,30 @@ HBITMAP CropRows(const PixelRows& rows, const RECT& part) {
     return crop;
 }
 
+void DrawRows(HDC target, const PixelRows& rows) {
+    if (!rows.bits || rows.width <= 0 || rows.height <= 0) return;
+    // In bands of rows: GDI converts what it draws through a buffer of the
+    // drawn part's size, and a band's buffer is reused for the next one where
+    // the whole picture's would be new memory each time.
+    constexpr int kBandRows = 64;
+    RECT shown{0, 0, rows.width, rows.height};
+    if (GetClipBox(target, &shown) == ERROR) shown = RECT{0, 0, rows.width, rows.height};
+    BITMAPINFO header{};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = rows.width;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = static_cast<WORD>(rows.bitCount);
+    header.bmiHeader.biCompression = BI_RGB;
+    const int first = std::max<int>(shown.top, 0), last = std::min<int>(shown.bottom, rows.height);
+    for (int top = first - first % kBandRows; top < last; top += kBandRows) {
+        const int count = std::min(kBandRows, rows.height - top);
+        const int firstStored = rows.bottomUp ? rows.height - top - count : top;
+        header.bmiHeader.biHeight = rows.bottomUp ? count : -count;
+        SetDIBitsToDevice(target, 0, top, rows.width, count, 0, 0, 0, count,
+                          rows.bits + static_cast<size_t>(firstStored) * rows.stride, &header, DIB_RGB_COLORS);
+    }
+}
+
 namespace {
 
 // The part of a 24- or 32-bit DIB section; null when the source is no

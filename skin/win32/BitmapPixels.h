@@ -43,6 +43,9 @@ struct PixelRows {
 // row by row (no device context, no conversion); what reaches past the rows'
 // edges is black, as GDI leaves it. Null when no section can be made.
 HBITMAP CropRows(const PixelRows& rows, const RECT& part);
+// Draws the rows 1:1 at (0, 0) of the target; the drawing converts only what
+// the target's surface and clipping let through.
+void DrawRows(HDC target, const PixelRows& rows);
 
 // A new bitmap of the rectangle's size holding a 1:1 copy of that part of the
 // source, compatible with the given context (the screen when null). Empty for

@@ -254,29 +254,6 @@ Region LoadMaskRegion(const std::string& path) {
     return shape;
 }
 
-Bitmap LoadScreenPicture(const std::string& path) {
-    MappedBmp file(path);
-    const PixelRows& rows = file.Rows();
-    if (!rows.bits) return LoadPicture(path);
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = rows.width;
-    header.bmiHeader.biHeight = rows.height;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
-    header.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap picture(CreateDIBSection(nullptr, &header, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!picture || !bits) return LoadPicture(path);
-    for (int y = 0; y < rows.height; ++y) {
-        const uint8_t* source = rows.bits + static_cast<size_t>(rows.bottomUp ? y : rows.height - 1 - y) * rows.stride;
-        auto* target = static_cast<uint32_t*>(bits) + static_cast<size_t>(y) * rows.width;
-        for (int x = 0; x < rows.width; ++x, source += 3)
-            target[x] = source[0] | static_cast<uint32_t>(source[1]) << 8 | static_cast<uint32_t>(source[2]) << 16;
-    }
-    return picture;
-}
-
 MappedBmp::MappedBmp(const std::string& path) {
     m_file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (m_file == INVALID_HANDLE_VALUE) return;

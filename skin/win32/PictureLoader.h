@@ -11,12 +11,6 @@
 // decoded; never fails otherwise.
 Bitmap LoadPicture(const std::string& path);
 
-// The picture as a 32-bit section, the screen's own format, for one that is
-// drawn whole and often (a window's background): blitting it needs no
-// conversion. An uncompressed 24-bit file is widened as it is read; any other
-// picture loads as LoadPicture gives it.
-Bitmap LoadScreenPicture(const std::string& path);
-
 // The shape a mask gives (RegionFromColourKey of the picture): an
 // uncompressed file of 1, 4, 8 or 24 bits is scanned as it is decoded, any
 // other picture as LoadPicture gives it. No region when none can be built.

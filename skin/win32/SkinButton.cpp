@@ -31,10 +31,21 @@ void SkinButton::SetLooks(const RECT& rectangle, const Bitmap& normal, const Bit
     SetLooks(std::move(looks));
 }
 
-void SkinButton::SetLooks(std::array<Bitmap, 4> looks) {
+void SkinButton::SetLooks(std::array<Bitmap, 4> looks, LookCutter cutMissing) {
     for (Bitmap& look : m_looks) look.Reset();
     m_looks = std::move(looks);
+    m_cutter = std::move(cutMissing);
+    for (size_t i = 0; i < m_looks.size(); ++i) m_uncut[i] = m_cutter && !m_looks[i];
     if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+const Bitmap& SkinButton::Look(ButtonLook look) const {
+    const size_t index = static_cast<size_t>(look);
+    if (m_uncut[index]) {
+        m_uncut[index] = false;
+        m_looks[index] = m_cutter(look);
+    }
+    return m_looks[index];
 }
 
 void SkinButton::SetSelected(bool selected) {

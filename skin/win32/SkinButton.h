@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "skin/core/ButtonLook.h"
@@ -28,8 +29,11 @@ public:
     // Cuts the four looks (normal, over, down, disabled) at the rectangle.
     void SetLooks(const RECT& rectangle, const Bitmap& normal, const Bitmap& over, const Bitmap& down,
                   const Bitmap& disabled);
-    // Takes looks already cut (normal, over, down, disabled).
-    void SetLooks(std::array<Bitmap, 4> looks);
+    // Cuts a look when it is first drawn.
+    using LookCutter = std::function<Bitmap(ButtonLook)>;
+    // Takes looks already cut (normal, over, down, disabled); those missing
+    // are cut by the cutter, if one is given, when first drawn.
+    void SetLooks(std::array<Bitmap, 4> looks, LookCutter cutMissing = nullptr);
 
     void SetSelected(bool selected);
     bool Selected() const { return m_selected; }
@@ -60,7 +64,7 @@ protected:
     virtual void NotifyHover(bool hovering);
     // Draws the chosen look (and caption) into an off-screen copy of the client.
     virtual void Compose(HDC dc, const RECT& client, ButtonLook look);
-    const Bitmap& Look(ButtonLook look) const { return m_looks[static_cast<size_t>(look)]; }
+    const Bitmap& Look(ButtonLook look) const;
     LPARAM HoverTag() const { return m_hoverTag; }
 
 private:
@@ -78,7 +82,9 @@ private:
     void SetHovering(bool hovering);
     bool PointerOverButton() const;
 
-    std::array<Bitmap, 4> m_looks;
+    mutable std::array<Bitmap, 4> m_looks;
+    mutable std::array<bool, 4> m_uncut{};  // a look the cutter has yet to cut
+    LookCutter m_cutter;
     bool m_selected = false;
     bool m_toggleMode = false;
     bool m_tabStop = false;

@@ -18,18 +18,23 @@ void SkinHost::Paint(HWND window, HDC dc, const RECT* update) {
     GetClientRect(window, &client);
     // All of the window at once (its first paint) is drawn straight onto it:
     // the whole window is new on the screen anyway. A part (what changes under
-    // the pointer) is composed off-screen and copied in one step, so that it
-    // never flashes.
+    // the pointer) is composed off-screen, at the part's size only, and copied
+    // in one step, so that it never flashes.
     if (update && EqualRect(update, &client)) {
         m_skin.PaintBackground(dc);
         PaintOverlay(dc);
         return;
     }
-    OffscreenSurface surface(dc, client.right, client.bottom);
+    RECT part = client;
+    if (update && !IntersectRect(&part, update, &client)) return;
+    OffscreenSurface surface(dc, part.right - part.left, part.bottom - part.top);
     if (!surface) return;
+    // Drawn at the window's own coordinates.
+    SetWindowOrgEx(surface.Dc(), part.left, part.top, nullptr);
     m_skin.PaintBackground(surface.Dc());
     PaintOverlay(surface.Dc());
-    surface.CopyTo(dc);
+    SetWindowOrgEx(surface.Dc(), 0, 0, nullptr);
+    surface.CopyTo(dc, part.left, part.top);
 }
 
 bool SkinHost::ReflectToSkinControls(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -32,27 +32,42 @@ void WindowSkin::Load(HWND window, const std::string& fileName) {
     m_file->Open(folder + fileName);
     SkinScreenImages images = m_file->ReadScreenImages();
     m_shape = LoadMaskRegion(SkinImagePath(folder, images.mask));
-    m_background = LoadScreenPicture(SkinImagePath(folder, images.State(SkinState::Normal)));
+    // The Normal state first: it is the background.
     for (size_t state = 0; state < kSkinStateCount; ++state) {
         const std::string& name = images.states[state];
+        const std::string path = SkinImagePath(folder, name);
         size_t same = 0;
         while (same < state && images.states[same] != name) ++same;
-        if (name == images.State(SkinState::Normal)) {
-            m_states[state] = &m_background;
-        } else if (same < state) {
+        if (same < state) {
             m_states[state] = m_states[same];
             m_mappedStates[state] = m_mappedStates[same];
-        } else if (auto mapped = std::make_unique<MappedBmp>(SkinImagePath(folder, name)); mapped->Rows().bits) {
-            // Only the controls' parts of the other states are used: a plain
-            // bitmap is read where they lie, not decoded whole.
+        } else if (auto mapped = std::make_unique<MappedBmp>(path); mapped->Rows().bits) {
+            // A plain bitmap stays mapped: the background is drawn from it
+            // and each look is read where it lies when first drawn; the rest
+            // of the picture is never copied.
             m_mappedStates[state] = mapped.get();
             m_mappedPictures.push_back(std::move(mapped));
+        } else if (state == static_cast<size_t>(SkinState::Normal)) {
+            m_background = LoadPicture(path);
+            m_states[state] = &m_background;
         } else {
-            m_statePictures.push_back(std::make_unique<Bitmap>(LoadPicture(SkinImagePath(folder, name))));
+            m_statePictures.push_back(std::make_unique<Bitmap>(LoadPicture(path)));
             m_states[state] = m_statePictures.back().get();
         }
     }
-    if (m_window) MoveWindow(m_window, 0, 0, m_background.Width(), m_background.Height(), TRUE);
+    const SIZE size = Size();
+    if (m_window) MoveWindow(m_window, 0, 0, size.cx, size.cy, TRUE);
+}
+
+SIZE WindowSkin::Size() const {
+    if (const MappedBmp* normal = m_mappedStates[static_cast<size_t>(SkinState::Normal)])
+        return SIZE{normal->Rows().width, normal->Rows().height};
+    return SIZE{m_background.Width(), m_background.Height()};
+}
+
+bool WindowSkin::Lasting(SkinState state) const {
+    const size_t index = static_cast<size_t>(state);
+    return m_mappedStates[index] || (m_states[index] && m_states[index] == &m_background);
 }
 
 ButtonEntry WindowSkin::Entry(int key) { return m_file ? m_file->ReadButtonEntry(key) : ButtonEntry(); }
@@ -70,11 +85,16 @@ Bitmap WindowSkin::Crop(SkinState state, const SkinRect& rectangle) const {
 }
 
 void WindowSkin::Dress(SkinButton& button, const ButtonEntry& entry) {
+    // Looks from pictures freed after loading are cut now; the others when
+    // first drawn (most buttons are never hovered, pressed or disabled).
     std::array<Bitmap, 4> looks;
     for (size_t state = 0; state < kSkinStateCount; ++state) {
-        looks[state] = Crop(static_cast<SkinState>(state), entry.rect);
+        if (!Lasting(static_cast<SkinState>(state))) looks[state] = Crop(static_cast<SkinState>(state), entry.rect);
     }
-    button.SetLooks(std::move(looks));
+    const SkinRect place = entry.rect;
+    button.SetLooks(std::move(looks), [this, place](ButtonLook look) {
+        return Crop(static_cast<SkinState>(look), place);
+    });
     button.SetSelected(entry.initiallySelected == 1);
     button.SetHint(entry.hint);
     button.SetLabel(entry.label);
@@ -147,10 +167,9 @@ const Bitmap& WindowSkin::StateImage(SkinState state) const {
 }
 
 void WindowSkin::FinishLoading() {
-    m_states.fill(nullptr);
+    for (const Bitmap*& image : m_states)
+        if (image != &m_background) image = nullptr;
     m_statePictures.clear();
-    m_mappedStates.fill(nullptr);
-    m_mappedPictures.clear();
 }
 
 bool WindowSkin::ApplyRegion() {
@@ -169,4 +188,7 @@ void WindowSkin::PlaceInTabOrder(HWND child, const RECT& place) const {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
 }
 
-void WindowSkin::PaintBackground(HDC dc) const { DrawBitmap(dc, m_background); }
+void WindowSkin::PaintBackground(HDC dc) const {
+    if (const MappedBmp* normal = m_mappedStates[static_cast<size_t>(SkinState::Normal)]) return DrawRows(dc, normal->Rows());
+    DrawBitmap(dc, m_background);
+}

@@ -58,7 +58,8 @@ public:
     // Gives a button its looks cut at the entry's rectangle, its hint, its
     // label (a name of last resort) and its initially-selected state.
     void Dress(SkinButton& button, const ButtonEntry& entry);
-    // One look cut out of a state image (valid while loading).
+    // One look cut out of a state image (a decoded one, not a plain bitmap
+    // file, only while loading).
     Bitmap Crop(SkinState state, const SkinRect& rectangle) const;
     // Keeps any other control alive as long as the skin.
     template <class Control>
@@ -68,7 +69,8 @@ public:
         return raw;
     }
 
-    // Frees the Over, Down and Disable images.
+    // Frees the decoded Over, Down and Disable images; plain bitmap files stay
+    // mapped for the looks cut when first drawn.
     void FinishLoading();
     // The shape from the mask (white cut away); false when none can be built
     // and the window keeps its rectangle.
@@ -83,16 +85,17 @@ public:
     void PaintBackground(HDC dc) const;
 
     HWND Window() const { return m_window; }
-    const Bitmap& Background() const { return m_background; }
     const Bitmap& StateImage(SkinState state) const;
     const std::vector<std::unique_ptr<SkinButton>>& Buttons() const { return m_buttons; }
     // The button made for a placement key (null when none), and the key of
     // a button's window (0 when it is none of the skin's buttons).
     SkinButton* ButtonAt(int key) const;
     int KeyOf(HWND button) const;
-    SIZE Size() const { return SIZE{m_background.Width(), m_background.Height()}; }
+    SIZE Size() const;
 
 private:
+    // Whether the state's picture stays readable after loading.
+    bool Lasting(SkinState state) const;
     // Makes the dressed button and keeps it with its key.
     SkinButton* Make(std::unique_ptr<SkinButton> button, int key, const ButtonEntry& entry, DWORD style);
 
@@ -100,12 +103,13 @@ private:
     PrivateProfileFiles m_files;
     std::unique_ptr<SkinFile> m_file;
     Region m_shape;  // from the mask, until it is applied
-    Bitmap m_background;
+    Bitmap m_background;  // a Normal picture that is no plain bitmap file, decoded
     // Each picture file is decoded once: states naming the same file share
     // it, and the Normal state's is the background.
     std::array<const Bitmap*, kSkinStateCount> m_states{};
     std::vector<std::unique_ptr<Bitmap>> m_statePictures;
-    // States other than Normal read straight from their mapped files.
+    // States read straight from their mapped files (declared before the
+    // buttons, which cut looks from them, so destroyed after them).
     std::array<const MappedBmp*, kSkinStateCount> m_mappedStates{};
     std::vector<std::unique_ptr<MappedBmp>> m_mappedPictures;
     std::vector<std::unique_ptr<SkinButton>> m_buttons;

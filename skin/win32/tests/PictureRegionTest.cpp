@@ -54,7 +54,6 @@ TEST(LoadPicture, MissingOrUndecodableFileGivesEmptyBitmap) {
         EXPECT_FALSE(bitmap) << name;
         EXPECT_EQ(bitmap.Width(), 0) << name;
         EXPECT_EQ(bitmap.Height(), 0) << name;
-        EXPECT_FALSE(LoadScreenPicture(folder.Path() + name)) << name;
         EXPECT_FALSE(LoadMaskRegion(folder.Path() + name)) << name;
     }
 }
@@ -62,27 +61,35 @@ TEST(LoadPicture, MissingOrUndecodableFileGivesEmptyBitmap) {
 TEST(LoadPicture, BmpKeepsSizeAndPixels) {
     TempFolder folder;
     PixelRule rule = [](int x, int y) { return RGB(x * 20, y * 30, 200 - x); };
+    constexpr int kHeight = 150;  // drawn in more than two bands of rows
     // Rows padded to four bytes, stored bottom-up and top-down.
     for (bool topDown : {false, true}) {
-        WriteBmp(folder.Path() + "picture.bmp", 7, 5, rule, topDown);
+        WriteBmp(folder.Path() + "picture.bmp", 7, kHeight, rule, topDown);
         Bitmap bitmap = LoadPicture(folder.Path() + "picture.bmp");
         ASSERT_TRUE(bitmap);
-        EXPECT_EQ(bitmap.Width(), 7);
-        EXPECT_EQ(bitmap.Height(), 5);
-        // The same pixels decoded, and widened to the screen's 32 bits.
-        Bitmap wide = LoadScreenPicture(folder.Path() + "picture.bmp");
-        DIBSECTION dib{};
-        ASSERT_EQ(GetObjectA(wide.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
-        EXPECT_EQ(dib.dsBmih.biBitCount, 32);
-        for (const BitmapPixels& pixels : {BitmapPixels(bitmap.Get()), BitmapPixels(wide.Get())}) {
-            ASSERT_EQ(pixels.Width() * 10 + pixels.Height(), 75);
-            for (int y = 0; y < 5; ++y)
-                for (int x = 0; x < 7; ++x) EXPECT_EQ(pixels.At(x, y), rule(x, y)) << x << "," << y << " " << topDown;
+        // The same pixels decoded, and drawn from the mapped file: whole, and
+        // only rows 66 to 68 through a clip (the rest stays white).
+        const MappedBmp mapped(folder.Path() + "picture.bmp");
+        Bitmap drawn[2];
+        for (int clipped = 0; clipped < 2; ++clipped) {
+            MemoryDc dc;
+            drawn[clipped] = Bitmap(CreateBitmap(7, kHeight, 1, 32, nullptr));
+            SelectedObject selected(dc.Get(), drawn[clipped].Get());
+            PatBlt(dc.Get(), 0, 0, 7, kHeight, WHITENESS);
+            if (clipped) IntersectClipRect(dc.Get(), 0, 66, 7, 69);
+            DrawRows(dc.Get(), mapped.Rows());
+        }
+        for (const Bitmap* picture : {&bitmap, &drawn[0], &drawn[1]}) {
+            const BitmapPixels pixels(picture->Get());
+            ASSERT_EQ(pixels.Width() * 1000 + pixels.Height(), 7000 + kHeight);
+            for (int y = 0; y < kHeight; ++y)
+                for (int x = 0; x < 7; ++x)
+                    EXPECT_EQ(pixels.At(x, y), picture != &drawn[1] || (y >= 66 && y < 69) ? rule(x, y) : 0xFFFFFF)
+                        << x << "," << y << " " << topDown;
         }
         // A part inside and one reaching past the edges (black there), cut
         // from the decoded picture and from the file's mapped rows.
-        const MappedBmp mapped(folder.Path() + "picture.bmp");
-        for (RECT part : {RECT{2, 1, 5, 4}, RECT{5, 3, 9, 7}, RECT{1, 1, 3, 2}}) {
+        for (RECT part : {RECT{2, 1, 5, 4}, RECT{5, 147, 9, 152}, RECT{1, 1, 3, 2}}) {
             // The last is a crop of a crop.
             Bitmap crop = part.left == 1 ? CropBitmap(CropBitmap(bitmap, {0, 0, 4, 3}, nullptr), part, nullptr)
                                          : CropBitmap(bitmap, part, nullptr);
@@ -90,7 +97,7 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
                 BitmapPixels cropped(cut.Get());
                 for (int y = part.top; y < part.bottom; ++y)
                     for (int x = part.left; x < part.right; ++x)
-                        EXPECT_EQ(cropped.At(x - part.left, y - part.top), x < 7 && y < 5 ? rule(x, y) : RGB(0, 0, 0))
+                        EXPECT_EQ(cropped.At(x - part.left, y - part.top), x < 7 && y < kHeight ? rule(x, y) : RGB(0, 0, 0))
                             << x << "," << y << " " << topDown;
             }
         }
@@ -185,9 +192,8 @@ TEST(SkinnedWindow, TakesSizeShapeAndControlsFromSkin) {
     EXPECT_EQ(PrintedPixel(window.button->Handle(), 3, 3), RGB(10, 20, 30));
     EnableWindow(window.button->Handle(), FALSE);
     EXPECT_EQ(PrintedPixel(window.button->Handle(), 3, 3), RGB(100, 110, 120));
-    // The state images are freed once the controls have their looks.
-    EXPECT_FALSE(window.Skin().StateImage(SkinState::Over));
-    EXPECT_TRUE(window.Skin().Background());
+    // Drawn from the mapped file after loading, as the disabled look above.
+    EXPECT_EQ(PrintedPixel(window.Handle(), 40, 35), RGB(10, 20, 30));
 }
 
 TEST(SkinnedWindow, MissingSkinLeavesEmptyWindowWithoutRegion) {

@@ -79,12 +79,13 @@ void DrawRows(HDC target, const PixelRows& rows) {
     header.bmiHeader.biPlanes = 1;
     header.bmiHeader.biBitCount = static_cast<WORD>(rows.bitCount);
     header.bmiHeader.biCompression = BI_RGB;
+    const int left = std::max<int>(shown.left, 0), right = std::min<int>(shown.right, rows.width);
     const int first = std::max<int>(shown.top, 0), last = std::min<int>(shown.bottom, rows.height);
-    for (int top = first - first % kBandRows; top < last; top += kBandRows) {
+    for (int top = first - first % kBandRows; top < last && left < right; top += kBandRows) {
         const int count = std::min(kBandRows, rows.height - top);
         const int firstStored = rows.bottomUp ? rows.height - top - count : top;
         header.bmiHeader.biHeight = rows.bottomUp ? count : -count;
-        SetDIBitsToDevice(target, 0, top, rows.width, count, 0, 0, 0, count,
+        SetDIBitsToDevice(target, left, top, right - left, count, left, 0, 0, count,
                           rows.bits + static_cast<size_t>(firstStored) * rows.stride, &header, DIB_RGB_COLORS);
     }
 }

@@ -67,7 +67,7 @@ SIZE WindowSkin::Size() const {
 
 bool WindowSkin::Lasting(SkinState state) const {
     const size_t index = static_cast<size_t>(state);
-    return m_mappedStates[index] || (m_states[index] && m_states[index] == &m_background);
+    return m_mappedStates[index] || m_states[index] == &m_background;
 }
 
 ButtonEntry WindowSkin::Entry(int key) { return m_file ? m_file->ReadButtonEntry(key) : ButtonEntry(); }
@@ -189,6 +189,7 @@ void WindowSkin::PlaceInTabOrder(HWND child, const RECT& place) const {
 }
 
 void WindowSkin::PaintBackground(HDC dc) const {
-    if (const MappedBmp* normal = m_mappedStates[static_cast<size_t>(SkinState::Normal)]) return DrawRows(dc, normal->Rows());
+    const MappedBmp* normal = m_mappedStates[static_cast<size_t>(SkinState::Normal)];
+    if (normal) return DrawRows(dc, normal->Rows());
     DrawBitmap(dc, m_background);
 }

@@ -99,7 +99,8 @@ TEST(LoadPicture, BmpKeepsSizeAndPixels) {
                 BitmapPixels cropped(cut.Get());
                 for (int y = part.top; y < part.bottom; ++y)
                     for (int x = part.left; x < part.right; ++x)
-                        EXPECT_EQ(cropped.At(x - part.left, y - part.top), x < 7 && y < kHeight ? rule(x, y) : RGB(0, 0, 0))
+                        EXPECT_EQ(cropped.At(x - part.left, y - part.top),
+                                  x < 7 && y < kHeight ? rule(x, y) : RGB(0, 0, 0))
                             << x << "," << y << " " << topDown;
             }
         }
